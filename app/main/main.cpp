@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include "app/mainwindow.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    return app.exec();
+}

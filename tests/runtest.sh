@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# runtest.sh gui|logic PROGRAM [ARGS...]
+# Runs one test program with a temporary HOME (holding an empty Documents
+# folder), so nothing touches the real user's files, and removes it after.
+set -u
+kind=$1; shift
+home=$(mktemp -d "${TMPDIR:-/tmp}/tyx-test-home.XXXXXX")
+mkdir -p "$home/Documents"
+export HOME=$home
+export XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_CACHE_HOME=$home/.cache
+export XDG_RUNTIME_DIR=$home/.runtime
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset XDG_DOCUMENTS_DIR
+if [ "$kind" = gui ]; then
+  export QT_QPA_PLATFORM=xcb
+  xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" "$@"
+else
+  export QT_QPA_PLATFORM=offscreen
+  "$@"
+fi
+rc=$?
+rm -rf "$home"
+exit $rc
