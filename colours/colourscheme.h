@@ -14,4 +14,9 @@ public:
     bool disablegradience = false;
     QString colorprofile;
     QString colorprofilepath;
+
+    // Fills profilecolors and every colour member from a ".tycp" file.
+    bool loadcolorprofile(const QString &path);
+    // Writes every colour member as a ".tycp" file; whether it was written.
+    bool savecolors(const QString &path) const;
 };

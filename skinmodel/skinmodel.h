@@ -30,4 +30,15 @@ public:
 
     bool zone5shifted = false;
     bool zone6shifted = false;
+    // Per zone (same order as zones): whether the project file itself marks it
+    // visible, before right-hand zones are derived; enables its colour widgets.
+    QVector<bool> zonesinfile = QVector<bool>(8, false);
+
+    // Image sheet packing position of the current skin job.
+    int packx = 0;
+    int packy = 0;
+    int packbottom = 0;
+
+    // Reads the current project's screen size and eight background zones.
+    void initzones(const QString &name);
 };
