@@ -1,5 +1,72 @@
 #include "colourscheme.h"
 
-// Placeholders until the colour table lands.
-bool ColourScheme::loadcolorprofile(const QString &) { return false; }
-bool ColourScheme::savecolors(const QString &) const { return false; }
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+
+#include "profileformat.h"
+
+const QString ColourScheme::defaultProfilePath = QStringLiteral("://Resources/default.tycp");
+
+const QVector<ColourEntry> &ColourScheme::colourTable()
+{
+#define TYX_COLOUR_ENTRY(member, key, family, scope, role, partner, swatch, colorButton, resetButton, draw) \
+    ColourEntry{#member, QStringLiteral(key), ColourFamily::family, ColourScope::scope, GradientRole::role, \
+                &ColourScheme::member, &ColourScheme::partner, #swatch, #colorButton, #resetButton, #draw},
+    static const QVector<ColourEntry> table{TYX_COLOURS(TYX_COLOUR_ENTRY)};
+#undef TYX_COLOUR_ENTRY
+    return table;
+}
+
+const ColourEntry *ColourScheme::findColour(const QString &key)
+{
+    static const QHash<QString, const ColourEntry *> byKey = [] {
+        QHash<QString, const ColourEntry *> map;
+        for (const ColourEntry &entry : colourTable())
+            map.insert(entry.key, &entry);
+        return map;
+    }();
+    return byKey.value(key, nullptr);
+}
+
+QColor *ColourScheme::colourByKey(const QString &key)
+{
+    const ColourEntry *entry = findColour(key);
+    return entry ? &(this->*entry->colour) : nullptr;
+}
+
+const QColor *ColourScheme::colourByKey(const QString &key) const
+{
+    const ColourEntry *entry = findColour(key);
+    return entry ? &(this->*entry->colour) : nullptr;
+}
+
+bool ColourScheme::loadcolorprofile(const QString &path)
+{
+    // A profile that was moved or deleted since it was chosen gives way to the
+    // built-in default rather than to a scheme of invalid colours.
+    if (!QFileInfo::exists(path) && path != defaultProfilePath)
+        return loadcolorprofile(defaultProfilePath);
+
+    QFile file(path);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    profilecolors = opened ? readProfileEntries(file) : QMap<QString, QString>();
+
+    // Every colour is set, so one that the profile lacks does not keep the
+    // value of the profile loaded before.
+    for (const ColourEntry &entry : colourTable())
+        this->*entry.colour = colourFromText(profilecolors.value(entry.key));
+    return opened;
+}
+
+bool ColourScheme::savecolors(const QString &path) const
+{
+    // Written aside and renamed into place, so a failed save never leaves a
+    // half-written profile behind.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(profileText(*this));
+    return file.commit();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Reading the Tessary skin document and pruning it down to the modules the
+// user shows, so that the skin writer sees only what the new skin carries.
+#include "skinmodel/skinmodel.h"
+
+#include <QString>
+
+class QDomDocument;
+
+// Parses the skin document at path. Returns false, leaving doc empty, when
+// the file cannot be opened or is not well-formed XML. The reader tolerates
+// an attribute that directly follows the previous attribute's closing quote,
+// as the Tessary skin has one.
+bool readskindocument(const QString &path, QDomDocument &doc);
+
+// Writes doc to path, one space of indentation per level, UTF-8 without a
+// byte-order mark. The file is replaced only once the whole text is written.
+bool writeskindocument(const QString &path, const QDomDocument &doc);
+
+// Prunes a Tessary skin document in place. The i-th window element pairs
+// with row i of windows: it stays when the row marks it visible ("1" in
+// column 11) and it is not the "MENU" window; kept windows lose their layout
+// attributes and become "groupo" elements. Live panels (add="yes") lose
+// their switching attributes, and every panel, group and visual marked
+// add="no" goes with its subtree.
+void pruneskindocument(QDomDocument &doc, const TextTable &windows);
