@@ -1,13 +1,309 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QFile>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QStandardPaths>
+
+#include "app/displayoptions.h"
+#include "app/statusrules.h"
+#include "app/toolsettings.h"
+#include "app/workfolders.h"
+#include "app/zonecontrols.h"
+
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow)
+    : QMainWindow(parent), apptitle(QStringLiteral("Tessary Extractor"))
 {
+    documentsdir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    workdir = documentsdir + "/TYX";
+    resourcesdir = QStringLiteral("://Resources");
+    profilesdir = workdir + "/profiles";
+    projectsdir = workdir + "/projects";
+    settingsfilename = QStringLiteral("/settings.xml");
+
+    ui = new Ui::MainWindow;
     ui->setupUi(this);
+    statusBar()->setSizeGripEnabled(false);
+
+    workfolders::create(workdir);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        screenwidth = screen->geometry().width();
+        screenheight = screen->geometry().height();
+    }
+    skinwidth = int(screenwidth);
+    skinheight = int(screenheight);
+
+    initscenes();
+    loadsettings();
+    installtessaryskin();
+
+    ui->colordisablegradience->setChecked(disablegradience);
+    setWindowTitle(statusrules::windowtitle(apptitle, projectname));
+    ui->colorprofile_label->setText("Color Profile : " + colorprofile);
+    ui->actionDefault->setEnabled(true);
+    setprojectmarks();
+    ui->lineEdit->setText(settings.value("skinname"));
+
+    ui->statuslabel->setTextFormat(Qt::RichText);
+    ui->statuslabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
+                                             | Qt::LinksAccessibleByKeyboard);
+    ui->statuslabel->setOpenExternalLinks(true);
+    setstatusline();
+
+    packx = 0;
+    packy = 0;
+    packbottom = 0;
 }
 
 MainWindow::~MainWindow()
 {
+    // The colours in use become the next start's colours.
+    savecolors(profilesdir + "/last_used.tycp");
+    savesettings();
+    workfolders::removescratch(workdir);
     delete ui;
+}
+
+QString MainWindow::hostfolder() const
+{
+    return settings.value("qrnfolder");
+}
+
+QString MainWindow::tessaryzippath() const
+{
+    return hostfolder() + "/Skins/" + settings.value("tyname") + ".zip";
+}
+
+void MainWindow::installtessaryskin()
+{
+    // A failed copy (no skins folder, say) shows in the status line.
+    workfolders::installmissing(resourcesdir + "/Tessary.zip", tessaryzippath());
+}
+
+void MainWindow::setprojectmarks()
+{
+    if (projectpath == hostfolder() + settingsfilename) {
+        ui->loaddefaultproject->setChecked(true);
+        ui->actionDefault->setEnabled(false);
+    }
+    if (projectpath == resourcesdir + "/Demo 1.xml")
+        ui->loaddemo1project->setChecked(true);
+    if (projectpath == resourcesdir + "/Demo 2.xml")
+        ui->loaddemo2project->setChecked(true);
+    if (projectpath == resourcesdir + "/Demo 3.xml")
+        ui->loaddemo3project->setChecked(true);
+}
+
+void MainWindow::setstatusline()
+{
+    ui->statuslabel->setText(statusrules::statustext(QFile::exists(tessaryzippath()),
+                                                     QFile::exists(hostfolder() + settingsfilename),
+                                                     settings.value("tyname")));
+}
+
+// Skin name field
+
+void MainWindow::on_lineEdit_textChanged()
+{
+    ui->dothejob->setStyleSheet(statusrules::createbuttonstyle(ui->lineEdit->text()));
+}
+
+void MainWindow::on_lineEdit_editingFinished()
+{
+    settings.insert("skinname", ui->lineEdit->text());
+}
+
+// Tool settings
+
+QVector<QTabWidget *> MainWindow::settingstabs() const
+{
+    // In the order of toolsettings::tabkeys().
+    return {ui->tabWidget, ui->tab_buttons, ui->tab_drops, ui->tab_faders, ui->tab_jogs,
+            ui->tab_vus, ui->tab_waves, ui->tab_texts, ui->tab_knobs};
+}
+
+void MainWindow::initsettings()
+{
+    const toolsettings::Entries entries = toolsettings::defaults(documentsdir, profilesdir);
+    settings.clear();
+    for (const auto &entry : entries)
+        settings.insert(entry.first, entry.second);
+    toolsettings::write(workdir + "/settings.tyx", entries);
+}
+
+void MainWindow::loadsettings()
+{
+    const QString file = workdir + "/settings.tyx";
+    if (QFile::exists(file)) {
+        const toolsettings::SettingsMap read = toolsettings::read(file);
+        for (auto it = read.cbegin(); it != read.cend(); ++it)
+            settings.insert(it.key(), it.value());
+    } else {
+        initsettings();
+    }
+    toolsettings::fillmissing(settings, documentsdir);
+    tyname = settings.value("tyname");
+
+    const QVector<QTabWidget *> tabs = settingstabs();
+    const QStringList &tabkeys = toolsettings::tabkeys();
+    for (int i = 0; i < tabs.size() && i < tabkeys.size(); ++i) {
+        const int index = settings.value(tabkeys.at(i)).toInt();
+        // A page the form does not have leaves the tab where the form opened it.
+        if (index >= 0 && index < tabs.at(i)->count())
+            tabs.at(i)->setCurrentIndex(index);
+    }
+
+    setbrowserradio(settings.value("browseroption"));
+    seticonradio(settings.value("iconoption"));
+
+    projectpath = settings.value("projectpath");
+    projectname = settings.value("projectname");
+    disablegradience = settings.value("gradience").toInt() == 1;
+
+    const QString profilepath = settings.value("colorprofilepath");
+    if (!profilepath.isEmpty() && QFile::exists(profilepath)) {
+        colorprofilepath = profilepath;
+        colorprofile = settings.value("colorprofile");
+    } else {
+        colorprofilepath = resourcesdir + "/default.tycp";
+        colorprofile = QStringLiteral("default");
+    }
+
+    loadcolorprofile(colorprofilepath);
+    initcolors();
+    initzones(projectpath);
+    drawscenes();
+
+    ui->colorprofile_label->setText("Color Profile : " + colorprofile);
+    ui->loaddefaultcolorprofile->setChecked(colorprofile.isEmpty() || colorprofile == "default");
+}
+
+void MainWindow::savesettings()
+{
+    toolsettings::SettingsMap values = settings;
+    // These keys follow the window's state, not the map.
+    values.insert("projectname", projectname);
+    values.insert("projectpath", projectpath);
+    values.insert("gradience", disablegradience ? "1" : "0");
+    const QVector<QTabWidget *> tabs = settingstabs();
+    const QStringList &tabkeys = toolsettings::tabkeys();
+    for (int i = 0; i < tabs.size() && i < tabkeys.size(); ++i)
+        values.insert(tabkeys.at(i), QString::number(tabs.at(i)->currentIndex()));
+    values.insert("browseroption", QString::number(browserradio()));
+    values.insert("iconoption", QString::number(iconradio()));
+
+    toolsettings::write(workdir + "/settings.tyx",
+                        toolsettings::ordered(toolsettings::saveorder(), values));
+}
+
+// Browser tab options
+
+void MainWindow::setbrowserradio(const QString &index)
+{
+    QRadioButton *const buttons[] = {ui->browserdefault_radio, ui->browserdark_radio,
+                                     ui->browserwhite_radio};
+    buttons[displayoptions::optionindex(index)]->setChecked(true);
+}
+
+void MainWindow::seticonradio(const QString &index)
+{
+    QRadioButton *const buttons[] = {ui->iconsdefault_radio, ui->iconsalternative_radio,
+                                     ui->iconswhite_radio};
+    buttons[displayoptions::optionindex(index)]->setChecked(true);
+}
+
+int MainWindow::browserradio() const
+{
+    return displayoptions::checkedoption(ui->browserdefault_radio->isChecked(),
+                                         ui->browserdark_radio->isChecked(),
+                                         ui->browserwhite_radio->isChecked());
+}
+
+int MainWindow::iconradio() const
+{
+    return displayoptions::checkedoption(ui->iconsdefault_radio->isChecked(),
+                                         ui->iconsalternative_radio->isChecked(),
+                                         ui->iconswhite_radio->isChecked());
+}
+
+QString MainWindow::getbrowserimage() const
+{
+    return displayoptions::browserimagepath(browserradio(), iconradio());
+}
+
+void MainWindow::storeoption(const QString &key, const QString &value)
+{
+    settings.insert(key, value);
+    drawbrowser();
+}
+
+void MainWindow::on_browserdefault_radio_clicked() { storeoption("browseroption", "0"); }
+void MainWindow::on_browserdark_radio_clicked() { storeoption("browseroption", "1"); }
+void MainWindow::on_browserwhite_radio_clicked() { storeoption("browseroption", "2"); }
+void MainWindow::on_iconsdefault_radio_clicked() { storeoption("iconoption", "0"); }
+void MainWindow::on_iconsalternative_radio_clicked() { storeoption("iconoption", "1"); }
+void MainWindow::on_iconswhite_radio_clicked() { storeoption("iconoption", "2"); }
+
+// Colours and zones
+
+void MainWindow::initcolors()
+{
+    for (const ColourEntry &entry : colourTable()) {
+        auto *swatch = findChild<QLabel *>(QLatin1String(entry.swatch));
+        if (!swatch)
+            continue;
+        QPalette palette = swatch->palette();
+        palette.setBrush(QPalette::All, QPalette::Window, QBrush(this->*entry.colour, Qt::SolidPattern));
+        swatch->setAutoFillBackground(true);
+        swatch->setPalette(palette);
+    }
+}
+
+void MainWindow::initzones(const QString &name)
+{
+    SkinModel::initzones(name);
+    const QVector<bool> enabled = zonecontrols::enabledrows(zonesinfile);
+    const QVector<QStringList> &rows = zonecontrols::widgetnames();
+    for (int row = 0; row < rows.size() && row < enabled.size(); ++row) {
+        for (const QString &widgetname : rows.at(row)) {
+            if (QWidget *widget = findChild<QWidget *>(widgetname))
+                widget->setEnabled(enabled.at(row));
+        }
+    }
+}
+
+// Previews
+
+void MainWindow::initscenes()
+{
+    createscenes(this);
+}
+
+void MainWindow::drawscenes()
+{
+    paintbackgrounds(skinback);
+    drawbrowser();
+    drawskin();
+}
+
+void MainWindow::drawbrowser()
+{
+    drawbrowserpicture(scene_browser, getbrowserimage());
+}
+
+void MainWindow::drawskin()
+{
+    SkinOverview overview;
+    overview.zones = zones;
+    overview.skinwidth = skinwidth;
+    overview.skinheight = skinheight;
+    overview.screenwidth = screenwidth;
+    overview.topbar = topbar;
+    overview.zoneborder = zoneborder;
+    overview.zonefills = {zoneback, zone2back, zone3back, zone4back,
+                          zone5back, zone6back, zone7back, zone8back};
+    drawskinoverview(scene_skin, overview);
 }

@@ -1,0 +1,139 @@
+#include "toolsettings.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace toolsettings {
+
+namespace {
+
+const QString defaultprojectname = QStringLiteral("Default (from Quorvelin settings)");
+// Older files may lack the key; the fill-in differs in one letter from the
+// first-run default, and both show as written in the window title.
+const QString filledprojectname = QStringLiteral("Default (from Quorvelin Settings)");
+
+QString hostfolderbelow(const QString &documentsdir)
+{
+    return documentsdir + QStringLiteral("/Quorvelin");
+}
+
+} // namespace
+
+const QStringList &tabkeys()
+{
+    static const QStringList keys = {
+        "maintab", "buttonstab", "dropstab", "faderstab", "jogstab",
+        "vustab", "wavestab", "textstab", "knobstab"};
+    return keys;
+}
+
+const QStringList &initorder()
+{
+    static const QStringList keys = QStringList{
+        "qrnfolder", "tyname", "colorprofile", "gradience", "colorprofilepath",
+        "projectname", "projectpath", "skinname"}
+        + tabkeys() + QStringList{"browseroption", "iconoption"};
+    return keys;
+}
+
+const QStringList &saveorder()
+{
+    static const QStringList keys = QStringList{
+        "qrnfolder", "colorprofile", "colorprofilepath", "projectname",
+        "projectpath", "gradience", "skinname", "tyname"}
+        + tabkeys() + QStringList{"browseroption", "iconoption"};
+    return keys;
+}
+
+Entries defaults(const QString &documentsdir, const QString &profilesdir)
+{
+    SettingsMap values;
+    values.insert("qrnfolder", hostfolderbelow(documentsdir));
+    values.insert("tyname", "Tessary");
+    values.insert("colorprofile", "last_used");
+    values.insert("gradience", "0");
+    values.insert("colorprofilepath", profilesdir + "/last_used.tycp");
+    values.insert("projectname", defaultprojectname);
+    values.insert("projectpath", hostfolderbelow(documentsdir) + "/settings.xml");
+    values.insert("skinname", "My Skin");
+    for (const QString &key : tabkeys())
+        values.insert(key, "0");
+    values.insert("browseroption", "0");
+    values.insert("iconoption", "0");
+    return ordered(initorder(), values);
+}
+
+Entries ordered(const QStringList &keys, const SettingsMap &values)
+{
+    Entries entries;
+    entries.reserve(keys.size());
+    for (const QString &key : keys)
+        entries.append({key, values.value(key)});
+    return entries;
+}
+
+SettingsMap parse(const QByteArray &bytes)
+{
+    QString text = QString::fromUtf8(bytes);
+    // A byte-order mark from a hand edit must not become part of the first key.
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+
+    SettingsMap settings;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        const QStringList parts = line.split(QLatin1Char(','));
+        if (parts.size() < 2)
+            continue;
+        settings.insert(parts.at(0), parts.at(1));
+    }
+    return settings;
+}
+
+SettingsMap read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parse(file.readAll());
+}
+
+QByteArray format(const Entries &entries)
+{
+    QByteArray bytes;
+    for (const auto &entry : entries)
+        bytes += (entry.first + QLatin1Char(',') + entry.second).toUtf8() + "\r\n";
+    return bytes;
+}
+
+bool write(const QString &path, const Entries &entries)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = format(entries);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void fillmissing(SettingsMap &settings, const QString &documentsdir)
+{
+    // Order matters: the project path is built from the host folder's value.
+    if (!settings.contains("qrnfolder"))
+        settings.insert("qrnfolder", hostfolderbelow(documentsdir));
+    if (!settings.contains("projectname"))
+        settings.insert("projectname", filledprojectname);
+    if (!settings.contains("projectpath"))
+        settings.insert("projectpath", settings.value("qrnfolder") + "/settings.xml");
+    if (!settings.contains("tyname"))
+        settings.insert("tyname", "Tessary");
+    if (!settings.contains("gradience"))
+        settings.insert("gradience", "0");
+}
+
+} // namespace toolsettings
