@@ -1,0 +1,32 @@
+#pragma once
+// The stand-in skin's image sheet: every picture that an element names gets
+// a region of its own, packed in shelves, and is drawn so that no two
+// regions look alike (a wrong cut shows at once).
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QVector>
+
+namespace skin {
+
+class SpriteSheet
+{
+public:
+    explicit SpriteSheet(int width) : sheetWidth(width) {}
+
+    // Reserves a w x h region and returns its top-left corner.
+    QPoint allocate(int w, int h);
+
+    QVector<QRect> regions() const { return placed; }
+    QImage render() const;
+
+private:
+    int sheetWidth;
+    int cursorX = gap;
+    int shelfY = gap;
+    int shelfBottom = gap;
+    QVector<QRect> placed;
+    static constexpr int gap = 2;
+};
+
+} // namespace skin

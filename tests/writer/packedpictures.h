@@ -1,0 +1,58 @@
+#pragma once
+// Checks that the pictures a writer packed into the new image sheet are the
+// regions of the Tessary image that the input states name, pixel by pixel.
+#include <QDomElement>
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+namespace packedpictures {
+
+// An opaque picture whose neighbouring pixels all differ, so that a region
+// cut one pixel off, or scaled wrongly, shows.
+inline QImage patternimage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 7) % 256, (y * 11) % 256, (x * 3 + y * 5) % 256));
+    }
+    return image;
+}
+
+// Empty when the piece of sheet at corner is region of source, enlarged by
+// a whole factor (each source pixel a factor x factor block); else a text
+// that names the first pixel that differs.
+inline QString comparepiece(const QImage &sheet, const QPoint &corner, const QImage &source,
+                            const QRect &region, int factor)
+{
+    for (int j = 0; j < region.height() * factor; ++j) {
+        for (int i = 0; i < region.width() * factor; ++i) {
+            const QPoint at = corner + QPoint(i, j);
+            const QPoint from = region.topLeft() + QPoint(i / factor, j / factor);
+            if (!sheet.valid(at) || sheet.pixel(at) != source.pixel(from)) {
+                return QStringLiteral("sheet (%1, %2) is not source (%3, %4)")
+                    .arg(at.x()).arg(at.y()).arg(from.x()).arg(from.y());
+            }
+        }
+    }
+    return QString();
+}
+
+// The elements below root whose tag is in tags and that carry x, in
+// document order.
+inline QList<QDomElement> placedstates(const QDomElement &root, const QStringList &tags)
+{
+    QList<QDomElement> states;
+    for (QDomElement element = root.firstChildElement(); !element.isNull();
+         element = element.nextSiblingElement()) {
+        if (tags.contains(element.tagName()) && element.hasAttribute(QStringLiteral("x")))
+            states << element;
+        states << placedstates(element, tags);
+    }
+    return states;
+}
+
+} // namespace packedpictures

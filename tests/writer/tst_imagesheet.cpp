@@ -1,0 +1,310 @@
+// The image sheet: its background, the shelf packing of pieces, and the
+// pixels of packed pieces.
+#include <QtTest>
+
+#include "writerrig.h"
+#include "support/testsupport.h"
+
+#include <QPainter>
+
+namespace {
+
+// A source image whose pixels all differ and are partly transparent, so
+// that a wrong region, scale or blend shows.
+QImage sourcefixture()
+{
+    QImage image(64, 48, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgba(x * 4, y * 5, (x * y) % 256, 40 + (x + y) * 2));
+    }
+    return image;
+}
+
+struct SheetRig : WriterRig
+{
+    QTemporaryDir folder;
+    QVector<PackRecord> records;
+
+    SheetRig()
+    {
+        model.workdir = folder.path();
+        colours.skinback = QColor(10, 20, 30);
+        QDir(folder.path()).mkpath("toexport");
+        QDir(folder.path()).mkpath("skin");
+        sourcefixture().save(writer.sourcepath());
+        writer.packrecorder = [this](const PackRecord &record) { records.append(record); };
+    }
+};
+
+// The sheet made the long way: every step reads the saved sheet, paints it
+// onto a new transparent image with the change over it, and saves it again.
+class FileSheet
+{
+public:
+    FileSheet(const QString &sheet, const QString &source) : m_sheet(sheet), m_source(source) {}
+
+    void start(int width, int height, const QColor &back)
+    {
+        m_packx = m_packy = m_packbottom = 0;
+        QImage image(width, height, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPen pen = painter.pen();
+        pen.setWidth(0);
+        painter.setPen(pen);
+        painter.setBrush(QColor(0, 0, 0));
+        painter.drawRect(0, 0, width, height);
+        painter.setBrush(back);
+        painter.drawRect(0, 0, width, height);
+        painter.end();
+        image.save(m_sheet);
+    }
+
+    void merge(int oldX, int oldY, int oldW, int oldH, float fx, float fy)
+    {
+        const QImage before(m_sheet);
+        const int w = qRound(oldW * fx);
+        const int h = qRound(oldH * fy);
+        const QPoint corner = packpiece(m_packx, m_packy, m_packbottom, before.width(), before.height(), w, h);
+        QImage after(before.width(), m_packbottom + 10, QImage::Format_ARGB32_Premultiplied);
+        after.fill(Qt::transparent);
+        QPainter painter(&after);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawImage(0, 0, QImage(m_sheet));
+        const QImage source(m_source);
+        painter.setPen(Qt::NoPen);
+        painter.drawImage(QRect(corner, QSize(w, h)),
+                          source.copy(QRect(oldX, oldY, oldW, oldH).intersected(source.rect())));
+        painter.end();
+        after.save(m_sheet);
+    }
+
+private:
+    QString m_sheet;
+    QString m_source;
+    int m_packx = 0;
+    int m_packy = 0;
+    int m_packbottom = 0;
+};
+
+} // namespace
+
+class TestImageSheet : public QObject
+{
+    Q_OBJECT
+private slots:
+    void placement_data();
+    void placement();
+    void background();
+    void shelves();
+    void piecesizes_data();
+    void piecesizes();
+    void piecepixels();
+    void samepixelsasrewritingthefile();
+    void secondjobstartsafresh();
+};
+
+void TestImageSheet::placement_data()
+{
+    QTest::addColumn<QVector<int>>("cursor");   // packx, packy, packbottom
+    QTest::addColumn<QSize>("sheet");
+    QTest::addColumn<QSize>("piece");
+    QTest::addColumn<QPoint>("corner");
+    QTest::addColumn<QVector<int>>("after");
+
+    QTest::newRow("first piece") << QVector<int>{0, 0, 0} << QSize(1920, 1080) << QSize(100, 40)
+                                 << QPoint(5, 1085) << QVector<int>{105, 1085, 1125};
+    QTest::newRow("next on the shelf") << QVector<int>{105, 1085, 1125} << QSize(1920, 1135) << QSize(50, 20)
+                                       << QPoint(110, 1085) << QVector<int>{160, 1085, 1125};
+    QTest::newRow("taller piece lowers the bottom") << QVector<int>{105, 1085, 1125} << QSize(1920, 1135)
+                                                    << QSize(50, 60) << QPoint(110, 1085)
+                                                    << QVector<int>{160, 1085, 1145};
+    QTest::newRow("right edge exactly on the sheet's edge") << QVector<int>{1815, 1085, 1125} << QSize(1920, 1135)
+                                                            << QSize(100, 10) << QPoint(1820, 1085)
+                                                            << QVector<int>{1920, 1085, 1125};
+    QTest::newRow("one column wider opens a shelf below the sheet") << QVector<int>{1815, 1085, 1125}
+                                                                    << QSize(1920, 1135) << QSize(101, 10)
+                                                                    << QPoint(5, 1140)
+                                                                    << QVector<int>{106, 1140, 1150};
+    QTest::newRow("wider than the sheet") << QVector<int>{0, 0, 0} << QSize(1920, 1080) << QSize(2000, 10)
+                                          << QPoint(5, 1085) << QVector<int>{2005, 1085, 1095};
+    QTest::newRow("after a too-wide piece") << QVector<int>{2005, 1085, 1095} << QSize(1920, 1105)
+                                            << QSize(10, 10) << QPoint(5, 1110)
+                                            << QVector<int>{15, 1110, 1120};
+    QTest::newRow("zero-size piece still moves on") << QVector<int>{105, 1085, 1125} << QSize(1920, 1135)
+                                                    << QSize(0, 0) << QPoint(110, 1085)
+                                                    << QVector<int>{110, 1085, 1125};
+    QTest::newRow("unreadable sheet") << QVector<int>{0, 0, 0} << QSize(0, 0) << QSize(10, 10)
+                                      << QPoint(5, 5) << QVector<int>{15, 5, 15};
+}
+
+void TestImageSheet::placement()
+{
+    QFETCH(QVector<int>, cursor);
+    QFETCH(QSize, sheet);
+    QFETCH(QSize, piece);
+    QFETCH(QPoint, corner);
+    QFETCH(QVector<int>, after);
+
+    const QPoint placed = packpiece(cursor[0], cursor[1], cursor[2], sheet.width(), sheet.height(),
+                                    piece.width(), piece.height());
+    QCOMPARE(placed, corner);
+    QCOMPARE(cursor, after);
+}
+
+void TestImageSheet::background()
+{
+    SheetRig rig;
+    rig.model.packx = rig.model.packy = rig.model.packbottom = 7;
+    rig.writer.createpng();
+    QCOMPARE(rig.model.packx, 0);
+    QCOMPARE(rig.model.packy, 0);
+    QCOMPARE(rig.model.packbottom, 0);
+    QCOMPARE(rig.progresstexts, QStringList({"Processing Skin Background ... +events",
+                                             "Processing Skin Background ... +events"}));
+
+    const QImage sheet = rig.writer.sheet().image();
+    QCOMPARE(sheet.size(), QSize(1920, 1080));
+    QCOMPARE(sheet.pixel(960, 540), qRgb(10, 20, 30));
+    // The hairline outline darkens the outermost pixels.
+    for (const QPoint &edge : {QPoint(0, 540), QPoint(1919, 540), QPoint(960, 0), QPoint(960, 1079)}) {
+        const QRgb pixel = sheet.pixel(edge);
+        QCOMPARE(qAlpha(pixel), 255);
+        QVERIFY2(qBlue(pixel) < 30, qPrintable(QString::number(pixel, 16)));
+    }
+}
+
+void TestImageSheet::shelves()
+{
+    SheetRig rig;
+    rig.model.screenwidth = 300;
+    rig.model.screenheight = 100;
+    rig.writer.createpng();
+    QList<QList<int>> results;
+    results << rig.writer.mergepics(0, 0, 100, 40, 1, 1);    // first piece
+    QCOMPARE(rig.writer.sheet().height(), 100 + 40 + 15);
+    results << rig.writer.mergepics(0, 0, 60, 50, 1, 1);     // on the shelf, taller
+    results << rig.writer.mergepics(0, 0, 130, 10, 1, 1);    // 170 + 5 + 130 > 300: new shelf
+    results << rig.writer.mergepics(0, 0, 30, 10, 1, 1);     // on the new shelf
+    QCOMPARE(results, (QList<QList<int>>{{5, 105, 100, 40}, {110, 105, 60, 50},
+                                         {5, 170, 130, 10}, {140, 170, 30, 10}}));
+    // 15 rows below the lowest piece of the first shelf; 10 below the last.
+    QCOMPARE(rig.writer.sheet().width(), 300);
+    QCOMPARE(rig.writer.sheet().height(), 190);
+
+    QCOMPARE(rig.records.size(), 4);
+    QCOMPARE(rig.records.at(2).source, QRect(0, 0, 130, 10));
+    QCOMPARE(rig.records.at(2).result, results.at(2));
+    QCOMPARE(rig.progresstexts.mid(2),
+             QStringList(QVector<QString>(4, "Processing Image ... +events").toList()));
+
+    QVERIFY(rig.writer.sheet().save(rig.writer.sheetpath()));
+    QCOMPARE(QImage(rig.writer.sheetpath()).size(), QSize(300, 190));
+}
+
+void TestImageSheet::piecesizes_data()
+{
+    QTest::addColumn<QSize>("region");
+    QTest::addColumn<float>("fx");
+    QTest::addColumn<float>("fy");
+    QTest::addColumn<QSize>("piece");
+
+    QTest::newRow("factors apply per axis") << QSize(100, 40) << 0.5f << 1.25f << QSize(50, 50);
+    QTest::newRow("halves go up") << QSize(5, 5) << 0.5f << 0.5f << QSize(3, 3);
+    QTest::newRow("zero size") << QSize(0, 7) << 1.0f << 1.0f << QSize(0, 7);
+    QTest::newRow("factor that is not finite") << QSize(10, 10) << std::numeric_limits<float>::infinity()
+                                               << std::numeric_limits<float>::quiet_NaN() << QSize(0, 0);
+}
+
+void TestImageSheet::piecesizes()
+{
+    QFETCH(QSize, region);
+    QFETCH(float, fx);
+    QFETCH(float, fy);
+    QFETCH(QSize, piece);
+
+    SheetRig rig;
+    rig.writer.createpng();
+    const QList<int> result = rig.writer.mergepics(3, 4, region.width(), region.height(), fx, fy);
+    QCOMPARE(result, (QList<int>{5, 1085, piece.width(), piece.height()}));
+    // The sheet grows by the piece, drawn or not.
+    QCOMPARE(rig.writer.sheet().height(), 1085 + piece.height() + 10);
+}
+
+void TestImageSheet::piecepixels()
+{
+    SheetRig rig;
+    rig.model.screenwidth = 200;
+    rig.model.screenheight = 50;
+    rig.writer.createpng();
+    const QImage source = sourcefixture();
+
+    // Unscaled: the region's pixels, blended over the transparent gap.
+    const QList<int> copy = rig.writer.mergepics(10, 20, 8, 6, 1, 1);
+    // Doubled: every source pixel becomes a 2 x 2 block, not interpolated.
+    const QList<int> doubled = rig.writer.mergepics(10, 20, 8, 6, 2, 2);
+    // Reaching past the source's corner: the inside part is stretched over
+    // the whole piece.
+    const QList<int> clipped = rig.writer.mergepics(60, 44, 8, 8, 1, 1);
+    const QImage sheet = rig.writer.sheet().image();
+
+    auto expected = [&](int x, int y) {
+        return QImage(source).convertToFormat(QImage::Format_ARGB32_Premultiplied)
+            .convertToFormat(QImage::Format_ARGB32).pixel(x, y);
+    };
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            QCOMPARE(sheet.pixel(copy[0] + x, copy[1] + y), expected(10 + x, 20 + y));
+            QCOMPARE(sheet.pixel(doubled[0] + 2 * x + 1, doubled[1] + 2 * y + 1), expected(10 + x, 20 + y));
+        }
+    }
+    // The 4 x 4 inside part fills the 8 x 8 piece.
+    QCOMPARE(sheet.pixel(clipped[0] + 7, clipped[1] + 7), expected(63, 47));
+    QCOMPARE(sheet.pixel(clipped[0], clipped[1]), expected(60, 44));
+    // Gaps and margins stay transparent.
+    QCOMPARE(qAlpha(sheet.pixel(copy[0] - 1, copy[1])), 0);
+    QCOMPARE(qAlpha(sheet.pixel(0, sheet.height() - 1)), 0);
+}
+
+void TestImageSheet::samepixelsasrewritingthefile()
+{
+    SheetRig rig;
+    rig.model.screenwidth = 160;
+    rig.model.screenheight = 90;
+    rig.colours.skinback = QColor(200, 100, 50, 128);
+    const QString literalpath = rig.folder.path() + "/literal.png";
+    FileSheet literal(literalpath, rig.writer.sourcepath());
+
+    rig.writer.createpng();
+    literal.start(160, 90, rig.colours.skinback);
+    struct Piece { int x, y, w, h; float fx, fy; };
+    const QVector<Piece> pieces = {{0, 0, 64, 48, 1.0f, 1.0f}, {5, 7, 30, 20, 0.75f, 1.3f},
+                                   {40, 30, 30, 30, 2.0f, 0.5f}, {0, 0, 200, 10, 1.0f, 1.0f},
+                                   {50, 10, 14, 14, 3.0f, 3.0f}, {1, 1, 0, 5, 1.0f, 1.0f},
+                                   {20, 20, 9, 9, 0.5f, 0.5f}};
+    for (const Piece &piece : pieces) {
+        rig.writer.mergepics(piece.x, piece.y, piece.w, piece.h, piece.fx, piece.fy);
+        literal.merge(piece.x, piece.y, piece.w, piece.h, piece.fx, piece.fy);
+    }
+    QVERIFY(rig.writer.sheet().save(rig.writer.sheetpath()));
+    const QImage written(rig.writer.sheetpath());
+    const QImage expected(literalpath);
+    QCOMPARE(written.size(), expected.size());
+    QCOMPARE(written.convertToFormat(QImage::Format_ARGB32), expected.convertToFormat(QImage::Format_ARGB32));
+}
+
+void TestImageSheet::secondjobstartsafresh()
+{
+    SheetRig rig;
+    rig.writer.createpng();
+    rig.writer.mergepics(0, 0, 10, 10, 1, 1);
+    rig.writer.mergepics(0, 0, 10, 10, 1, 1);
+    rig.writer.createpng();
+    QCOMPARE(rig.writer.sheet().height(), 1080);
+    QCOMPARE(rig.writer.mergepics(0, 0, 10, 10, 1, 1), (QList<int>{5, 1085, 10, 10}));
+}
+
+QTEST_MAIN(TestImageSheet)
+#include "tst_imagesheet.moc"

@@ -1,0 +1,66 @@
+#pragma once
+// The new skin's one image file, skin.png, while a job builds it: the
+// screen-sized background on top and, below it, every image piece packed
+// into shelves. It stays in memory for the whole job and is saved once.
+//
+// Every step (a packed piece, a painted zone) gives exactly the pixels that
+// re-reading the saved sheet, painting it onto a new transparent image and
+// saving that again would give: the sheet is kept premultiplied, and a
+// premultiplied pixel survives saving to PNG and loading unchanged.
+#include <QImage>
+#include <QPoint>
+
+#include <functional>
+
+class QPainter;
+
+// The shelf placement rule. Places a piece of w x h pixels on a sheet that
+// is currently sheetwidth x sheetheight and moves the packing cursor:
+// packx is the right edge of the last piece on the current shelf, packy the
+// shelf's top row (0 while there is no shelf), packbottom the lowest bottom
+// edge of all pieces so far. Pieces stand 5 pixels apart; a piece that does
+// not fit on the current shelf opens a new one 5 rows below the sheet.
+QPoint packpiece(int &packx, int &packy, int &packbottom,
+                 int sheetwidth, int sheetheight, int w, int h);
+
+class ImageSheet
+{
+public:
+    // The cursor lives in the skin model (the main window's members), so
+    // it is shared with whoever else packs into the sheet.
+    ImageSheet(int &packx, int &packy, int &packbottom);
+
+    // Starts a new sheet of width x height in the background colour,
+    // outlined by a hairline black pen, and resets the cursor.
+    void start(int width, int height, const QColor &background);
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+
+    // Places a piece of w x h by the placement rule and grows the sheet to
+    // 10 rows below the lowest piece. Returns the piece's top-left corner.
+    // The sheet keeps its pixels when it cannot grow (an empty or absurdly
+    // large size); the cursor moves all the same.
+    QPoint place(int w, int h);
+
+    // Paints on the sheet with antialiasing, clipped to the sheet.
+    void paint(const std::function<void(QPainter &)> &draw);
+
+    // The sheet as it is saved: 32-bit ARGB, not premultiplied.
+    QImage image() const;
+
+    // Saves the sheet as PNG through a temporary file; false when it is
+    // empty or cannot be written.
+    bool save(const QString &path) const;
+
+private:
+    void setheight(int height);
+
+    int &m_packx;
+    int &m_packy;
+    int &m_packbottom;
+    // Rows beyond m_height are spare room for growth and always transparent.
+    QImage m_pixels;
+    int m_width = 0;
+    int m_height = 0;
+};

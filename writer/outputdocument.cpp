@@ -1,0 +1,41 @@
+#include "outputdocument.h"
+
+#include "skinmodel/textfunctions.h"
+
+#include <QSaveFile>
+
+void OutputDocument::clear()
+{
+    m_text.clear();
+}
+
+void OutputDocument::appendheadline(const QString &content)
+{
+    m_text += content;
+    m_text += QLatin1String("\r\n");
+}
+
+void OutputDocument::appendline(int level, const QString &content)
+{
+    m_text += tabs(level);
+    m_text += content;
+    m_text += QLatin1Char('\n');
+}
+
+void OutputDocument::appendemptyline()
+{
+    m_text += QLatin1Char('\n');
+}
+
+bool OutputDocument::save(const QString &path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = m_text.toUtf8();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,188 @@
+#include "skinwriter.h"
+
+#include "xmlescape.h"
+#include "colours/colourscheme.h"
+#include "skinmodel/skinmodel.h"
+
+#include <QDomDocument>
+#include <QFile>
+#include <QFont>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace {
+
+// Sizes beyond this are no image region of any skin; keeping pieces below
+// it keeps the packing arithmetic far from integer overflow.
+const int largestpiece = 1 << 20;
+
+// A scaled piece size, rounded with halves going up; 0 for a factor that is
+// not finite.
+int piecesize(int size, float factor)
+{
+    const double scaled = double(size) * double(factor);
+    if (!std::isfinite(scaled))
+        return 0;
+    const double rounded = std::floor(scaled + 0.5);
+    return int(qBound(double(-largestpiece), rounded, double(largestpiece)));
+}
+
+QDomElement firstelement(const QDomDocument &document, const QString &tag)
+{
+    const QDomNodeList elements = document.elementsByTagName(tag);
+    return elements.isEmpty() ? QDomElement() : elements.item(0).toElement();
+}
+
+} // namespace
+
+SkinWriter::SkinWriter(SkinModel &model, const ColourScheme &colours)
+    : dispatch(defaultdispatchtable()),
+      m_model(model),
+      m_colours(colours),
+      m_sheet(model.packx, model.packy, model.packbottom)
+{
+}
+
+QString SkinWriter::documentpath() const { return m_model.workdir + QLatin1String("/toexport/skin.xml"); }
+QString SkinWriter::sheetpath() const { return m_model.workdir + QLatin1String("/toexport/skin.png"); }
+QString SkinWriter::previewpath() const { return m_model.workdir + QLatin1String("/toexport/mypreview.png"); }
+QString SkinWriter::prunedpath() const { return m_model.workdir + QLatin1String("/skin/skin.xml"); }
+QString SkinWriter::sourcepath() const { return m_model.workdir + QLatin1String("/skin/skin.png"); }
+
+float SkinWriter::skinscale() const
+{
+    if (m_model.skinwidth <= 0)
+        return 1.0f;
+    return m_model.screenwidth / float(m_model.skinwidth);
+}
+
+float SkinWriter::systemscale() const
+{
+    return m_model.screenwidth / 1920.0f;
+}
+
+void SkinWriter::showprogress(const QString &text, bool processevents)
+{
+    if (progress)
+        progress(text, processevents);
+}
+
+void SkinWriter::writeelement(const ElementSpec &spec, const QDomNode &node, int level,
+                              float resizeX, float resizeY, int groupXpos, int groupYpos)
+{
+    ElementContext context{*this, m_document, resizeX, resizeY, groupXpos, groupYpos};
+    ::writeelement(context, node, level, spec);
+}
+
+void SkinWriter::createpng()
+{
+    const QString text = QStringLiteral("Processing Skin Background ...");
+    showprogress(text, true);
+    m_source = QImage();
+    m_sourceread = false;
+    m_sheet.start(int(m_model.screenwidth), int(m_model.screenheight), m_colours.skinback);
+    preparewindows();
+    showprogress(text, true);
+}
+
+bool SkinWriter::createxml()
+{
+    const float scale = skinscale();
+    m_document.clear();
+    m_document.appendheadline(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    QString root = QStringLiteral("<skin");
+    appendattribute(root, QStringLiteral("name"), skinname);
+    appendattribute(root, QStringLiteral("comment"), QLatin1String("Skin was created with ") + m_model.tyname);
+    appendattribute(root, QStringLiteral("author"), m_model.tyname);
+    appendattribute(root, QStringLiteral("version"), QStringLiteral("830"));
+    appendattribute(root, QStringLiteral("nbdecks"), QStringLiteral("2"));
+    appendattribute(root, QStringLiteral("preview"), QStringLiteral("mypreview.png"));
+    appendattribute(root, QStringLiteral("width"), QString::number(int(m_model.screenwidth)));
+    appendattribute(root, QStringLiteral("height"), QString::number(int(m_model.screenheight)));
+    m_document.appendheadline(root + QLatin1Char('>'));
+
+    // A pruned skin that is missing or not well-formed leaves the document
+    // empty: the new skin is then the head and the closing line.
+    // (A failed parse keeps what was read up to the error, hence the reset.)
+    QDomDocument pruned;
+    QFile input(prunedpath());
+    if (!input.open(QIODevice::ReadOnly) || !pruned.setContent(&input))
+        pruned = QDomDocument();
+    input.close();
+
+    const QDomElement defines = firstelement(pruned, QStringLiteral("group"));
+    if (!defines.isNull())
+        exportgroup(defines, 1, scale, scale, 0, 0);
+    const QDomElement system = firstelement(pruned, QStringLiteral("panel"));
+    if (!system.isNull())
+        exportsystem(system, 1, systemscale());
+    const QDomNodeList modules = pruned.elementsByTagName(QStringLiteral("groupo"));
+    for (int i = 0; i < modules.count(); ++i)
+        placemodule(modules.item(i).toElement(), scale);
+
+    m_document.appendline(0, QStringLiteral("</skin>"));
+    const bool documentsaved = m_document.save(documentpath());
+    const bool sheetsaved = m_sheet.save(sheetpath());
+    return documentsaved && sheetsaved;
+}
+
+const QImage &SkinWriter::sourceimage()
+{
+    if (!m_sourceread) {
+        m_source = QImage(sourcepath());
+        m_sourceread = true;
+    }
+    return m_source;
+}
+
+QList<int> SkinWriter::mergepics(int oldX, int oldY, int oldW, int oldH,
+                                 float resizefactorX, float resizefactorY)
+{
+    showprogress(QStringLiteral("Processing Image ..."), true);
+    const int w = piecesize(oldW, resizefactorX);
+    const int h = piecesize(oldH, resizefactorY);
+    const QPoint corner = m_sheet.place(w, h);
+
+    const QImage &source = sourceimage();
+    const QRect region = QRect(oldX, oldY, oldW, oldH).intersected(source.rect());
+    if (w > 0 && h > 0 && !region.isEmpty()) {
+        const QImage part = source.copy(region);
+        m_sheet.paint([&](QPainter &painter) {
+            painter.setPen(Qt::NoPen);
+            painter.drawImage(QRect(corner.x(), corner.y(), w, h), part);
+        });
+    }
+
+    const QList<int> result{corner.x(), corner.y(), w, h};
+    if (packrecorder)
+        packrecorder(PackRecord{QRect(oldX, oldY, oldW, oldH), resizefactorX, resizefactorY, result});
+    return result;
+}
+
+bool SkinWriter::editpreview(const QString &path)
+{
+    const QImage picture(path);
+    if (picture.isNull())
+        return false;
+    QImage preview(picture.size(), QImage::Format_ARGB32_Premultiplied);
+    preview.fill(Qt::transparent);
+    QPainter painter(&preview);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawImage(0, 0, picture);
+    painter.setPen(Qt::white);
+    painter.setFont(QFont(QStringLiteral("Arial"), 54, 75, false));
+    // One line, centred in the band; a long name is cut off, never wrapped.
+    painter.drawText(QRectF(0, 20, preview.width(), 200), Qt::AlignCenter, skinname);
+    painter.end();
+
+    QSaveFile file(previewpath());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!preview.save(&file, "PNG", 100)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
