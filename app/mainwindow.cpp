@@ -1,17 +1,21 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPalette>
 #include <QScreen>
 #include <QStandardPaths>
 
+#include "app/createskinjob.h"
 #include "app/displayoptions.h"
 #include "app/statusrules.h"
 #include "app/toolsettings.h"
 #include "app/workfolders.h"
 #include "app/zonecontrols.h"
+#include "writer/skinwriter.h"
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), apptitle(QStringLiteral("Tessary Extractor"))
@@ -306,4 +310,111 @@ void MainWindow::drawskin()
     overview.zonefills = {zoneback, zone2back, zone3back, zone4back,
                           zone5back, zone6back, zone7back, zone8back};
     drawskinoverview(scene_skin, overview);
+}
+
+// The create-skin job
+
+void MainWindow::on_dothejob_clicked()
+{
+    using namespace createskinjob;
+    const QString skinname = ui->lineEdit->text();
+    if (skinname.isEmpty()) {
+        QMessageBox::warning(this, apptitle, nonametext());
+        return;
+    }
+    const QString tessary = settings.value("tyname");
+    const NameProblem problem = checkskinname(skinname, tessary);
+    if (problem != NameProblem::None) {
+        QMessageBox::warning(this, apptitle, refusednametext(problem, skinname, tessary));
+        return;
+    }
+
+    CreateSkinJob job(*this, SkinJobPaths(workdir, hostfolder(), tessary, skinname),
+                      {[this] { createpng(); }, [this] { return createxml(); },
+                       [this](const QString &path) { return editpreview(path); }});
+    job.processevents = [] { QCoreApplication::processEvents(); };
+    job.makefolders();
+    if (!job.sourceinstalled()) {
+        QMessageBox::warning(this, apptitle, notinstalledtext(tessary));
+        ui->statusbar->setText(QString());
+        return;
+    }
+    if (job.targetexists()
+        && QMessageBox::question(this, apptitle, overwritetext(skinname),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
+        return;
+
+    setjobrunning(true);
+    tyname = tessary;
+    m_skinwriter.reset();
+    const bool unpacked = job.unpack();
+    if (!job.sourceinstalled()) {
+        QMessageBox::warning(this, apptitle, notinstalledtext(tessary));
+        ui->statusbar->setText(QString());
+        setjobrunning(false);
+        return;
+    }
+    if (unpacked && !job.readproject(projectpath)) {
+        QMessageBox::warning(this, apptitle, nomodulestext(tessary));
+        ui->statusbar->setText(QString());
+        job.emptytables();
+        setjobrunning(false);
+        return;
+    }
+
+    const CreateSkinJob::Failure failure = unpacked ? job.build() : CreateSkinJob::Failure::Unpack;
+    job.cleanup();
+    m_skinwriter.reset();
+    ui->statusbar_2->setText(QString());
+    if (failure == CreateSkinJob::Failure::None) {
+        ui->statusbar->setText(donestatustext());
+        QMessageBox::information(this, apptitle, donetext(skinname));
+    } else {
+        QMessageBox::warning(this, apptitle, job.failuretext(failure));
+    }
+    ui->statusbar->setText(QString());
+    setjobrunning(false);
+}
+
+void MainWindow::setjobrunning(bool running)
+{
+    ui->centralWidget->setDisabled(running);
+    menuBar()->setDisabled(running);
+    ui->mainToolBar->setDisabled(running);
+    if (running)
+        ui->statusbar->setText(createskinjob::inprocesstext());
+}
+
+SkinWriter &MainWindow::skinwriter()
+{
+    if (!m_skinwriter) {
+        m_skinwriter = std::make_unique<SkinWriter>(*this, *this);
+        m_skinwriter->skinname = ui->lineEdit->text();
+        static const IconOption icons[] = {IconOption::Default, IconOption::Alternative, IconOption::White};
+        static const BrowserOption browsers[] = {BrowserOption::Default, BrowserOption::Dark,
+                                                 BrowserOption::White};
+        m_skinwriter->icons = icons[qBound(0, iconradio(), 2)];
+        m_skinwriter->browser = browsers[qBound(0, browserradio(), 2)];
+        m_skinwriter->progress = [this](const QString &text, bool processevents) {
+            ui->statusbar_2->setText(text);
+            if (processevents)
+                QCoreApplication::processEvents();
+        };
+    }
+    return *m_skinwriter;
+}
+
+void MainWindow::createpng()
+{
+    skinwriter().createpng();
+}
+
+bool MainWindow::createxml()
+{
+    return skinwriter().createxml();
+}
+
+bool MainWindow::editpreview(const QString &path)
+{
+    return skinwriter().editpreview(path);
 }

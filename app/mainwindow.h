@@ -4,11 +4,14 @@
 #include <QString>
 #include <QVector>
 
+#include <memory>
+
 #include "colours/colourscheme.h"
 #include "preview/previewscenes.h"
 #include "skinmodel/skinmodel.h"
 
 class QTabWidget;
+class SkinWriter;
 namespace Ui { class MainWindow; }
 
 class MainWindow : public QMainWindow, public SkinModel, public ColourScheme, public PreviewScenes
@@ -60,6 +63,12 @@ public:
     // The status line under the title: what is missing of the installation.
     void setstatusline();
 
+    // The skin writer's steps of the create-skin job, on the writer of the
+    // current run; false when a file could not be written.
+    void createpng();
+    bool createxml();
+    bool editpreview(const QString &path);
+
 private slots:
     void on_lineEdit_textChanged();
     void on_lineEdit_editingFinished();
@@ -69,11 +78,18 @@ private slots:
     void on_iconsdefault_radio_clicked();
     void on_iconsalternative_radio_clicked();
     void on_iconswhite_radio_clicked();
+    void on_dothejob_clicked();
 
 private:
     void installtessaryskin();
     void storeoption(const QString &key, const QString &value);
     QVector<QTabWidget *> settingstabs() const;
+    // The writer of the current run, made from the form on first use.
+    SkinWriter &skinwriter();
+    // While a job runs, nothing of the window may change the tables, the
+    // colours or the settings that it works from.
+    void setjobrunning(bool running);
 
     Ui::MainWindow *ui;
+    std::unique_ptr<SkinWriter> m_skinwriter;
 };

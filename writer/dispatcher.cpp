@@ -9,7 +9,7 @@ const QVector<DispatchRow> &defaultdispatchtable()
 {
     using Row = DispatchRow;
     static const QVector<DispatchRow> table = {
-        {"define", Row::AllSix, nullptr /* &SkinWriter::exportdefine */},
+        {"define", Row::AllSix, &SkinWriter::exportdefine},
         {"button", Row::AllSix, &SkinWriter::exportbutton},
         {"slider", Row::AllSix, &SkinWriter::exportslider},
         {"textzone", Row::AllSix, &SkinWriter::exporttextzone},
@@ -31,7 +31,7 @@ const QVector<DispatchRow> &defaultdispatchtable()
         {"rhythmzone", Row::AllSix, &SkinWriter::exportrhythm},
         {"tooltip", &SkinWriter::exporttooltip},
         {"font", &SkinWriter::exportfont},
-        {"mcustomicons", nullptr /* &SkinWriter::exportcustomicons */},
+        {"mcustomicons", &SkinWriter::exportcustomicons},
         {"group", Row::AllSix, &SkinWriter::exportgroup},
         {"deck", Row::AllSix, &SkinWriter::exportdeck},
         {"panel", Row::AllSix, &SkinWriter::exportpanel},

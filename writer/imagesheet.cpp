@@ -92,6 +92,22 @@ void ImageSheet::setheight(int height)
     m_height = height;
 }
 
+void ImageSheet::widen(int width)
+{
+    if (m_width <= 0 || m_height <= 0 || width <= m_width)
+        return;
+    QImage wider(width, m_pixels.height(), QImage::Format_ARGB32_Premultiplied);
+    if (wider.isNull())
+        return;
+    wider.fill(Qt::transparent);
+    const size_t rowbytes = size_t(m_width) * 4;
+    const int rows = std::min(m_height, m_pixels.height());
+    for (int y = 0; y < rows; ++y)
+        std::memcpy(wider.scanLine(y), m_pixels.constScanLine(y), rowbytes);
+    m_pixels = wider;
+    m_width = width;
+}
+
 void ImageSheet::paint(const std::function<void(QPainter &)> &draw)
 {
     if (m_width <= 0 || m_height <= 0)

@@ -43,6 +43,11 @@ public:
     // large size); the cursor moves all the same.
     QPoint place(int w, int h);
 
+    // Widens the sheet to width with transparent columns, for a piece that
+    // must lie whole inside it; a sheet at least that wide, or an empty
+    // one, stays as it is.
+    void widen(int width);
+
     // Paints on the sheet with antialiasing, clipped to the sheet.
     void paint(const std::function<void(QPainter &)> &draw);
 

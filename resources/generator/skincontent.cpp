@@ -272,9 +272,9 @@ XmlNode ContentBuilder::songPosition(int width, int height, const QString &deck)
 XmlNode ContentBuilder::jogVisual(const QString &deck)
 {
     const QString ring = deck == QLatin1String("left") ? QStringLiteral("#4A8AC9") : QStringLiteral("#D93636");
-    const QPoint off = picture(202, 202);
-    const QPoint on = picture(202, 202);
-    const QPoint mask = picture(202, 202);
+    const QPoint off = sheet.allocate(202, 202, SpriteSheet::Shape::Disc);
+    const QPoint on = sheet.allocate(202, 202, SpriteSheet::Shape::Disc);
+    const QPoint mask = sheet.allocate(202, 202, SpriteSheet::Shape::Disc);
     return XmlNode("visual")
         .set("source", QStringLiteral("get_rotation 33 & color '%1' & ring '%1'").arg(ring))
         .set("type", "rotation").set("colorreplace", ring).set("deck", deck).set("smooth", "yes")
@@ -477,8 +477,8 @@ QVector<XmlNode> ContentBuilder::deckControls(const Window &w)
         return out;
     }
     case Kind::JogMini: {
-        const QPoint off = picture(W, H);
-        const QPoint on = picture(W, H);
+        const QPoint off = sheet.allocate(W, H, SpriteSheet::Shape::Disc);
+        const QPoint on = sheet.allocate(W, H, SpriteSheet::Shape::Disc);
         return {XmlNode("visual").set("x", 0).set("y", 0).set("width", W).set("height", H)
                     .set("source", "get_rotation").set("type", "rotation").set("action", "jog")
                     .add(XmlNode("off").set("x", off.x()).set("y", off.y()).set("shape", "circle")

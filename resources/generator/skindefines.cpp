@@ -287,7 +287,8 @@ XmlNode menuButtons()
     group.add(define("menutoggle", "text,var")
                   .add(XmlNode("off").set("color", "#303030")).add(XmlNode("on").set("color", "#0089ea"))
                   .add(XmlNode("text").set("text", "[TEXT]").set("color", "#a4a4a4"))
-                  .add(XmlNode("textselected").set("text", "[TEXT]").set("color", "#ffffff")));
+                  .add(XmlNode("textselected").set("text", "[TEXT]").set("color", "#ffffff")
+                           .set("action", "get_var '[VAR]'")));
     group.add(define("menuheader", "text")
                   .add(XmlNode("background").set("color", "#101010"))
                   .add(XmlNode("text").set("text", "[TEXT]").set("size", 14).set("weight", "bold")));
@@ -318,7 +319,7 @@ XmlNode buttonTemplates(ContentBuilder &content)
     group.add(buttonTemplate("button_dsp", "dsp", "dsp"));
     group.add(buttonTemplate("button_dspmaster", "dspmaster", "dspmaster"));
     group.add(buttonTemplate("button_dspvideo", "dspvideo", "dspvideo"));
-    group.add(define("button_system", "icon")
+    group.add(define("button_system", "icon,iconsize,icondx")
                   .add(XmlNode("up").set("color", "systemoff").set("border", "systemoffborder"))
                   .add(XmlNode("over").set("color", "systemover").set("border", "systemoverborder"))
                   .add(XmlNode("selected").set("color", "systemon").set("border", "systemonborder"))
@@ -374,10 +375,11 @@ XmlNode buttonTemplates(ContentBuilder &content)
                   .add(XmlNode("textoverselected").set("text", "[TEXT]").set("color", "buttontexton")));
     group.add(define("button_small").add(look("off", "button", "off")).add(look("over", "button", "over")));
     group.add(define("button_large").add(look("off", "button", "off")).add(size(200, 60)));
-    group.add(define("button_led", "color").add(XmlNode("off").set("color", "[COLOR]").set("border_size", "[BORDER_SIZE]")));
+    group.add(define("button_led", "color,border_size").add(XmlNode("off").set("color", "[COLOR]").set("border_size", "[BORDER_SIZE]")));
     group.add(define("button_toggle", "text,var")
                   .add(look("off", "dsp", "off")).add(look("selected", "dsp", "on"))
-                  .add(XmlNode("textselected").set("text", "[TEXT]").set("color", "dsptexton")));
+                  .add(XmlNode("textselected").set("text", "[TEXT]").set("color", "dsptexton")
+                           .set("action", "get_var '[VAR]'")));
     group.add(define("padbutton")
                   .add(XmlNode("off").set("shape", "round").set("color", "deckcoloroff").set("border", "deckcolor"))
                   .add(XmlNode("textselected").set("color", "deckcolor")));

@@ -14,8 +14,11 @@ class SpriteSheet
 public:
     explicit SpriteSheet(int width) : sheetWidth(width) {}
 
-    // Reserves a w x h region and returns its top-left corner.
-    QPoint allocate(int w, int h);
+    enum class Shape { Plate, Disc };
+
+    // Reserves a w x h region and returns its top-left corner; a disc is
+    // drawn for round controls (jog wheels), a plate for the rest.
+    QPoint allocate(int w, int h, Shape shape = Shape::Plate);
 
     QVector<QRect> regions() const { return placed; }
     QImage render() const;
@@ -26,6 +29,7 @@ private:
     int shelfY = gap;
     int shelfBottom = gap;
     QVector<QRect> placed;
+    QVector<Shape> shapes;
     static constexpr int gap = 2;
 };
 

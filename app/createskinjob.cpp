@@ -1,0 +1,279 @@
+#include "createskinjob.h"
+
+#include "skinmodel/skinmodel.h"
+#include "skinmodel/zipfolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+
+namespace createskinjob {
+
+namespace {
+
+// Characters that one of the platforms the host runs on does not allow in
+// a file name, or reads as a folder separator.
+bool isforbidden(QChar c)
+{
+    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
+    return forbidden.contains(c) || c.category() == QChar::Other_Control;
+}
+
+} // namespace
+
+NameProblem checkskinname(const QString &skinname, const QString &tyname)
+{
+    if (skinname.trimmed().isEmpty())
+        return NameProblem::Empty;
+    for (const QChar c : skinname) {
+        if (isforbidden(c))
+            return NameProblem::NotAFileName;
+    }
+    // Windows drops a trailing dot or blank from a file name, so "My Skin."
+    // and "My Skin" would be one file; "." and ".." end in a dot too.
+    const QChar last = skinname.at(skinname.size() - 1);
+    if (last == QLatin1Char('.') || last.isSpace())
+        return NameProblem::NotAFileName;
+    if (!tyname.isEmpty() && skinname.compare(tyname, Qt::CaseInsensitive) == 0)
+        return NameProblem::TessaryName;
+    return NameProblem::None;
+}
+
+QString nonametext()
+{
+    return QStringLiteral("You have not provided a name for the Skin");
+}
+
+QString refusednametext(NameProblem problem, const QString &skinname, const QString &tyname)
+{
+    switch (problem) {
+    case NameProblem::None:
+        return QString();
+    case NameProblem::Empty:
+        return nonametext();
+    case NameProblem::NotAFileName:
+        return QStringLiteral("The Skin cannot be named \"") + skinname
+               + QStringLiteral("\".\nA Skin name cannot hold any of / \\ : * ? \" < > | "
+                                "and cannot end in a dot or a blank.");
+    case NameProblem::TessaryName:
+        return QStringLiteral("The Skin cannot be named ") + skinname
+               + QStringLiteral(".\nThat would replace the ") + tyname + QStringLiteral(" skin itself.");
+    }
+    return QString();
+}
+
+QString notinstalledtext(const QString &tyname)
+{
+    return QStringLiteral("Cannot proceed. ") + tyname + QStringLiteral(" is not installed");
+}
+
+QString overwritetext(const QString &skinname)
+{
+    return QStringLiteral("Skin ") + skinname + QStringLiteral(" already exists.\nOverwrite ?");
+}
+
+QString nomodulestext(const QString &tyname)
+{
+    return QStringLiteral("Skin has not been created.\n0 modules are used.\nOpen Quorvelin, load ")
+           + tyname
+           + QStringLiteral(" skin and design youw own skin.\n"
+                            "Then come back here to extract your creation.");
+}
+
+QString donetext(const QString &skinname)
+{
+    return QStringLiteral("Your Skin has been created succesfully !\nSelect the ") + skinname
+           + QStringLiteral(" skin from Quorvelin Settings->Interface tab");
+}
+
+QString inprocesstext()
+{
+    return QStringLiteral("In Process. Please wait ...");
+}
+
+QString donestatustext()
+{
+    return QStringLiteral("Done !");
+}
+
+} // namespace createskinjob
+
+SkinJobPaths::SkinJobPaths(const QString &workdir, const QString &hostfolder,
+                           const QString &tyname, const QString &skinname)
+    : workdir(workdir),
+      tyname(tyname),
+      sourcezip(hostfolder + QLatin1String("/Skins/") + tyname + QLatin1String(".zip")),
+      targetzip(hostfolder + QLatin1String("/Skins/") + skinname + QLatin1String(".zip")),
+      extracts(workdir + QLatin1String("/extracts")),
+      skin(workdir + QLatin1String("/skin")),
+      toexport(workdir + QLatin1String("/toexport")),
+      previewcopy(workdir + QLatin1String("/toexport/preview.png"))
+{
+}
+
+QString CreateSkinJob::phasename(Phase phase)
+{
+    switch (phase) {
+    case Phase::Unpack: return QStringLiteral("unpack");
+    case Phase::ReadProject: return QStringLiteral("read project");
+    case Phase::MoveFiles: return QStringLiteral("move files");
+    case Phase::StartSheet: return QStringLiteral("start sheet");
+    case Phase::Prune: return QStringLiteral("prune");
+    case Phase::WriteDocument: return QStringLiteral("write document");
+    case Phase::Preview: return QStringLiteral("preview");
+    case Phase::Pack: return QStringLiteral("zip");
+    case Phase::CleanUp: return QStringLiteral("clean up");
+    }
+    return QString();
+}
+
+CreateSkinJob::CreateSkinJob(SkinModel &model, const SkinJobPaths &paths, Writer writer)
+    : m_model(model), m_paths(paths), m_writer(std::move(writer))
+{
+}
+
+void CreateSkinJob::startphase(Phase phase)
+{
+    if (phasestarted)
+        phasestarted(phase);
+}
+
+void CreateSkinJob::makefolders() const
+{
+    // With their parents, so that a missing Documents folder does not make
+    // every later step fail.
+    for (const QString &folder : {m_paths.workdir, m_paths.workdir + QLatin1String("/projects"),
+                                  m_paths.extracts, m_paths.skin, m_paths.toexport})
+        QDir().mkpath(folder);
+}
+
+bool CreateSkinJob::sourceinstalled() const
+{
+    return QFile::exists(m_paths.sourcezip);
+}
+
+bool CreateSkinJob::targetexists() const
+{
+    return QFile::exists(m_paths.targetzip);
+}
+
+bool CreateSkinJob::unpack()
+{
+    startphase(Phase::Unpack);
+    // Whatever an interrupted run left behind would otherwise end up in
+    // the new skin's zip.
+    for (const QString &folder : {m_paths.skin, m_paths.extracts, m_paths.toexport}) {
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+    }
+    return DecopressDir(m_paths.sourcezip, m_paths.extracts);
+}
+
+bool CreateSkinJob::readproject(const QString &projectpath)
+{
+    startphase(Phase::ReadProject);
+    m_model.getglobalvars(projectpath);
+    return m_model.getWins2(projectpath);
+}
+
+bool CreateSkinJob::movefiles()
+{
+    for (const char *name : {"skin.xml", "skin.png"}) {
+        const QString from = m_paths.extracts + QLatin1Char('/') + QLatin1String(name);
+        const QString to = m_paths.skin + QLatin1Char('/') + QLatin1String(name);
+        // A rename never replaces a file.
+        if (QFile::exists(to))
+            QFile::remove(to);
+        if (!QFile::rename(from, to))
+            return false;
+    }
+    return true;
+}
+
+bool CreateSkinJob::makepreview()
+{
+    // A copy never replaces a file either.
+    if (QFile::exists(m_paths.previewcopy))
+        QFile::remove(m_paths.previewcopy);
+    if (!QFile::copy(m_paths.previewpicture, m_paths.previewcopy))
+        return false;
+    // A copy of a built-in resource is read-only.
+    QFile::setPermissions(m_paths.previewcopy, QFile::permissions(m_paths.previewcopy)
+                                                   | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    const bool made = m_writer.editpreview(m_paths.previewcopy);
+    // Left in place, the copy would be packed into the new skin.
+    const bool removed = QFile::remove(m_paths.previewcopy);
+    return made && removed;
+}
+
+CreateSkinJob::Failure CreateSkinJob::build()
+{
+    startphase(Phase::MoveFiles);
+    if (!movefiles())
+        return Failure::Prepare;
+
+    // Every run packs its sheet from an empty start.
+    m_model.packx = 0;
+    m_model.packy = 0;
+    m_model.packbottom = 0;
+
+    startphase(Phase::StartSheet);
+    m_writer.createpng();
+    if (processevents)
+        processevents();
+
+    startphase(Phase::Prune);
+    if (!m_model.delwindows())
+        return Failure::Prepare;
+
+    startphase(Phase::WriteDocument);
+    if (!m_writer.createxml())
+        return Failure::Write;
+
+    startphase(Phase::Preview);
+    if (!makepreview())
+        return Failure::Write;
+
+    startphase(Phase::Pack);
+    if (!CopressDir(m_paths.targetzip, m_paths.toexport))
+        return Failure::Pack;
+    return Failure::None;
+}
+
+void CreateSkinJob::emptytables()
+{
+    m_model.windows.clear();
+    m_model.clonevars.clear();
+    m_model.groupvars.clear();
+}
+
+void CreateSkinJob::cleanup()
+{
+    startphase(Phase::CleanUp);
+    for (const QString &folder : {m_paths.skin, m_paths.extracts, m_paths.toexport})
+        QDir(folder).removeRecursively();
+    emptytables();
+}
+
+QString CreateSkinJob::failuretext(Failure failure) const
+{
+    const QString head = QStringLiteral("Skin has not been created.\n");
+    switch (failure) {
+    case Failure::None:
+        return QString();
+    case Failure::Unpack:
+        return head + QStringLiteral("The ") + m_paths.tyname
+               + QStringLiteral(" skin could not be unpacked from ") + m_paths.sourcezip
+               + QLatin1Char('.');
+    case Failure::Prepare:
+        return head + QStringLiteral("The unpacked ") + m_paths.tyname
+               + QStringLiteral(" skin could not be prepared in ") + m_paths.workdir
+               + QLatin1Char('.');
+    case Failure::Write:
+        return head + QStringLiteral("The files of the new skin could not be written in ")
+               + m_paths.toexport + QLatin1Char('.');
+    case Failure::Pack:
+        return head + m_paths.targetzip + QStringLiteral(" could not be written.");
+    }
+    return QString();
+}

@@ -1,0 +1,120 @@
+#pragma once
+// The "Create Skin" job without its window: the rules for the skin's name,
+// the files it reads and writes, and the steps from unpacking the Tessary
+// skin to the finished zip in the host's skins folder. The main window adds
+// the questions, the messages and the disabled form around these steps; the
+// tests and the benchmark run the same steps without a window.
+#include <QString>
+
+#include <functional>
+
+class SkinModel;
+
+namespace createskinjob {
+
+// What is wrong with a skin name, if anything.
+enum class NameProblem {
+    None,
+    Empty,          // nothing but blanks
+    NotAFileName,   // a character or form that a file name cannot carry
+    TessaryName     // would replace the Tessary skin itself
+};
+
+// Judges the typed name as the stem of a zip file in the skins folder: it
+// must be a plain file name on every platform the host runs on, and it must
+// not name the Tessary skin (compared without regard to case, as Windows
+// compares file names).
+NameProblem checkskinname(const QString &skinname, const QString &tyname);
+
+// The messages of the job, each shown in a box titled with the program's
+// title.
+QString nonametext();
+QString refusednametext(NameProblem problem, const QString &skinname, const QString &tyname);
+QString notinstalledtext(const QString &tyname);
+QString overwritetext(const QString &skinname);
+QString nomodulestext(const QString &tyname);
+QString donetext(const QString &skinname);
+QString inprocesstext();
+QString donestatustext();
+
+} // namespace createskinjob
+
+// The files of one run.
+struct SkinJobPaths
+{
+    SkinJobPaths(const QString &workdir, const QString &hostfolder, const QString &tyname,
+                 const QString &skinname);
+
+    QString workdir;
+    QString tyname;
+    QString sourcezip;       // the installed Tessary skin
+    QString targetzip;       // the new skin
+    QString extracts;        // the unpacked Tessary skin
+    QString skin;            // its document and image, moved out of extracts
+    QString toexport;        // the new skin's files, the content of the zip
+    QString previewcopy;     // toexport/preview.png, the base of the preview
+    // The built-in picture the preview is made from.
+    QString previewpicture = QStringLiteral("://Resources/skinpreview.png");
+};
+
+class CreateSkinJob
+{
+public:
+    // The steps of a run after the checks, in order; the benchmark times them.
+    enum class Phase { Unpack, ReadProject, MoveFiles, StartSheet, Prune, WriteDocument,
+                       Preview, Pack, CleanUp };
+    static QString phasename(Phase phase);
+
+    // Why a run stopped without a skin.
+    enum class Failure { None, Unpack, Prepare, Write, Pack };
+
+    // The three writer steps, as the caller runs them (the main window's
+    // own members, or a skin writer directly).
+    struct Writer
+    {
+        std::function<void()> createpng;
+        std::function<bool()> createxml;
+        std::function<bool(const QString &path)> editpreview;
+    };
+
+    CreateSkinJob(SkinModel &model, const SkinJobPaths &paths, Writer writer);
+
+    // Lets pending events run once, between starting the sheet and pruning.
+    std::function<void()> processevents;
+    // Told as each phase starts.
+    std::function<void(Phase)> phasestarted;
+
+    const SkinJobPaths &paths() const { return m_paths; }
+
+    // Makes the work folders (and any missing parent).
+    void makefolders() const;
+    bool sourceinstalled() const;
+    bool targetexists() const;
+
+    // Unpacks the Tessary skin into extracts; false when it could not be
+    // unpacked or holds no skin document.
+    bool unpack();
+    // Appends the project's module groups and windows to the model's
+    // tables; false when the project shows no module.
+    bool readproject(const QString &projectpath);
+    // Everything from moving the Tessary files to the zip in the skins
+    // folder. Stops at the first step that fails, so a broken skin never
+    // reaches the skins folder.
+    Failure build();
+    // Deletes the scratch folders and empties the run's tables.
+    void cleanup();
+    // Empties the tables that a run fills.
+    void emptytables();
+
+    // The message for a run that stopped with failure.
+    QString failuretext(Failure failure) const;
+
+private:
+    void startphase(Phase phase);
+    bool movefiles();
+    bool makepreview();
+
+    SkinModel &m_model;
+    SkinJobPaths m_paths;
+    Writer m_writer;
+};

@@ -1,0 +1,378 @@
+// The "Create Skin" button: its input checks and messages, the window's
+// state while a run works, failed runs, and a completed run on a small skin.
+#include <QtTest>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+
+#include <quazip.h>
+
+#include "app/mainwindow.h"
+#include "support/fixtureskin.h"
+#include "support/messageboxdriver.h"
+#include "support/testsupport.h"
+
+namespace {
+
+QString documents() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+QString workdir() { return documents() + "/TYX"; }
+QString hostfolder() { return documents() + "/Quorvelin"; }
+QString skinsfolder() { return hostfolder() + "/Skins"; }
+QString tessaryzip() { return skinsfolder() + "/Tessary.zip"; }
+QString targetzip() { return skinsfolder() + "/My Skin.zip"; }
+QString projectfile() { return documents() + "/project.xml"; }
+
+const QString title = QStringLiteral("Tessary Extractor");
+const QString notinstalled = QStringLiteral("Cannot proceed. Tessary is not installed");
+const QString nomodules = QStringLiteral(
+    "Skin has not been created.\n0 modules are used.\nOpen Quorvelin, load Tessary skin and design "
+    "youw own skin.\nThen come back here to extract your creation.");
+const QString done = QStringLiteral(
+    "Your Skin has been created succesfully !\nSelect the My Skin skin from Quorvelin "
+    "Settings->Interface tab");
+
+QStringList scratchfolders()
+{
+    return {workdir() + "/extracts", workdir() + "/skin", workdir() + "/toexport"};
+}
+
+void writesettings(const QString &tyname = "Tessary")
+{
+    const QStringList lines = {"qrnfolder," + hostfolder(), "tyname," + tyname,
+                               "projectname,Fixture", "projectpath," + projectfile(),
+                               "skinname,My Skin"};
+    QVERIFY(testsupport::writeFile(workdir() + "/settings.tyx", (lines.join("\r\n") + "\r\n").toUtf8()));
+}
+
+QStringList zipentries(const QString &path)
+{
+    QuaZip zip(path);
+    if (!zip.open(QuaZip::mdUnzip))
+        return {};
+    QStringList names = zip.getFileNameList();
+    names.sort();
+    return names;
+}
+
+QByteArray zipentry(const QString &path, const QString &name)
+{
+    QTemporaryDir folder;
+    const QString file = JlCompress::extractFile(path, name, folder.filePath(name));
+    return file.isEmpty() ? QByteArray() : testsupport::readFile(file);
+}
+
+// What the window shows while a message box is open.
+struct WindowState
+{
+    bool central = false;
+    bool menus = false;
+    bool toolbar = false;
+    QString status;
+    QString progress;
+};
+
+// One main window over the fixture host, with handles on the widgets the
+// job uses.
+struct Rig
+{
+    Rig()
+    {
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            qWarning("the main window was not shown");
+        name->setText("My Skin");
+        status->setText("idle");
+    }
+
+    WindowState state() const
+    {
+        return {window.centralWidget()->isEnabled(), window.menuBar()->isEnabled(),
+                toolbar->isEnabled(), status->text(), progress->text()};
+    }
+
+    // Clicks "Create Skin", answering the boxes in turn; states holds the
+    // window's state at each box.
+    QList<SeenBox> run(QList<QMessageBox::StandardButton> answers = {})
+    {
+        states.clear();
+        MessageBoxDriver driver(answers, [this](QMessageBox *) { states << state(); });
+        button->click();
+        return driver.boxes;
+    }
+
+    bool tablesempty() const
+    {
+        return window.windows.isEmpty() && window.groupvars.isEmpty() && window.clonevars.isEmpty();
+    }
+
+    MainWindow window;
+    QLineEdit *name = window.findChild<QLineEdit *>("lineEdit");
+    QPushButton *button = window.findChild<QPushButton *>("dothejob");
+    QLabel *status = window.findChild<QLabel *>("statusbar");
+    QLabel *progress = window.findChild<QLabel *>("statusbar_2");
+    QToolBar *toolbar = window.findChild<QToolBar *>("mainToolBar");
+    QList<WindowState> states;
+};
+
+} // namespace
+
+class TestCreateSkin : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void refusedNames_data();
+    void refusedNames();
+    void tessaryNotInstalled_data();
+    void tessaryNotInstalled();
+    void existingSkinAnsweredNo();
+    void noModuleShown();
+    void failedRuns_data();
+    void failedRuns();
+    void completedRuns();
+};
+
+void TestCreateSkin::init()
+{
+    QDir(workdir()).removeRecursively();
+    QDir(hostfolder()).removeRecursively();
+    QVERIFY(QDir().mkpath(skinsfolder()));
+    writesettings();
+    QVERIFY(testsupport::writeFile(projectfile(), fixtureskin::project(fixtureskin::modules())));
+    QVERIFY(fixtureskin::writezip(tessaryzip()));
+}
+
+void TestCreateSkin::refusedNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+
+    const QString noname = QStringLiteral("You have not provided a name for the Skin");
+    QTest::newRow("empty") << "" << noname;
+    QTest::newRow("blanks") << "   " << noname;
+    const QString notafile = QStringLiteral("cannot end in a dot or a blank");
+    for (const char *name : {"a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b",
+                             ".", "..", "name.", "name "})
+        QTest::newRow(name) << QString(name) << notafile;
+    QTest::newRow("tab") << "tab\there" << notafile;
+    QTest::newRow("line end") << "two\nlines" << notafile;
+    const QString tessary = QStringLiteral("That would replace the Tessary skin itself.");
+    QTest::newRow("Tessary") << "Tessary" << tessary;
+    QTest::newRow("tessary") << "tessary" << tessary;
+}
+
+// A refused name is a warning alone: no folder is made, nothing is written,
+// no label changes.
+void TestCreateSkin::refusedNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    Rig rig;
+    for (const QString &folder : scratchfolders())
+        QVERIFY(QDir(folder).removeRecursively());
+    const QStringList skins = QDir(skinsfolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    rig.name->setText(name);
+
+    const QList<SeenBox> boxes = rig.run();
+
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.at(0).title, title);
+    QCOMPARE(boxes.at(0).icon, QMessageBox::Warning);
+    QCOMPARE(boxes.at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY2(boxes.at(0).text.contains(message), qPrintable(boxes.at(0).text));
+    QVERIFY(rig.states.at(0).central);
+    for (const QString &folder : scratchfolders())
+        QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));
+    QCOMPARE(QDir(skinsfolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), skins);
+    QCOMPARE(rig.status->text(), QString("idle"));
+    QVERIFY(QFile::exists(tessaryzip()));
+}
+
+void TestCreateSkin::tessaryNotInstalled_data()
+{
+    QTest::addColumn<QString>("tyname");
+    QTest::newRow("default name") << "Tessary";
+    QTest::newRow("renamed") << "My Modular";
+}
+
+// The warning names the skin of the settings; the window is never disabled,
+// the state line is emptied and the work folders are there.
+void TestCreateSkin::tessaryNotInstalled()
+{
+    QFETCH(QString, tyname);
+    writesettings(tyname);
+    Rig rig;
+    // Start-up installs a missing Tessary skin; it goes missing afterwards.
+    for (const QString &zip : QDir(skinsfolder()).entryList({"*.zip"}))
+        QVERIFY(QFile::remove(skinsfolder() + "/" + zip));
+    for (const QString &folder : scratchfolders())
+        QVERIFY(QDir(folder).removeRecursively());
+
+    const QList<SeenBox> boxes = rig.run();
+
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.at(0).title, title);
+    QCOMPARE(boxes.at(0).icon, QMessageBox::Warning);
+    QCOMPARE(boxes.at(0).text, "Cannot proceed. " + tyname + " is not installed");
+    QVERIFY(rig.states.at(0).central);
+    QVERIFY(rig.states.at(0).menus);
+    QCOMPARE(rig.status->text(), QString());
+    for (const QString &folder : scratchfolders())
+        QVERIFY2(QFileInfo(folder).isDir(), qPrintable(folder));
+    QVERIFY(!QFile::exists(targetzip()));
+}
+
+void TestCreateSkin::existingSkinAnsweredNo()
+{
+    QVERIFY(testsupport::writeFile(targetzip(), "the old skin"));
+    Rig rig;
+
+    const QList<SeenBox> boxes = rig.run({QMessageBox::No});
+
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.at(0).title, title);
+    QCOMPARE(boxes.at(0).icon, QMessageBox::Question);
+    QCOMPARE(boxes.at(0).text, QString("Skin My Skin already exists.\nOverwrite ?"));
+    QCOMPARE(boxes.at(0).buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(rig.states.at(0).central);
+    QCOMPARE(testsupport::readFile(targetzip()), QByteArray("the old skin"));
+    QVERIFY(QDir(workdir() + "/extracts").isEmpty());
+    QCOMPARE(rig.status->text(), QString("idle"));
+    QCOMPARE(rig.progress->text(), QString());
+    QVERIFY(rig.window.centralWidget()->isEnabled());
+}
+
+// The project shows only the menu window: the warning comes while the
+// whole window is disabled; afterwards it is enabled, the tables are empty
+// and the unpacked skin stays for the next run.
+void TestCreateSkin::noModuleShown()
+{
+    QVERIFY(testsupport::writeFile(projectfile(), fixtureskin::project({1})));
+    Rig rig;
+
+    const QList<SeenBox> boxes = rig.run();
+
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.at(0).title, title);
+    QCOMPARE(boxes.at(0).icon, QMessageBox::Warning);
+    QCOMPARE(boxes.at(0).text, nomodules);
+    const WindowState during = rig.states.at(0);
+    QVERIFY(!during.central);
+    QVERIFY(!during.menus);
+    QVERIFY(!during.toolbar);
+    QCOMPARE(during.status, QString("In Process. Please wait ..."));
+
+    QVERIFY(rig.window.centralWidget()->isEnabled());
+    QVERIFY(rig.window.menuBar()->isEnabled());
+    QVERIFY(rig.toolbar->isEnabled());
+    QCOMPARE(rig.status->text(), QString());
+    QVERIFY(rig.tablesempty());
+    QVERIFY(QFile::exists(workdir() + "/extracts/skin.xml"));
+    QVERIFY(!QFile::exists(targetzip()));
+}
+
+void TestCreateSkin::failedRuns_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("questions");
+
+    QTest::newRow("not a zip") << "garbage" << "Tessary skin could not be unpacked" << 0;
+    QTest::newRow("no skin image") << "noimage" << "Tessary skin could not be prepared" << 0;
+    QTest::newRow("target cannot be written") << "blocked"
+                                              << targetzip() + " could not be written." << 1;
+}
+
+// A run that cannot make the skin says so instead of "Done !", and leaves
+// the window as a completed run does.
+void TestCreateSkin::failedRuns()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, message);
+    QFETCH(int, questions);
+    if (setup == "garbage")
+        QVERIFY(testsupport::writeFile(tessaryzip(), "this is not a zip"));
+    if (setup == "noimage")
+        QVERIFY(fixtureskin::writezip(tessaryzip(), false));
+    // A folder where the zip must go: the skins folder takes no such file.
+    if (setup == "blocked")
+        QVERIFY(QDir().mkpath(targetzip()));
+    Rig rig;
+
+    QList<QMessageBox::StandardButton> answers;
+    for (int i = 0; i < questions; ++i)
+        answers << QMessageBox::Yes;
+    const QList<SeenBox> boxes = rig.run(answers);
+
+    QCOMPARE(boxes.size(), questions + 1);
+    const SeenBox last = boxes.last();
+    QCOMPARE(last.title, title);
+    QCOMPARE(last.icon, QMessageBox::Warning);
+    QVERIFY2(last.text.startsWith("Skin has not been created.\n"), qPrintable(last.text));
+    QVERIFY2(last.text.contains(message), qPrintable(last.text));
+    const WindowState during = rig.states.last();
+    QVERIFY(!during.central);
+    QVERIFY(!during.menus);
+    QVERIFY(during.status != "Done !");
+
+    QVERIFY(rig.window.centralWidget()->isEnabled());
+    QVERIFY(rig.window.menuBar()->isEnabled());
+    QCOMPARE(rig.status->text(), QString());
+    QCOMPARE(rig.progress->text(), QString());
+    QVERIFY(rig.tablesempty());
+    for (const QString &folder : scratchfolders())
+        QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));
+    QVERIFY(!QFileInfo(targetzip()).isFile());
+    // Nothing half-written is left next to the skins either.
+    const QStringList skins = QDir(skinsfolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+    QCOMPARE(skins.size(), setup == "blocked" ? 2 : 1);
+}
+
+// Two completed runs on the same inputs, the second replacing the first
+// skin: each ends with "Done !" and the closing message while the window is
+// still disabled, leaves no scratch folder and no table rows, and both give
+// the same skin.
+void TestCreateSkin::completedRuns()
+{
+    Rig rig;
+
+    const QList<SeenBox> first = rig.run();
+    QCOMPARE(first.size(), 1);
+    QCOMPARE(first.at(0).title, title);
+    QCOMPARE(first.at(0).icon, QMessageBox::Information);
+    QCOMPARE(first.at(0).text, done);
+    const WindowState atdone = rig.states.at(0);
+    QVERIFY(!atdone.central);
+    QVERIFY(!atdone.menus);
+    QVERIFY(!atdone.toolbar);
+    QCOMPARE(atdone.status, QString("Done !"));
+    QCOMPARE(atdone.progress, QString());
+
+    QVERIFY(rig.window.centralWidget()->isEnabled());
+    QVERIFY(rig.window.menuBar()->isEnabled());
+    QVERIFY(rig.toolbar->isEnabled());
+    QCOMPARE(rig.status->text(), QString());
+    QCOMPARE(rig.progress->text(), QString());
+    QVERIFY(rig.tablesempty());
+    for (const QString &folder : scratchfolders())
+        QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));
+    QCOMPARE(zipentries(targetzip()), QStringList({"mypreview.png", "skin.png", "skin.xml"}));
+    const QByteArray firstsheet = zipentry(targetzip(), "skin.png");
+    const QByteArray firstdocument = zipentry(targetzip(), "skin.xml");
+    QVERIFY(!firstsheet.isEmpty());
+    QVERIFY(firstdocument.contains("name=\"My Skin\""));
+
+    const QList<SeenBox> second = rig.run({QMessageBox::Yes});
+    QCOMPARE(second.size(), 2);
+    QCOMPARE(second.at(0).text, QString("Skin My Skin already exists.\nOverwrite ?"));
+    QCOMPARE(second.at(1).text, done);
+    QVERIFY(rig.tablesempty());
+    QCOMPARE(zipentries(targetzip()), QStringList({"mypreview.png", "skin.png", "skin.xml"}));
+    QCOMPARE(zipentry(targetzip(), "skin.png"), firstsheet);
+    QCOMPARE(zipentry(targetzip(), "skin.xml"), firstdocument);
+}
+
+QTEST_MAIN(TestCreateSkin)
+#include "tst_gui_createskin.moc"
