@@ -15,6 +15,7 @@
 #include "app/toolsettings.h"
 #include "app/workfolders.h"
 #include "app/zonecontrols.h"
+#include "colours/swatch.h"
 #include "writer/skinwriter.h"
 
 MainWindow::MainWindow(QWidget *parent)
@@ -255,15 +256,15 @@ void MainWindow::on_iconswhite_radio_clicked() { storeoption("iconoption", "2");
 
 void MainWindow::initcolors()
 {
-    for (const ColourEntry &entry : colourTable()) {
-        auto *swatch = findChild<QLabel *>(QLatin1String(entry.swatch));
-        if (!swatch)
-            continue;
-        QPalette palette = swatch->palette();
-        palette.setBrush(QPalette::All, QPalette::Window, QBrush(this->*entry.colour, Qt::SolidPattern));
-        swatch->setAutoFillBackground(true);
-        swatch->setPalette(palette);
-    }
+    const auto paint = [this](const char *swatchname, const QColor &colour) {
+        paintswatch(findChild<QLabel *>(QLatin1String(swatchname)), colour);
+    };
+    for (const ColourEntry &entry : colourTable())
+        paint(entry.swatch, this->*entry.colour);
+    // The shared fader-lines colour has a second swatch, on the right deck's page.
+#define TYX_PAINT_EXTRA_SWATCH(member, key, family, scope, role, partner, swatch, ...) paint(#swatch, member);
+    TYX_COLOUR_EXTRA_EDITOR_ROWS(TYX_PAINT_EXTRA_SWATCH)
+#undef TYX_PAINT_EXTRA_SWATCH
 }
 
 void MainWindow::initzones(const QString &name)
@@ -289,8 +290,35 @@ void MainWindow::initscenes()
 void MainWindow::drawscenes()
 {
     paintbackgrounds(skinback);
+    drawbutton();
+    drawbutton2();
+    drawbuttonm();
+    drawknob();
+    drawknob2();
+    drawknobm();
+    drawknobv();
+    drawfader();
+    drawfader2();
+    drawfaderm();
+    drawfaderv();
+    drawjog();
+    drawjog2();
+    drawdsp();
+    drawdsp2();
+    drawdspm();
+    drawdspv();
+    drawtext1();
+    drawtext2();
+    drawtextm();
+    drawvu1();
+    drawvu2();
+    drawvum();
+    drawwave1();
+    drawwave2();
+    drawwavem();
     drawbrowser();
     drawskin();
+    drawsystem();
 }
 
 void MainWindow::drawbrowser()

@@ -7,12 +7,14 @@
 #include <memory>
 
 #include "colours/colourscheme.h"
+#include "colours/editormacros.h"
 #include "preview/previewscenes.h"
 #include "skinmodel/skinmodel.h"
 
 class QTabWidget;
 class SkinWriter;
 namespace Ui { class MainWindow; }
+namespace projectfile { struct ProjectChoice; }
 
 class MainWindow : public QMainWindow, public SkinModel, public ColourScheme, public PreviewScenes
 {
@@ -44,6 +46,37 @@ public:
     void drawscenes();
     void drawbrowser();
     void drawskin();
+    // Previews of the colour families, one per family and scope; each
+    // rebuilds its scene from the current colours.
+    void drawbutton();
+    void drawbutton2();
+    void drawbuttonm();
+    void drawknob();
+    void drawknob2();
+    void drawknobm();
+    void drawknobv();
+    void drawfader();
+    void drawfader2();
+    void drawfaderm();
+    void drawfaderv();
+    void drawjog();
+    void drawjog2();
+    void drawdsp();
+    void drawdsp2();
+    void drawdspm();
+    void drawdspv();
+    void drawtext1();
+    void drawtext2();
+    void drawtextm();
+    void drawvu1();
+    void drawvu2();
+    void drawvum();
+    void drawwave1();
+    void drawwave2();
+    void drawwavem();
+    void drawsystem();
+    // Shows a new skin background behind every preview without redrawing.
+    void updatescenes();
 
     QString apptitle;
     QMap<QString, QString> settings;
@@ -79,6 +112,61 @@ private slots:
     void on_iconsalternative_radio_clicked();
     void on_iconswhite_radio_clicked();
     void on_dothejob_clicked();
+
+    // Projects of the Project menu: choosing, saving, applying to the host
+    // (mainwindowprojects.cpp).
+private slots:
+    void on_loaddefaultproject_triggered();
+    void on_loaddemo1project_triggered();
+    void on_loaddemo2project_triggered();
+    void on_loaddemo3project_triggered();
+    void on_loadproject_triggered();
+    void on_pushButton_3_clicked();
+    void on_projectsaveas_triggered();
+    void on_actionDefault_triggered();
+private:
+    void chooseproject(const projectfile::ProjectChoice &choice);
+
+    // The Settings and About dialogs of the Help menu (mainwindowdialogs.cpp).
+private slots:
+    void on_actionSettings_triggered();
+    void on_actionAbout_triggered();
+
+    // The colour editors, the gradient switch, the colour profiles and the
+    // deck actions of the Colors menu (mainwindowcolours.cpp).
+public:
+    // Enables (true) or disables (false) the decks' colour-2 widgets.
+    void hidecolors(bool hide);
+private slots:
+    // Generated from the colour table, per colour: the setter (named after
+    // the colour button; none for the skin and zone colours), the picker of
+    // the colour button, the reset of the reset button and, for colour 1 of
+    // a gradient pair, the copy of colour 1 into colour 2.
+#define TYX_DECLARE_COLOUR_EDITORS(member, key, family, scope, role, partner, swatch, colorButton, resetButton, draw) \
+    TYX_IF_SETTER(family, void colorButton(QColor color);) \
+    QColor on_##colorButton##_clicked(); \
+    void on_##resetButton##_clicked(); \
+    TYX_IF_FIRST(role, void on_##member##_to2_clicked();)
+    TYX_COLOUR_EDITOR_ROWS(TYX_DECLARE_COLOUR_EDITORS)
+#undef TYX_DECLARE_COLOUR_EDITORS
+    void on_colordisablegradience_triggered();
+    void on_loaddefaultcolorprofile_triggered();
+    void on_actionWhite_triggered();
+    void on_actionDark_triggered();
+    void on_loadprofilefromfile_triggered();
+    void on_saveascolorprofile_triggered();
+    void on_savecolorprofile_triggered();
+    void on_colorsfromLeftToRight_triggered();
+    void on_colorsFromRightToLeft_triggered();
+    void on_resetleftcolors_triggered();
+    void on_resetrightcolors_triggered();
+private:
+    void loadbuiltinprofile(int index);
+    // Checks the built-in profile action of that index and unchecks the
+    // others; -1 unchecks all three.
+    void setprofilemarks(int checked);
+    // Writes the colours to path; warns and returns false when it cannot.
+    bool writeprofile(const QString &path, const QString &name);
 
 private:
     void installtessaryskin();

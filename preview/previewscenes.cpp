@@ -73,6 +73,15 @@ void PreviewScenes::paintbackgrounds(const QColor &colour)
         view->setBackgroundBrush(QBrush(colour, Qt::SolidPattern));
 }
 
+void PreviewScenes::refreshscenes(const QColor &background)
+{
+    paintbackgrounds(background);
+    for (const Placement &row : placements()) {
+        if (QGraphicsScene *scene = this->*row.scene)
+            scene->update(QRectF());
+    }
+}
+
 void drawbrowserpicture(QGraphicsScene *scene, const QString &picture)
 {
     if (!scene)

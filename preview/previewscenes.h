@@ -65,6 +65,10 @@ public:
     // Gives every preview view a solid background of colour.
     void paintbackgrounds(const QColor &colour);
 
+    // Gives every preview view a solid background of colour and repaints
+    // every scene as it is, rebuilding no item.
+    void refreshscenes(const QColor &background);
+
     // The views found by createscenes, in placements() order.
     const QVector<QGraphicsView *> &previewviews() const { return views; }
 

@@ -11,6 +11,9 @@ export XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_CACHE_
 export XDG_RUNTIME_DIR=$home/.runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset XDG_DOCUMENTS_DIR
+# A test function that hangs (a dialog nobody answers) fails after two
+# minutes instead of Qt's default five.
+export QTEST_FUNCTION_TIMEOUT=${QTEST_FUNCTION_TIMEOUT:-120000}
 if [ "$kind" = gui ]; then
   export QT_QPA_PLATFORM=xcb
   xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" "$@"

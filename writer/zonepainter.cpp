@@ -86,7 +86,11 @@ void SkinWriter::drawzones(QDomNode node, float resizeX, float resizeY, int grou
     const QSize size = zonesize(node, resizeX, resizeY);
     showprogress(QStringLiteral("Processing Image ..."), true);
 
-    const QRect zone(zoneleft(style.shifted, m_sheet.width(), groupXpos, size.width()), groupYpos,
+    // The background's width: the sheet may have been widened below it for
+    // the icon strip.
+    const int background = m_model.screenwidth < float(m_sheet.width()) ? int(m_model.screenwidth)
+                                                                          : m_sheet.width();
+    const QRect zone(zoneleft(style.shifted, background, groupXpos, size.width()), groupYpos,
                      size.width(), size.height());
     m_sheet.paint([&](QPainter &painter) {
         painter.setPen(QPen(m_colours.zoneborder, 1));

@@ -27,7 +27,7 @@ ZoneStyle zonestyle(const QString &name, const ColourScheme &colours, const Skin
 // (panel, deck, visual), scaled by the factors; 0 x 0 without one.
 QSize zonesize(const QDomNode &module, float resizeX, float resizeY);
 
-// The zone's left edge on a sheet sheetwidth wide. A shifted zone arrives
+// The zone's left edge on a background sheetwidth wide. A shifted zone arrives
 // mirrored (sheetwidth - x - width of its twin) and is moved back to its
 // twin's x plus half the sheet.
 int zoneleft(bool shifted, int sheetwidth, int groupXpos, int width);

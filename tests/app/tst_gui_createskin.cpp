@@ -7,11 +7,10 @@
 #include <QPushButton>
 #include <QToolBar>
 
-#include <quazip.h>
-
 #include "app/mainwindow.h"
 #include "support/fixtureskin.h"
 #include "support/messageboxdriver.h"
+#include "support/skinzip.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -22,10 +21,9 @@ QString hostfolder() { return documents() + "/Quorvelin"; }
 QString skinsfolder() { return hostfolder() + "/Skins"; }
 QString tessaryzip() { return skinsfolder() + "/Tessary.zip"; }
 QString targetzip() { return skinsfolder() + "/My Skin.zip"; }
-QString projectfile() { return documents() + "/project.xml"; }
+QString fixtureproject() { return documents() + "/project.xml"; }
 
 const QString title = QStringLiteral("Tessary Extractor");
-const QString notinstalled = QStringLiteral("Cannot proceed. Tessary is not installed");
 const QString nomodules = QStringLiteral(
     "Skin has not been created.\n0 modules are used.\nOpen Quorvelin, load Tessary skin and design "
     "youw own skin.\nThen come back here to extract your creation.");
@@ -41,26 +39,9 @@ QStringList scratchfolders()
 void writesettings(const QString &tyname = "Tessary")
 {
     const QStringList lines = {"qrnfolder," + hostfolder(), "tyname," + tyname,
-                               "projectname,Fixture", "projectpath," + projectfile(),
+                               "projectname,Fixture", "projectpath," + fixtureproject(),
                                "skinname,My Skin"};
     QVERIFY(testsupport::writeFile(workdir() + "/settings.tyx", (lines.join("\r\n") + "\r\n").toUtf8()));
-}
-
-QStringList zipentries(const QString &path)
-{
-    QuaZip zip(path);
-    if (!zip.open(QuaZip::mdUnzip))
-        return {};
-    QStringList names = zip.getFileNameList();
-    names.sort();
-    return names;
-}
-
-QByteArray zipentry(const QString &path, const QString &name)
-{
-    QTemporaryDir folder;
-    const QString file = JlCompress::extractFile(path, name, folder.filePath(name));
-    return file.isEmpty() ? QByteArray() : testsupport::readFile(file);
 }
 
 // What the window shows while a message box is open.
@@ -140,7 +121,7 @@ void TestCreateSkin::init()
     QDir(hostfolder()).removeRecursively();
     QVERIFY(QDir().mkpath(skinsfolder()));
     writesettings();
-    QVERIFY(testsupport::writeFile(projectfile(), fixtureskin::project(fixtureskin::modules())));
+    QVERIFY(testsupport::writeFile(fixtureproject(), fixtureskin::project(fixtureskin::modules())));
     QVERIFY(fixtureskin::writezip(tessaryzip()));
 }
 
@@ -249,7 +230,7 @@ void TestCreateSkin::existingSkinAnsweredNo()
 // and the unpacked skin stays for the next run.
 void TestCreateSkin::noModuleShown()
 {
-    QVERIFY(testsupport::writeFile(projectfile(), fixtureskin::project({1})));
+    QVERIFY(testsupport::writeFile(fixtureproject(), fixtureskin::project({1})));
     Rig rig;
 
     const QList<SeenBox> boxes = rig.run();
@@ -358,9 +339,9 @@ void TestCreateSkin::completedRuns()
     QVERIFY(rig.tablesempty());
     for (const QString &folder : scratchfolders())
         QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));
-    QCOMPARE(zipentries(targetzip()), QStringList({"mypreview.png", "skin.png", "skin.xml"}));
-    const QByteArray firstsheet = zipentry(targetzip(), "skin.png");
-    const QByteArray firstdocument = zipentry(targetzip(), "skin.xml");
+    QCOMPARE(skinzip::entries(targetzip()), QStringList({"mypreview.png", "skin.png", "skin.xml"}));
+    const QByteArray firstsheet = skinzip::entry(targetzip(), "skin.png");
+    const QByteArray firstdocument = skinzip::entry(targetzip(), "skin.xml");
     QVERIFY(!firstsheet.isEmpty());
     QVERIFY(firstdocument.contains("name=\"My Skin\""));
 
@@ -369,9 +350,9 @@ void TestCreateSkin::completedRuns()
     QCOMPARE(second.at(0).text, QString("Skin My Skin already exists.\nOverwrite ?"));
     QCOMPARE(second.at(1).text, done);
     QVERIFY(rig.tablesempty());
-    QCOMPARE(zipentries(targetzip()), QStringList({"mypreview.png", "skin.png", "skin.xml"}));
-    QCOMPARE(zipentry(targetzip(), "skin.png"), firstsheet);
-    QCOMPARE(zipentry(targetzip(), "skin.xml"), firstdocument);
+    QCOMPARE(skinzip::entries(targetzip()), QStringList({"mypreview.png", "skin.png", "skin.xml"}));
+    QCOMPARE(skinzip::entry(targetzip(), "skin.png"), firstsheet);
+    QCOMPARE(skinzip::entry(targetzip(), "skin.xml"), firstdocument);
 }
 
 QTEST_MAIN(TestCreateSkin)

@@ -7,6 +7,9 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QVector>
+
+#include "writer/skinwriter.h"
 
 namespace packedpictures {
 
@@ -53,6 +56,18 @@ inline QList<QDomElement> placedstates(const QDomElement &root, const QStringLis
         states << placedstates(element, tags);
     }
     return states;
+}
+
+// expected with @xN and @yN replaced by the place that the Nth recorded
+// packing gave.
+inline QString withplaces(QString expected, const QVector<PackRecord> &records)
+{
+    for (int n = records.size() - 1; n >= 0; --n) {
+        const QList<int> &place = records.at(n).result;
+        expected.replace(QStringLiteral("@x%1").arg(n), QString::number(place.value(0)));
+        expected.replace(QStringLiteral("@y%1").arg(n), QString::number(place.value(1)));
+    }
+    return expected;
 }
 
 } // namespace packedpictures

@@ -18,17 +18,6 @@ struct PackingRig : WriterRig
         writer.sheet().start(300, 40, Qt::black);
         writer.packrecorder = [this](const PackRecord &record) { records.append(record); };
     }
-
-    // expected with @xN and @yN replaced by the place of the Nth packed
-    // picture.
-    QString withplaces(QString expected) const
-    {
-        for (int n = records.size() - 1; n >= 0; --n) {
-            expected.replace(QStringLiteral("@x%1").arg(n), QString::number(records.at(n).result.value(0)));
-            expected.replace(QStringLiteral("@y%1").arg(n), QString::number(records.at(n).result.value(1)));
-        }
-        return expected;
-    }
 };
 
 } // namespace
@@ -243,7 +232,7 @@ void TestButtonWriter::imagestates()
         QCOMPARE(rig.records.at(i).resizefactorX, resizeX);
         QCOMPARE(rig.records.at(i).resizefactorY, resizeY);
     }
-    QCOMPARE(rig.text(), rig.withplaces(expected));
+    QCOMPARE(rig.text(), packedpictures::withplaces(expected, rig.records));
 }
 
 void TestButtonWriter::samepicturetwice()

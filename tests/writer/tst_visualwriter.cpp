@@ -8,6 +8,8 @@
 
 namespace {
 
+// A rig with known jog ring colours whose packer is recorded, over a
+// started sheet.
 struct PackingRig : WriterRig
 {
     QVector<PackRecord> records;
@@ -18,17 +20,6 @@ struct PackingRig : WriterRig
         colours.d2_jogringon = QColor(0xd9, 0x36, 0x36);
         writer.sheet().start(300, 40, Qt::black);
         writer.packrecorder = [this](const PackRecord &record) { records.append(record); };
-    }
-
-    // expected with @xN and @yN replaced by the place of the Nth packed
-    // picture.
-    QString withplaces(QString expected) const
-    {
-        for (int n = records.size() - 1; n >= 0; --n) {
-            expected.replace(QStringLiteral("@x%1").arg(n), QString::number(records.at(n).result.value(0)));
-            expected.replace(QStringLiteral("@y%1").arg(n), QString::number(records.at(n).result.value(1)));
-        }
-        return expected;
     }
 };
 
@@ -248,7 +239,7 @@ void TestVisualWriter::pictures()
     }
     if (regions.size() == 2)
         QVERIFY(rig.records.at(0).result.mid(0, 2) != rig.records.at(1).result.mid(0, 2));
-    QCOMPARE(rig.text(), rig.withplaces(expected));
+    QCOMPARE(rig.text(), packedpictures::withplaces(expected, rig.records));
 }
 
 void TestVisualWriter::packedpixelsinthejob()

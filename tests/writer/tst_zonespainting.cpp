@@ -62,6 +62,7 @@ private slots:
     void sizes_data();
     void sizes();
     void laterzonecovers();
+    void widenedsheet();
 };
 
 void TestZonesPainting::zonecolours_data()
@@ -115,6 +116,12 @@ void TestZonesPainting::painted_data()
     QTest::addColumn<QRect>("zone");        // where the zone must lie
     QTest::addColumn<QString>("fill");
 
+    QTest::newRow("GR_ZONE1 at its place") << "GR_ZONE1" << 1920.0f << true << 40 << QRect(40, 100, 180, 98) << "#200000";
+    QTest::newRow("GR_ZONE3 at its place") << "GR_ZONE3" << 1920.0f << false << 700 << QRect(700, 100, 180, 98) << "#000020";
+    QTest::newRow("GR_ZONE4 at its place") << "GR_ZONE4" << 1920.0f << false << 1700 << QRect(1700, 100, 180, 98) << "#202000";
+    QTest::newRow("D1_ZONE5") << "D1_ZONE5" << 1920.0f << true << 200 << QRect(200, 100, 180, 98) << "#500000";
+    QTest::newRow("D2_ZONE6 mirrored") << "D2_ZONE6" << 1920.0f << false << 1500 << QRect(1500, 100, 180, 98) << "#505000";
+    QTest::newRow("D2_ZONE6 shifted") << "D2_ZONE6" << 1920.0f << true << 1500 << QRect(1200, 100, 180, 98) << "#505000";
     QTest::newRow("GR_ZONE2 at its place") << "GR_ZONE2" << 1920.0f << false << 300 << QRect(300, 100, 180, 98) << "#002000";
     QTest::newRow("D1_ZONE6") << "D1_ZONE6" << 1920.0f << true << 200 << QRect(200, 100, 180, 98) << "#000050";
     QTest::newRow("D2_ZONE5 mirrored") << "D2_ZONE5" << 1920.0f << false << 1540 << QRect(1540, 100, 180, 98) << "#005000";
@@ -198,6 +205,19 @@ void TestZonesPainting::laterzonecovers()
     ZoneRig empty(0);
     empty.draw(zonemodule("GR_ZONE1"), 1.0f, 1.0f, 0, 0);
     QVERIFY(empty.writer.sheet().image().isNull());
+}
+
+void TestZonesPainting::widenedsheet()
+{
+    // On a desktop narrower than the icon strip the sheet is widened below
+    // the background; a shifted zone still moves by half the screen.
+    ZoneRig rig(1000);
+    rig.writer.icons = IconOption::Alternative;
+    rig.writer.mergeicons(1, 1);
+    QVERIFY(rig.writer.sheet().width() > 1000);
+    rig.model.zone5shifted = true;
+    rig.draw(zonemodule("D2_ZONE5"), 1.0f, 1.0f, 1000 - 200 - 180, 100);
+    QCOMPARE(rig.at(200 + 500 + 90, 149), rig.colours.zone6back);
 }
 
 QTEST_MAIN(TestZonesPainting)

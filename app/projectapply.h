@@ -1,0 +1,35 @@
+#pragma once
+// Writing a project into the host's settings file, so that the host takes
+// the project's modules, groups and window placements for the Tessary skin.
+// Everything of the host's own (its other elements, its own script
+// variables, the records of its other skins) is carried through.
+#include <QByteArray>
+#include <QDomDocument>
+#include <QString>
+
+namespace projectapply {
+
+// The screen width the project's placements refer to: the integer text of its
+// first screenwidth. A project without one, or with a width that is not a
+// positive number, was laid out for this desktop.
+int projectwidth(const QDomDocument &project, float screenwidth);
+
+// The factor from the project's screen to this desktop, one for both axes;
+// 1 when either width is unknown, so placements are then copied unchanged.
+float scalefactor(float screenwidth, int projectwidth);
+
+// A coordinate of the project scaled to this desktop: the integer text times
+// factor, a half rounded up (-2.5 gives -2), within the int range.
+QString scaled(const QString &value, float factor);
+
+// Rewrites the host document in place: the Tessary window record (tyname +
+// ":skin") becomes the project's first window, scaled by factor, as the last
+// child of the host's skinWindows; the "$TYX_" variables become the
+// project's, followed by the host's own variables.
+void apply(const QDomDocument &project, QDomDocument &host, const QString &tyname, float factor);
+
+// The host document as the host reads it: UTF-8 without byte-order mark,
+// declared as such, one blank of indentation per level, CR LF line ends.
+QByteArray hosttext(const QDomDocument &host);
+
+} // namespace projectapply

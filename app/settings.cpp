@@ -1,0 +1,147 @@
+#include "settings.h"
+#include "ui_settings.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace {
+
+// Our own choosers behave the same on every platform and can be driven by
+// keyboard and tests alike.
+const QFileDialog::Options chooseroptions = QFileDialog::DontUseNativeDialog;
+
+} // namespace
+
+Settings::Settings(QWidget *parent)
+    : QDialog(parent),
+      documentsdir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
+      ui(new Ui::Settings)
+{
+    // The user leaves through "Exit" or "Save and Exit" (or Escape), never
+    // through the title bar.
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint & ~Qt::WindowCloseButtonHint);
+    ui->setupUi(this);
+    setWindowTitle(QStringLiteral("Tessary Extractor - Settings"));
+}
+
+Settings::~Settings()
+{
+    delete ui;
+}
+
+void Settings::setsettings(QMap<QString, QString> settings)
+{
+    ui->qrnfolder_edit->setText(settings.value("qrnfolder"));
+    skinname = settings.value("skinname");
+    ui->tessaryname_edit->setText(settings.value("tyname"));
+    profilepath = settings.value("colorprofilepath");
+
+    // Checking a radio button from code runs no clicked slot, so the state
+    // of "Select" is set here too.
+    const QString profile = settings.value("colorprofile");
+    if (profile == QLatin1String("default")) {
+        ui->colordefault_radio->setChecked(true);
+        ui->profilebutton->setEnabled(false);
+    } else if (profile == QLatin1String("last_used")) {
+        ui->colorlast_radio->setChecked(true);
+        ui->profilebutton->setEnabled(false);
+    } else {
+        ui->colorother_radio->setChecked(true);
+        ui->colorprofilename->setText(profile);
+        ui->profilebutton->setEnabled(true);
+    }
+}
+
+QMap<QString, QString> Settings::getsettings() const
+{
+    QMap<QString, QString> settings;
+    settings.insert("qrnfolder", ui->qrnfolder_edit->text());
+    settings.insert("skinname", skinname);
+    settings.insert("tyname", ui->tessaryname_edit->text());
+    if (ui->colordefault_radio->isChecked()) {
+        settings.insert("colorprofile", "default");
+        settings.insert("colorprofilepath", "://Resources/default.tycp");
+    }
+    if (ui->colorother_radio->isChecked()) {
+        settings.insert("colorprofile", ui->colorprofilename->text());
+        settings.insert("colorprofilepath", profilepath);
+    }
+    if (ui->colorlast_radio->isChecked())
+        settings.insert("colorprofile", "last_used");
+    return settings;
+}
+
+bool Settings::storable(const QString &value)
+{
+    if (!value.contains(QLatin1Char(',')))
+        return true;
+    QMessageBox::warning(this, QStringLiteral("Tessary Extractor"),
+                         tr("The settings cannot keep a name that holds a comma:\n%1\n"
+                            "Please choose one without a comma.").arg(value));
+    return false;
+}
+
+void Settings::on_cancelbutton_clicked()
+{
+    saved = false;
+    close();
+}
+
+void Settings::on_savebutton_clicked()
+{
+    saved = true;
+    close();
+}
+
+void Settings::on_changeqrnfolder_clicked()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Open Directory"), documentsdir,
+        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks | chooseroptions);
+    if (!folder.isEmpty() && QDir(folder).exists() && storable(folder))
+        ui->qrnfolder_edit->setText(folder);
+}
+
+void Settings::on_changetessary_clicked()
+{
+    const QString start = ui->qrnfolder_edit->text() + "/Skins/" + ui->tessaryname_edit->text() + ".zip";
+    const QString file = QFileDialog::getOpenFileName(
+        this, tr("Tessary Extractor - Select the Tessary skin zip file"), start,
+        tr("Skins (*.zip)"), nullptr, chooseroptions);
+    if (file.isEmpty())
+        return;
+    // The rest of the tool finds the skin as <name>.zip in the skins folder,
+    // so only the ".zip" goes: "My.Skin.zip" is the skin "My.Skin".
+    const QString name = QFileInfo(file).completeBaseName();
+    if (storable(name))
+        ui->tessaryname_edit->setText(name);
+}
+
+void Settings::on_profilebutton_clicked()
+{
+    const QString file = QFileDialog::getOpenFileName(
+        this, tr("Tessary Extractor - Load a Color Profile"), documentsdir + "/TYX/profiles",
+        tr("TY Color Profiles (*.tycp)"), nullptr, chooseroptions);
+    if (file.isEmpty() || !storable(file))
+        return;
+    ui->colorprofilename->setText(QFileInfo(file).baseName());
+    profilepath = file;
+}
+
+void Settings::on_colordefault_radio_clicked()
+{
+    ui->profilebutton->setEnabled(false);
+}
+
+void Settings::on_colorlast_radio_clicked()
+{
+    ui->profilebutton->setEnabled(false);
+}
+
+void Settings::on_colorother_radio_clicked()
+{
+    ui->profilebutton->setEnabled(true);
+}

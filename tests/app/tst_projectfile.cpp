@@ -1,0 +1,447 @@
+#include <QtTest>
+#include <QDomDocument>
+
+#include "app/projectapply.h"
+#include "app/projectfile.h"
+#include "support/testsupport.h"
+
+using projectfile::ReadStatus;
+
+namespace {
+
+QDomDocument parsed(const QByteArray &xml)
+{
+    QDomDocument document;
+    if (!document.setContent(xml))
+        qWarning("fixture does not parse");
+    return document;
+}
+
+QDomElement first(const QDomDocument &document, const char *tag)
+{
+    return document.elementsByTagName(QLatin1String(tag)).item(0).toElement();
+}
+
+// The child elements of an element as "tag name=... visible=..." texts, the
+// attributes sorted, so records compare whatever order they were written in.
+QStringList describe(const QDomElement &parent)
+{
+    QStringList lines;
+    for (QDomElement child = parent.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
+        QStringList attributes;
+        const QDomNamedNodeMap map = child.attributes();
+        for (int i = 0; i < map.count(); ++i)
+            attributes << map.item(i).nodeName() + "=" + map.item(i).nodeValue();
+        attributes.sort();
+        lines << (QStringList(child.tagName()) + attributes).join(' ');
+    }
+    return lines;
+}
+
+QByteArray hostfixture(const QByteArray &variables, const QByteArray &windows)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<settings version=\"8\">\n"
+           " <options>\n  <volume>0.5</volume>\n  <QRNScriptGlobalVariables>" + variables
+           + "</QRNScriptGlobalVariables>\n  <theme>dark</theme>\n </options>\n"
+             " <skins>\n  <current>Tessary</current>\n  <skinWindows>" + windows
+           + "</skinWindows>\n </skins>\n</settings>\n";
+}
+
+QByteArray projectfixture(const QByteArray &variables, const QByteArray &children,
+                          const QByteArray &screen = "<screenwidth>1920</screenwidth><screenheight>1080</screenheight>")
+{
+    return "<project name=\"p\">" + screen + "<QRNScriptGlobalVariables>" + variables
+           + "</QRNScriptGlobalVariables><skinWindows><window name=\"Tessary:skin\">" + children
+           + "</window></skinWindows></project>";
+}
+
+} // namespace
+
+class TestProjectFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void baseName_data();
+    void baseName();
+    void projectChoices();
+    void readStatus();
+    void writeFileReplacesWholeOrNothing();
+
+    void demoProjectText();
+    void hostSourceKeepsOnlyTessaryRecord();
+    void emptySourceGivesEmptyRecord();
+    void markupInNamesAndValuesIsEscaped();
+
+    void scaledCoordinate_data();
+    void scaledCoordinate();
+    void projectWidthAndFactor();
+    void applyReplacesTessaryWindowOnly();
+    void applyPlacesRecordWhereHostHasNone();
+    void applyVariables_data();
+    void applyVariables();
+    void applyVariablesWithoutOptions();
+    void hostTextIsUtf8WithCrLf();
+};
+
+void TestProjectFile::baseName_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << "/home/u/TYX/projects/live.xml" << "live";
+    QTest::newRow("two dots") << "/tmp/my.proj.xml" << "my";
+    QTest::newRow("blank in name") << "/x/Demo 1.xml" << "Demo 1";
+    QTest::newRow("leading dot") << "/x/.hidden.xml" << "";
+    QTest::newRow("no extension") << "/x/noext" << "noext";
+}
+
+void TestProjectFile::baseName()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, expected);
+    QCOMPARE(projectfile::basename(path), expected);
+}
+
+void TestProjectFile::projectChoices()
+{
+    const projectfile::ProjectChoice host = projectfile::hostproject("/h/Quorvelin", "/settings.xml", 1366, 768);
+    QCOMPARE(host.name, QString("Default"));
+    QCOMPARE(host.path, QString("/h/Quorvelin/settings.xml"));
+    QCOMPARE(host.title, QString("Default (from Quorvelin settings)"));
+    QVERIFY(host.setsize);
+    QCOMPARE(host.width, 1366);
+    QCOMPARE(host.height, 768);
+    QCOMPARE(host.mark, 0);
+    QVERIFY(!host.applicable);
+    QCOMPARE(projectfile::hostproject(QString(), "/settings.xml", 1, 1).path, QString("/settings.xml"));
+
+    const projectfile::ProjectChoice demo = projectfile::demoproject(2, "://Resources");
+    QCOMPARE(demo.name, QString("Demo 2"));
+    QCOMPARE(demo.path, QString("://Resources/Demo 2.xml"));
+    QCOMPARE(demo.title, QString("Demo 2"));
+    QVERIFY(demo.setsize);
+    QCOMPARE(demo.width, 1920);
+    QCOMPARE(demo.height, 1080);
+    QCOMPARE(demo.mark, 2);
+    QVERIFY(demo.applicable);
+
+    const projectfile::ProjectChoice file = projectfile::fileproject("/p/a.b.xml");
+    QCOMPARE(file.name, QString("a"));
+    QCOMPARE(file.path, QString("/p/a.b.xml"));
+    QCOMPARE(file.title, QString("/p/a.b.xml"));
+    QVERIFY(!file.setsize);
+    QCOMPARE(file.mark, -1);
+    QVERIFY(file.applicable);
+}
+
+void TestProjectFile::readStatus()
+{
+    QTemporaryDir dir;
+    QDomDocument document;
+    QCOMPARE(projectfile::readxml(dir.filePath("missing.xml"), document), ReadStatus::NotOpened);
+
+    QVERIFY(testsupport::writeFile(dir.filePath("broken.xml"), "<a><screenwidth>7</screenwidth><b></a>"));
+    QCOMPARE(projectfile::readxml(dir.filePath("broken.xml"), document), ReadStatus::NotParsed);
+
+    QCOMPARE(projectfile::readxml("://Resources/Demo 2.xml", document), ReadStatus::Read);
+    QCOMPARE(document.documentElement().attribute("name"), QString("Demo 2"));
+}
+
+void TestProjectFile::writeFileReplacesWholeOrNothing()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("p.xml");
+    QVERIFY(testsupport::writeFile(path, "a much longer old content"));
+    QVERIFY(projectfile::writefile(path, "new"));
+    QCOMPARE(testsupport::readFile(path), QByteArray("new"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"p.xml"});
+
+    QVERIFY(!projectfile::writefile(dir.filePath("nofolder/p.xml"), "new"));
+    QVERIFY(!QFileInfo::exists(dir.filePath("nofolder")));
+}
+
+void TestProjectFile::demoProjectText()
+{
+    QDomDocument demo;
+    QCOMPARE(projectfile::readxml("://Resources/Demo 1.xml", demo), ReadStatus::Read);
+    const QByteArray text = projectfile::projecttext({"Demo 1", 1366, 768, "Tessary"}, demo);
+
+    QVERIFY(!text.endsWith('\n'));
+    QVERIFY(!text.startsWith("\xef\xbb\xbf"));
+    const QList<QByteArray> lines = text.split('\n');
+    QCOMPARE(lines.size(), 6 + 1 + 45 + 3);
+    for (int i = 0; i + 1 < lines.size(); ++i)
+        QVERIFY2(lines.at(i).endsWith('\r'), lines.at(i).constData());
+
+    QCOMPARE(lines.at(0), QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r"));
+    QCOMPARE(lines.at(1), QByteArray("<project name=\"Demo 1\">\r"));
+    // The desktop's size, not the demo's: the placements stay as the demo has them.
+    QCOMPARE(lines.at(2), QByteArray("\t<screenwidth>1366</screenwidth>\r"));
+    QCOMPARE(lines.at(3), QByteArray("\t<screenheight>768</screenheight>\r"));
+    QCOMPARE(lines.at(4), QByteArray("\t<QRNScriptGlobalVariables>$TYX_JOGFull=0=1.00000,$TYX_LOOPAutoBasic=0=2.00000,"
+                                     "$TYX_LOOPManualBasic=0=2.00000,$TYX_PITCHFull=0=1.00000,$TYX_PITCHBend=0=1.00000,"
+                                     "$TYX_BPMValue=0=1.00000,$TYX_KEYFull=0=1.00000,$TYX_CUSTOMTwo=0=1.00000,"
+                                     "$TYX_DECKGROUP1_clone=0=1.00000,$TYX_DECKGROUP2_clone=0=1.00000"
+                                     "</QRNScriptGlobalVariables>\r"));
+    QCOMPARE(lines.at(5), QByteArray("\t<skinWindows>\r"));
+    QCOMPARE(lines.at(6), QByteArray("\t\t<window name=\"Tessary:skin\">\r"));
+    QCOMPARE(lines.at(7), QByteArray("\t\t\t<idx1 visible=\"yes\" x=\"1096\" y=\"640\" width=\"632\" height=\"393\"/>\r"));
+    QCOMPARE(lines.at(lines.size() - 3), QByteArray("\t\t</window>\r"));
+    QCOMPARE(lines.at(lines.size() - 2), QByteArray("\t</skinWindows>\r"));
+    QCOMPARE(lines.last(), QByteArray("</project>"));
+
+    // Read back, it is the demo's record.
+    const QDomDocument saved = parsed(text);
+    QCOMPARE(describe(first(saved, "window")), describe(first(demo, "window")));
+}
+
+void TestProjectFile::hostSourceKeepsOnlyTessaryRecord()
+{
+    const QDomDocument host = parsed(hostfixture(
+        "$TYX_JOGFull=0=1.00000, $Host Volume=1=2.00000, $TYX_DECKGROUP1_clone=0=1.00000, $TYX_broken",
+        "<window name=\"Other:skin\"><idx1 visible=\"yes\" x=\"1\"/></window>"
+        "<window name=\"Tessary:skin\"><idx2 visible=\"yes\" x=\"5\" y=\"6\" width=\"7\" height=\"8\"/>"
+        "<!-- moved --><idx3 height=\"4\" x=\"-3\"/></window>"
+        "<Window name=\"Tessary:skin\"><idx5 visible=\"yes\"/></Window>"
+        "<window name=\"Tessary:second\"><idx4 visible=\"Yes\" width=\"9\"/></window>"
+        "<window name=\"Tessary:empty\"/>"
+        "<window name=\"TessaryX:skin\"><idx6 visible=\"yes\"/></window>"));
+    const QByteArray text = projectfile::projecttext({"live", 1920, 1080, "Tessary"}, host);
+    QCOMPARE(text, QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+                              "<project name=\"live\">\r\n"
+                              "\t<screenwidth>1920</screenwidth>\r\n"
+                              "\t<screenheight>1080</screenheight>\r\n"
+                              "\t<QRNScriptGlobalVariables>$TYX_JOGFull=0=1.00000,$TYX_DECKGROUP1_clone=0=1.00000"
+                              "</QRNScriptGlobalVariables>\r\n"
+                              "\t<skinWindows>\r\n"
+                              "\t\t<window name=\"Tessary:skin\">\r\n"
+                              "\t\t\t<idx2 visible=\"yes\" x=\"5\" y=\"6\" width=\"7\" height=\"8\"/>\r\n"
+                              "\t\t\t<idx3 visible=\"\" x=\"-3\" height=\"4\"/>\r\n"
+                              "\t\t</window>\r\n"
+                              "\t\t<window name=\"Tessary:skin\">\r\n"
+                              "\t\t\t<idx4 visible=\"Yes\" width=\"9\"/>\r\n"
+                              "\t\t</window>\r\n"
+                              "\t\t<window name=\"Tessary:skin\">\r\n"
+                              "\t\t</window>\r\n"
+                              "\t</skinWindows>\r\n"
+                              "</project>"));
+
+    // Another Tessary name takes other windows and names them after itself.
+    const QByteArray other = projectfile::projecttext({"o", 1, 1, "Other"}, host);
+    QVERIFY(other.contains("\t\t<window name=\"Other:skin\">\r\n\t\t\t<idx1 visible=\"yes\" x=\"1\"/>\r\n"));
+    QVERIFY(!other.contains("idx2"));
+}
+
+void TestProjectFile::emptySourceGivesEmptyRecord()
+{
+    const QByteArray text = projectfile::projecttext({"p", 800, 600, "Tessary"}, QDomDocument());
+    QCOMPARE(text, QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+                              "<project name=\"p\">\r\n"
+                              "\t<screenwidth>800</screenwidth>\r\n"
+                              "\t<screenheight>600</screenheight>\r\n"
+                              "\t<QRNScriptGlobalVariables></QRNScriptGlobalVariables>\r\n"
+                              "\t<skinWindows>\r\n"
+                              "\t</skinWindows>\r\n"
+                              "</project>"));
+}
+
+void TestProjectFile::markupInNamesAndValuesIsEscaped()
+{
+    const QDomDocument host = parsed(hostfixture(
+        "$TYX_A&amp;B=0=1&lt;2",
+        "<window name=\"T&amp;&quot;x:skin\"><idx7 visible=\"a&quot;b\" x=\"&lt;&amp;&gt;\"/></window>"));
+    const QString tyname = "T&\"x";
+    const QString name = QString::fromUtf8("R&D \"<n>\" \xc3\xa9");
+    const QByteArray text = projectfile::projecttext({name, 1, 1, tyname}, host);
+
+    QDomDocument back;
+    QVERIFY2(back.setContent(text), text.constData());
+    QCOMPARE(back.documentElement().attribute("name"), name);
+    QCOMPARE(first(back, "QRNScriptGlobalVariables").text(), QString("$TYX_A&B=0=1<2"));
+    QCOMPARE(first(back, "window").attribute("name"), tyname + ":skin");
+    QCOMPARE(first(back, "idx7").attribute("visible"), QString("a\"b"));
+    QCOMPARE(first(back, "idx7").attribute("x"), QString("<&>"));
+}
+
+void TestProjectFile::scaledCoordinate_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<float>("factor");
+    QTest::addColumn<QString>("expected");
+    const float third = 1280.0f / 1920.0f;
+    QTest::newRow("1920 to 1280: x") << "8" << third << "5";
+    QTest::newRow("1920 to 1280: y") << "184" << third << "123";
+    QTest::newRow("1920 to 1280: width") << "893" << third << "595";
+    QTest::newRow("1920 to 1280: height") << "229" << third << "153";
+    QTest::newRow("half goes up") << "5" << 0.5f << "3";
+    QTest::newRow("negative half goes up") << "-5" << 0.5f << "-2";
+    QTest::newRow("unchanged") << "1096" << 1.0f << "1096";
+    QTest::newRow("not a number") << "12px" << 2.0f << "0";
+    QTest::newRow("empty") << "" << 2.0f << "0";
+    QTest::newRow("too large") << "2147483647" << 2.0f << "2147483647";
+    QTest::newRow("too small") << "-2147483648" << 2.0f << "-2147483648";
+}
+
+void TestProjectFile::scaledCoordinate()
+{
+    QFETCH(QString, value);
+    QFETCH(float, factor);
+    QFETCH(QString, expected);
+    QCOMPARE(projectapply::scaled(value, factor), expected);
+}
+
+void TestProjectFile::projectWidthAndFactor()
+{
+    const auto width = [](const QByteArray &screen) {
+        return projectapply::projectwidth(parsed(projectfixture("", "", screen)), 1366.0f);
+    };
+    QCOMPARE(width("<screenwidth>1920</screenwidth>"), 1920);
+    QCOMPARE(width("<screenheight>1080</screenheight>"), 1366);
+    QCOMPARE(width("<screenwidth>0</screenwidth>"), 1366);
+    QCOMPARE(width("<screenwidth>wide</screenwidth>"), 1366);
+    QCOMPARE(width("<screenwidth>-1920</screenwidth>"), 1366);
+
+    QCOMPARE(projectapply::scalefactor(1280.0f, 1920), 1280.0f / 1920.0f);
+    QCOMPARE(projectapply::scalefactor(1366.0f, 1366), 1.0f);
+    QCOMPARE(projectapply::scalefactor(0.0f, 1920), 1.0f);
+    QCOMPARE(projectapply::scalefactor(1920.0f, 0), 1.0f);
+}
+
+void TestProjectFile::applyReplacesTessaryWindowOnly()
+{
+    QDomDocument host = parsed(hostfixture(
+        "$TYX_OLD=0=1.00000",
+        "<window name=\"Tessary:skin\"><idx9 visible=\"yes\" x=\"1\"/></window>"
+        "<window name=\"Other:skin\"><idx1 visible=\"yes\" x=\"2\"/></window>"
+        "<window name=\"Tessary:skin\"><idx8 visible=\"yes\"/></window>"
+        "<window name=\"Tessary:extra\"><idx7 visible=\"yes\" x=\"3\"/></window>"));
+    const QDomDocument project = parsed(projectfixture(
+        "$TYX_JOGFull=0=1.00000",
+        "<idx2 visible=\"yes\" x=\"5\" y=\"-5\" width=\"10\" height=\"11\"/>"
+        "<!-- a note --><idx3 visible=\"no\" x=\"4\" height=\"3\"/><idx4 x=\"wide\"/>"));
+
+    projectapply::apply(project, host, "Tessary", 0.5f);
+
+    const QDomElement record = first(host, "skinWindows");
+    QCOMPARE(describe(record), QStringList({"window name=Other:skin", "window name=Tessary:extra",
+                                            "window name=Tessary:skin"}));
+    QCOMPARE(describe(record.lastChildElement()),
+             QStringList({"idx2 height=6 visible=yes width=5 x=3 y=-2", "idx3 height=2 visible=no x=2",
+                          "idx4 visible= x=0"}));
+    // The other windows and everything else of the host stay as they were.
+    QCOMPARE(describe(record.firstChildElement()), QStringList{"idx1 visible=yes x=2"});
+    QCOMPARE(first(host, "current").text(), QString("Tessary"));
+    QCOMPARE(first(host, "theme").text(), QString("dark"));
+    QCOMPARE(host.documentElement().attribute("version"), QString("8"));
+
+    // A project without a record empties the host's.
+    const QDomDocument bare = parsed("<project><screenwidth>1920</screenwidth></project>");
+    projectapply::apply(bare, host, "Tessary", 1.0f);
+    QCOMPARE(describe(first(host, "skinWindows")).last(), QString("window name=Tessary:skin"));
+    QVERIFY(!first(host, "skinWindows").lastChildElement().hasChildNodes());
+    QCOMPARE(host.elementsByTagName("window").size(), 3);
+}
+
+void TestProjectFile::applyPlacesRecordWhereHostHasNone()
+{
+    const QDomDocument project = parsed(projectfixture("$TYX_A=0=1.00000", "<idx2 visible=\"yes\" x=\"8\"/>"));
+
+    QDomDocument withskins = parsed("<settings><options/><skins><current>x</current></skins></settings>");
+    projectapply::apply(project, withskins, "Custom", 1.0f);
+    const QDomElement record = first(withskins, "skins").lastChildElement();
+    QCOMPARE(record.tagName(), QString("skinWindows"));
+    QCOMPARE(describe(record), QStringList{"window name=Custom:skin"});
+    QCOMPARE(describe(record.firstChildElement()), QStringList{"idx2 visible=yes x=8"});
+
+    // Without skins the record has no place; the variables still change.
+    QDomDocument noskins = parsed("<settings><options><QRNScriptGlobalVariables>$TYX_B=0=2</QRNScriptGlobalVariables>"
+                                  "</options></settings>");
+    projectapply::apply(project, noskins, "Tessary", 1.0f);
+    QCOMPARE(noskins.elementsByTagName("window").size(), 0);
+    QCOMPARE(noskins.elementsByTagName("skinWindows").size(), 0);
+    QCOMPARE(first(noskins, "QRNScriptGlobalVariables").text(), QString("$TYX_A=0=1.00000"));
+}
+
+void TestProjectFile::applyVariables_data()
+{
+    QTest::addColumn<QByteArray>("project");
+    QTest::addColumn<QByteArray>("host");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("project's replace host's, host's own follow")
+        << QByteArray("$TYX_JOGFull=0=1.00000, $TYX_DECKGROUP1_clone=0=1.00000")
+        << QByteArray("$TYX_JOGFull=0=3.00000, $Host Volume=1=0.50000")
+        << "$TYX_JOGFull=0=1.00000,$TYX_DECKGROUP1_clone=0=1.00000,$HostVolume=1=0.50000";
+    QTest::newRow("nothing left") << QByteArray("") << QByteArray("$TYX_A=0=1.00000, $TYX_B=0=2.00000") << "";
+    QTest::newRow("no trailing comma") << QByteArray("$TYX_A=0=1.00000") << QByteArray("$TYX_B=0=2.00000")
+                                       << "$TYX_A=0=1.00000";
+    QTest::newRow("only host's own") << QByteArray("") << QByteArray("$Host=1=2.00000, $Other=0=1")
+                                     << "$Host=1=2.00000,$Other=0=1";
+    QTest::newRow("project's non-TYX dropped") << QByteArray("$Mine=0=1, $TYX_A=0=1.00000") << QByteArray("")
+                                               << "$TYX_A=0=1.00000";
+    QTest::newRow("host's short item kept") << QByteArray("$TYX_A=0=1.00000") << QByteArray("$Odd=1, ")
+                                            << "$TYX_A=0=1.00000,$Odd=1";
+}
+
+void TestProjectFile::applyVariables()
+{
+    QFETCH(QByteArray, project);
+    QFETCH(QByteArray, host);
+    QFETCH(QString, expected);
+    QDomDocument hostdoc = parsed(hostfixture(host, ""));
+    projectapply::apply(parsed(projectfixture(project, "")), hostdoc, "Tessary", 1.0f);
+
+    QCOMPARE(hostdoc.elementsByTagName("QRNScriptGlobalVariables").size(), 1);
+    const QDomElement variables = first(hostdoc, "options").lastChildElement();
+    QCOMPARE(variables.tagName(), QString("QRNScriptGlobalVariables"));
+    QCOMPARE(variables.text(), expected);
+    QCOMPARE(describe(first(hostdoc, "options")),
+             QStringList({"volume", "theme", "QRNScriptGlobalVariables"}));
+}
+
+void TestProjectFile::applyVariablesWithoutOptions()
+{
+    const QDomDocument project = parsed(projectfixture("$TYX_A=0=1.00000", ""));
+
+    QDomDocument nooptions = parsed("<settings><QRNScriptGlobalVariables>$TYX_B=0=2</QRNScriptGlobalVariables>"
+                                    "<skins><skinWindows/></skins></settings>");
+    projectapply::apply(project, nooptions, "Tessary", 1.0f);
+    QCOMPARE(nooptions.elementsByTagName("QRNScriptGlobalVariables").size(), 1);
+    QCOMPARE(first(nooptions, "QRNScriptGlobalVariables").text(), QString("$TYX_B=0=2"));
+
+    // Variables elsewhere than in options stay, and the new ones join options.
+    QDomDocument elsewhere = parsed("<settings><QRNScriptGlobalVariables>$TYX_B=0=2, $H=1=1</QRNScriptGlobalVariables>"
+                                    "<options/></settings>");
+    projectapply::apply(project, elsewhere, "Tessary", 1.0f);
+    QCOMPARE(elsewhere.elementsByTagName("QRNScriptGlobalVariables").size(), 2);
+    QCOMPARE(first(elsewhere, "options").firstChildElement().text(), QString("$TYX_A=0=1.00000,$H=1=1"));
+}
+
+void TestProjectFile::hostTextIsUtf8WithCrLf()
+{
+    const QString text = QString::fromUtf8("Caf\xc3\xa9 & <Ton>");
+    const QDomDocument host = parsed("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<settings a=\"x&quot;y\">"
+                                     "<options><name>Caf\xc3\xa9 &amp; &lt;Ton&gt;</name></options>"
+                                     "<skins/></settings>");
+    const QByteArray bytes = projectapply::hosttext(host);
+    QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<settings"));
+    QCOMPARE(bytes.count("<?xml"), 1);
+    QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+    QVERIFY(bytes.contains("\r\n <options>\r\n  <name>"));
+    QVERIFY(bytes.contains("Caf\xc3\xa9"));
+
+    QDomDocument back;
+    QVERIFY(back.setContent(bytes));
+    QCOMPARE(first(back, "name").text(), text);
+    QCOMPARE(back.documentElement().attribute("a"), QString("x\"y"));
+
+    // A file that declared another encoding is written, and declared, as UTF-8.
+    QDomDocument latin;
+    QVERIFY(latin.setContent(QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><s>Caf\xe9</s>")));
+    const QByteArray converted = projectapply::hosttext(latin);
+    QVERIFY(converted.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"));
+    QVERIFY(converted.contains("Caf\xc3\xa9"));
+    QVERIFY(back.setContent(converted));
+    QCOMPARE(back.documentElement().text(), QString::fromUtf8("Caf\xc3\xa9"));
+}
+
+QTEST_GUILESS_MAIN(TestProjectFile)
+#include "tst_projectfile.moc"
