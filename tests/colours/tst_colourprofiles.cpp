@@ -205,8 +205,9 @@ private slots:
         QTest::newRow("five digits") << QByteArray("topbar,#12345\r\n") << "#12345" << "invalid";
         QTest::newRow("UTF-8 byte-order mark") << QByteArray("\xEF\xBB\xBFtopbar,#222222\r\n") << "#222222"
                                                << "#222222";
+        static const char utf16profile[] = "\xFF\xFEt\0o\0p\0b\0a\0r\0,\0#\0\x32\0\x32\0\x32\0\x32\0\x32\0\x32\0\r\0\n\0";
         QTest::newRow("UTF-16 byte-order mark")
-            << QByteArray("\xFF\xFEt\0o\0p\0b\0a\0r\0,\0#\0\x32\0\x32\0\x32\0\x32\0\x32\0\x32\0\r\0\n\0", 40)
+            << QByteArray::fromRawData(utf16profile, sizeof utf16profile - 1)
             << "#222222" << "#222222";
     }
     void readingRules()
