@@ -35,11 +35,10 @@ void drawbuttonpreview(QGraphicsScene *scene, const StateRows &states, bool flat
     const QFont font = labelfont(10);
     for (int state = 0; state < StateCount; ++state) {
         const StateColours &colours = states[state];
-        const qreal top = 10 + 40 * state;
-        scene->addRect(QRectF(10, top, 80, 30), outlinepen(colours.border, 2),
-                       verticalgradient(QPointF(50, top), QPointF(50, top + 30), colours.fill1,
-                                        colours.fill2, flat));
-        centreon(addlabel(scene, QLatin1String(captions[state]), font, colours.text),
-                 QPointF(50, top + 15));
+        const QRectF box = staterowbox(state, 80);
+        addcaptionedbox(scene, box, outlinepen(colours.border, 2),
+                        verticalgradient(QPointF(50, box.top()), QPointF(50, box.bottom()),
+                                         colours.fill1, colours.fill2, flat),
+                        QLatin1String(captions[state]), font, colours.text);
     }
 }

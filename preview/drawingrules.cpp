@@ -46,3 +46,15 @@ void centreon(QGraphicsItem *item, const QPointF &centre)
     const QRectF box = item->sceneBoundingRect();
     item->setPos(QPointF(centre.x() - box.width() / 2, centre.y() - box.height() / 2));
 }
+
+QRectF staterowbox(int state, qreal width)
+{
+    return QRectF(10, 10 + 40 * state, width, 30);
+}
+
+void addcaptionedbox(QGraphicsScene *scene, const QRectF &box, const QPen &pen, const QBrush &brush,
+                     const QString &caption, const QFont &font, const QColor &textcolour)
+{
+    scene->addRect(box, pen, brush);
+    centreon(addlabel(scene, caption, font, textcolour), box.center());
+}

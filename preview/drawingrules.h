@@ -7,6 +7,7 @@
 #include <QGraphicsSimpleTextItem>
 #include <QPen>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 #include <array>
@@ -50,3 +51,12 @@ struct StateColours {
 // The three states a button-like preview shows, top to bottom.
 enum { OffState, OverState, OnState, StateCount };
 using StateRows = std::array<StateColours, StateCount>;
+
+// The box of a state's row in a button-like preview, width wide: rows are
+// 30 high and 40 apart, the first 10 from the top, each 10 from the left.
+QRectF staterowbox(int state, qreal width);
+
+// Adds box, outlined by pen and filled with brush, and caption centred on
+// it in the text colour.
+void addcaptionedbox(QGraphicsScene *scene, const QRectF &box, const QPen &pen, const QBrush &brush,
+                     const QString &caption, const QFont &font, const QColor &textcolour);

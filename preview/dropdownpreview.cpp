@@ -58,12 +58,13 @@ void drawdropdownpreview(QGraphicsScene *scene, const StateRows &states, bool fl
     for (int state = 0; state < StateCount; ++state) {
         const StateColours &colours = states[state];
         const DropDownRow &row = rows[state];
-        const qreal top = 10 + 40 * state;
+        const QRectF body = staterowbox(state, 60);
+        const qreal top = body.top();
 
         const QPen pen = outlinepen(colours.border, 2);
-        const QBrush brush = verticalgradient(QPointF(50, top), QPointF(50, top + 30), colours.fill1,
-                                              colours.fill2, flat);
-        scene->addRect(QRectF(10, top, 60, 30), pen, brush);
+        const QBrush brush = verticalgradient(QPointF(50, top), QPointF(50, body.bottom()),
+                                              colours.fill1, colours.fill2, flat);
+        scene->addRect(body, pen, brush);
         QGraphicsRectItem *arrow = scene->addRect(QRectF(70, top, 25, 30), pen, brush);
         const QSizeF arrowsize = arrow->sceneBoundingRect().size();
 

@@ -17,9 +17,7 @@ void drawsystempreview(QGraphicsScene *scene, const StateRows &states)
     const QFont font = labelfont(10);
     for (int state = 0; state < StateCount; ++state) {
         const StateColours &colours = states[state];
-        const qreal top = 10 + 40 * state;
-        scene->addRect(QRectF(10, top, 30, 30), outlinepen(colours.border, 2),
-                       solidbrush(colours.fill1));
-        centreon(addlabel(scene, QStringLiteral("X"), font, colours.text), QPointF(25, top + 15));
+        addcaptionedbox(scene, staterowbox(state, 30), outlinepen(colours.border, 2),
+                        solidbrush(colours.fill1), QStringLiteral("X"), font, colours.text);
     }
 }

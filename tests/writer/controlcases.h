@@ -62,3 +62,27 @@ inline QString writecontrolcase(ControlWriter writer,
     (rig.writer.*writer)(element, level, resizeX, resizeY, groupXpos, groupYpos);
     return rig.text();
 }
+
+// Columns of a table whose rows all share their group offsets: the test
+// passes them to writeelementcase.
+inline void addelementcolumns()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<float>("resizeX");
+    QTest::addColumn<float>("resizeY");
+    QTest::addColumn<QString>("expected");
+}
+
+// Writes the current row's input with writer through rig, at the group
+// offsets every row shares, and returns the document text.
+inline QString writeelementcase(WriterRig &rig, ControlWriter writer, int groupXpos, int groupYpos)
+{
+    QFETCH(QString, input);
+    QFETCH(int, level);
+    QFETCH(float, resizeX);
+    QFETCH(float, resizeY);
+
+    (rig.writer.*writer)(rig.parse(input), level, resizeX, resizeY, groupXpos, groupYpos);
+    return rig.text();
+}

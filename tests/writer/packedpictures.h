@@ -1,15 +1,20 @@
 #pragma once
 // Checks that the pictures a writer packed into the new image sheet are the
 // regions of the Tessary image that the input states name, pixel by pixel.
+#include <QDir>
+#include <QDomDocument>
 #include <QDomElement>
 #include <QImage>
 #include <QList>
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QVector>
+#include <QtTest>
 
-#include "writer/skinwriter.h"
+#include "writerrig.h"
+#include "support/testsupport.h"
 
 namespace packedpictures {
 
@@ -68,6 +73,61 @@ inline QString withplaces(QString expected, const QVector<PackRecord> &records)
         expected.replace(QStringLiteral("@y%1").arg(n), QString::number(place.value(1)));
     }
     return expected;
+}
+
+// A whole job on a 400 x 30 screen, run through createxml: the pruned skin
+// and a pattern source picture are saved to a temporary work folder, every
+// packing is recorded, and afterwards the input and output documents and
+// the saved sheet can be read.
+struct PackedJob
+{
+    QTemporaryDir folder;
+    WriterRig rig;
+    QImage source;
+    QVector<PackRecord> records;
+    QDomDocument input;
+    QDomDocument output;
+    QImage sheet;
+
+    // False, with the failed step reported to the running test, where a
+    // step fails.
+    bool run(int skinwidth, const QSize &sourcesize, const QByteArray &pruned)
+    {
+        rig.model.workdir = folder.path();
+        rig.model.skinwidth = skinwidth;
+        rig.model.screenwidth = 400;
+        rig.model.screenheight = 30;
+        QDir(folder.path()).mkpath(QStringLiteral("toexport"));
+        source = patternimage(sourcesize.width(), sourcesize.height());
+        if (!verify(testsupport::writeFile(rig.writer.prunedpath(), pruned), "pruned skin written")
+            || !verify(source.save(rig.writer.sourcepath()), "source picture saved"))
+            return false;
+        rig.writer.packrecorder = [this](const PackRecord &record) { records.append(record); };
+
+        rig.writer.sheet().start(400, 30, Qt::black);
+        if (!verify(rig.writer.createxml(), "createxml()"))
+            return false;
+
+        sheet = QImage(rig.writer.sheetpath());
+        return verify(input.setContent(testsupport::readFile(rig.writer.prunedpath())),
+                      "pruned skin parses")
+            && verify(output.setContent(testsupport::readFile(rig.writer.documentpath())),
+                      "written document parses")
+            && verify(!sheet.isNull(), "sheet saved");
+    }
+
+private:
+    static bool verify(bool condition, const char *step)
+    {
+        return QTest::qVerify(condition, step, "", __FILE__, __LINE__);
+    }
+};
+
+// Where state places its picture: its x and y.
+inline QPoint placeof(const QDomElement &state)
+{
+    return QPoint(state.attribute(QStringLiteral("x")).toInt(),
+                  state.attribute(QStringLiteral("y")).toInt());
 }
 
 } // namespace packedpictures

@@ -1,26 +1,12 @@
 // Buttons: attributes and simple children, caption states, and the image
 // states whose pictures are packed into the new sheet.
-#include <QtTest>
-
 #include "packedpictures.h"
-#include "writerrig.h"
+#include "controlcases.h"
 #include "support/testsupport.h"
 
-namespace {
-
-// A rig whose packer is recorded, over a started sheet.
-struct PackingRig : WriterRig
-{
-    QVector<PackRecord> records;
-
-    PackingRig()
-    {
-        writer.sheet().start(300, 40, Qt::black);
-        writer.packrecorder = [this](const PackRecord &record) { records.append(record); };
-    }
-};
-
-} // namespace
+// Every case packs into a 300 x 40 sheet, so the first piece lands at (5, 45).
+constexpr int sheetwidth = 300;
+constexpr int sheetheight = 40;
 
 class TestButtonWriter : public QObject
 {
@@ -37,11 +23,7 @@ private slots:
 
 void TestButtonWriter::button_data()
 {
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<float>("resizeX");
-    QTest::addColumn<float>("resizeY");
-    QTest::addColumn<QString>("expected");
+    addelementcolumns();
 
     // Offsets are always 100 horizontally and 20 vertically.
     QTest::newRow("add no writes nothing")
@@ -130,15 +112,10 @@ void TestButtonWriter::button_data()
 
 void TestButtonWriter::button()
 {
-    QFETCH(QString, input);
-    QFETCH(int, level);
-    QFETCH(float, resizeX);
-    QFETCH(float, resizeY);
     QFETCH(QString, expected);
 
-    PackingRig rig;
-    rig.writer.exportbutton(rig.parse(input), level, resizeX, resizeY, 100, 20);
-    QCOMPARE(rig.text(), expected);
+    PackingRig rig(sheetwidth, sheetheight);
+    QCOMPARE(writeelementcase(rig, &SkinWriter::exportbutton, 100, 20), expected);
     QVERIFY(rig.records.isEmpty());
 }
 
@@ -224,7 +201,7 @@ void TestButtonWriter::imagestates()
     QFETCH(QVector<QRect>, regions);
     QFETCH(QString, expected);
 
-    PackingRig rig;
+    PackingRig rig(sheetwidth, sheetheight);
     rig.writer.exportbutton(rig.parse(input), 0, resizeX, resizeY, 100, 20);
     QCOMPARE(rig.records.size(), regions.size());
     for (int i = 0; i < regions.size(); ++i) {
@@ -238,7 +215,7 @@ void TestButtonWriter::imagestates()
 void TestButtonWriter::samepicturetwice()
 {
     // Places carry on from button to button; nothing is shared.
-    PackingRig rig;
+    PackingRig rig(sheetwidth, sheetheight);
     const QDomElement button = rig.parse("<button width='20' height='10'><up x='0' y='0'/></button>");
     rig.writer.exportbutton(button, 0, 1.0f, 1.0f, 0, 0);
     rig.writer.exportbutton(button, 0, 1.0f, 1.0f, 0, 0);
@@ -263,50 +240,31 @@ void TestButtonWriter::packedpixelsinthejob()
     QFETCH(int, skinwidth);
     QFETCH(int, factor);
 
-    QTemporaryDir folder;
-    WriterRig rig;
-    rig.model.workdir = folder.path();
-    rig.model.skinwidth = skinwidth;
-    rig.model.screenwidth = 400;
-    rig.model.screenheight = 30;
-    QDir(folder.path()).mkpath(QStringLiteral("toexport"));
-    const QImage source = packedpictures::patternimage(120, 90);
-    QVERIFY(testsupport::writeFile(rig.writer.prunedpath(), QByteArrayLiteral(
+    packedpictures::PackedJob job;
+    QVERIFY(job.run(skinwidth, QSize(120, 90), QByteArrayLiteral(
         "<skin><group name='defines'>"
         "<button x='1' width='12' height='9'><up x='3' y='4'/><size width='7' height='5'/>"
         "<down x='50' y='60'/><over x='110' y='81'/></button>"
         "<button><pos width='4' height='4'/><selected x='0' y='0'/><on x='116' y='86'/></button>"
         "</group></skin>")));
-    QVERIFY(source.save(rig.writer.sourcepath()));
-    QVector<PackRecord> records;
-    rig.writer.packrecorder = [&records](const PackRecord &record) { records.append(record); };
-
-    rig.writer.sheet().start(400, 30, Qt::black);
-    QVERIFY(rig.writer.createxml());
-
-    QDomDocument input;
-    QVERIFY(input.setContent(testsupport::readFile(rig.writer.prunedpath())));
-    QDomDocument output;
-    QVERIFY(output.setContent(testsupport::readFile(rig.writer.documentpath())));
-    const QImage sheet(rig.writer.sheetpath());
-    QVERIFY(!sheet.isNull());
+    const QVector<PackRecord> &records = job.records;
 
     const QStringList tags{QStringLiteral("up"), QStringLiteral("down"), QStringLiteral("over"),
                            QStringLiteral("selected"), QStringLiteral("on")};
-    const QList<QDomElement> instates = packedpictures::placedstates(input.documentElement(), tags);
-    const QList<QDomElement> outstates = packedpictures::placedstates(output.documentElement(), tags);
+    const QList<QDomElement> instates = packedpictures::placedstates(job.input.documentElement(), tags);
+    const QList<QDomElement> outstates = packedpictures::placedstates(job.output.documentElement(), tags);
     QCOMPARE(instates.size(), 5);
     QCOMPARE(outstates.size(), instates.size());
     QCOMPARE(records.size(), instates.size());
     for (int i = 0; i < instates.size(); ++i) {
-        const QPoint from(instates.at(i).attribute("x").toInt(), instates.at(i).attribute("y").toInt());
-        const QPoint to(outstates.at(i).attribute("x").toInt(), outstates.at(i).attribute("y").toInt());
+        const QPoint from = packedpictures::placeof(instates.at(i));
+        const QPoint to = packedpictures::placeof(outstates.at(i));
         const QRect region = records.at(i).source;
         QCOMPARE(region.topLeft(), from);
         QCOMPARE(to, QPoint(records.at(i).result.value(0), records.at(i).result.value(1)));
         QCOMPARE(records.at(i).result.value(2), region.width() * factor);
         QCOMPARE(records.at(i).result.value(3), region.height() * factor);
-        QCOMPARE(packedpictures::comparepiece(sheet, to, source, region, factor), QString());
+        QCOMPARE(packedpictures::comparepiece(job.sheet, to, job.source, region, factor), QString());
     }
     // The states before and after the size child cut regions of its size.
     QCOMPARE(records.at(0).source.size(), QSize(12, 9));

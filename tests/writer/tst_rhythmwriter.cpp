@@ -1,35 +1,6 @@
 // The rhythm zone writer: its attribute tables (the rhythm band and the cue
 // put height before y), the grid, and the cue masks packed into the sheet.
-#include <QtTest>
-
-#include "writerrig.h"
-
-namespace {
-
-// A writer over a 200 x 100 sheet that records every packed piece, so the
-// first piece lands at (5, 105) and the next ones beside it.
-struct RhythmRig : WriterRig
-{
-    QStringList packs;
-
-    RhythmRig()
-    {
-        writer.sheet().start(200, 100, Qt::black);
-        writer.packrecorder = [this](const PackRecord &record) {
-            packs << QStringLiteral("%1 %2 %3 %4 x %5 %6")
-                         .arg(record.source.x()).arg(record.source.y())
-                         .arg(record.source.width()).arg(record.source.height())
-                         .arg(record.resizefactorX).arg(record.resizefactorY);
-        };
-    }
-};
-
-QString lines(const QStringList &content)
-{
-    return content.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
-} // namespace
+#include "controlcases.h"
 
 class TestRhythmWriter : public QObject
 {
@@ -41,11 +12,7 @@ private slots:
 
 void TestRhythmWriter::rhythmzone_data()
 {
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<float>("resizeX");
-    QTest::addColumn<float>("resizeY");
-    QTest::addColumn<QString>("expected");
+    addelementcolumns();
     QTest::addColumn<QStringList>("packs");
 
     // Group offsets are always 100 horizontally and 40 vertically.
@@ -138,18 +105,13 @@ void TestRhythmWriter::rhythmzone_data()
 
 void TestRhythmWriter::rhythmzone()
 {
-    QFETCH(QString, input);
-    QFETCH(int, level);
-    QFETCH(float, resizeX);
-    QFETCH(float, resizeY);
     QFETCH(QString, expected);
     QFETCH(QStringList, packs);
 
     // Through the dispatcher, which must hand "rhythmzone" to its writer.
-    RhythmRig rig;
-    rig.writer.exportchild(rig.parse(input), level, resizeX, resizeY, 100, 40);
-    QCOMPARE(rig.text(), expected);
-    QCOMPARE(rig.packs, packs);
+    PackingRig rig; // the first piece lands at (5, 105)
+    QCOMPARE(writeelementcase(rig, &SkinWriter::exportchild, 100, 40), expected);
+    QCOMPARE(rig.packs(), packs);
 }
 
 QTEST_MAIN(TestRhythmWriter)

@@ -1,36 +1,7 @@
 // The scratch waveform writer: its attribute tables (the cue puts y before
 // height, the grid copies its pos and scales its sizes vertically), and the
 // cue masks packed into the sheet.
-#include <QtTest>
-
-#include "writerrig.h"
-
-namespace {
-
-// A writer over a 200 x 100 sheet that records every packed piece, so the
-// first piece lands at (5, 105) and the next ones beside it.
-struct ScratchwaveRig : WriterRig
-{
-    QStringList packs;
-
-    ScratchwaveRig()
-    {
-        writer.sheet().start(200, 100, Qt::black);
-        writer.packrecorder = [this](const PackRecord &record) {
-            packs << QStringLiteral("%1 %2 %3 %4 x %5 %6")
-                         .arg(record.source.x()).arg(record.source.y())
-                         .arg(record.source.width()).arg(record.source.height())
-                         .arg(record.resizefactorX).arg(record.resizefactorY);
-        };
-    }
-};
-
-QString lines(const QStringList &content)
-{
-    return content.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
-} // namespace
+#include "controlcases.h"
 
 class TestScratchwaveWriter : public QObject
 {
@@ -43,11 +14,7 @@ private slots:
 
 void TestScratchwaveWriter::scratchwave_data()
 {
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<float>("resizeX");
-    QTest::addColumn<float>("resizeY");
-    QTest::addColumn<QString>("expected");
+    addelementcolumns();
     QTest::addColumn<QStringList>("packs");
 
     // Group offsets are always 100 horizontally and 40 vertically.
@@ -136,29 +103,24 @@ void TestScratchwaveWriter::scratchwave_data()
 
 void TestScratchwaveWriter::scratchwave()
 {
-    QFETCH(QString, input);
-    QFETCH(int, level);
-    QFETCH(float, resizeX);
-    QFETCH(float, resizeY);
     QFETCH(QString, expected);
     QFETCH(QStringList, packs);
 
     // Through the dispatcher, which must hand "scratchwave" to its writer.
-    ScratchwaveRig rig;
-    rig.writer.exportchild(rig.parse(input), level, resizeX, resizeY, 100, 40);
-    QCOMPARE(rig.text(), expected);
-    QCOMPARE(rig.packs, packs);
+    PackingRig rig; // the first piece lands at (5, 105)
+    QCOMPARE(writeelementcase(rig, &SkinWriter::exportchild, 100, 40), expected);
+    QCOMPARE(rig.packs(), packs);
 }
 
 void TestScratchwaveWriter::maskplaceignoresoffsets()
 {
     const QString input = "<scratchwave><cue><mask x='3' y='4' width='12' height='12'/></cue></scratchwave>";
-    ScratchwaveRig near;
+    PackingRig near;
     near.writer.exportscratchwave(near.parse(input), 0, 1.25f, 1.0f, 0, 0);
-    ScratchwaveRig far;
+    PackingRig far;
     far.writer.exportscratchwave(far.parse(input), 0, 1.25f, 1.0f, 300, 200);
     QCOMPARE(far.text(), near.text());
-    QCOMPARE(far.packs, near.packs);
+    QCOMPARE(far.packs(), near.packs());
 }
 
 QTEST_MAIN(TestScratchwaveWriter)

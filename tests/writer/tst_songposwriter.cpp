@@ -1,35 +1,6 @@
 // The song position writer: its attribute tables, children, and the cue
 // picture that it packs into the image sheet.
-#include <QtTest>
-
-#include "writerrig.h"
-
-namespace {
-
-// A writer over a 200 x 100 sheet that records every packed piece, so the
-// first piece lands at (5, 105) and the next ones beside it.
-struct SongposRig : WriterRig
-{
-    QStringList packs;
-
-    SongposRig()
-    {
-        writer.sheet().start(200, 100, Qt::black);
-        writer.packrecorder = [this](const PackRecord &record) {
-            packs << QStringLiteral("%1 %2 %3 %4 x %5 %6")
-                         .arg(record.source.x()).arg(record.source.y())
-                         .arg(record.source.width()).arg(record.source.height())
-                         .arg(record.resizefactorX).arg(record.resizefactorY);
-        };
-    }
-};
-
-QString lines(const QStringList &content)
-{
-    return content.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
-} // namespace
+#include "controlcases.h"
 
 class TestSongposWriter : public QObject
 {
@@ -42,11 +13,7 @@ private slots:
 
 void TestSongposWriter::songpos_data()
 {
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<float>("resizeX");
-    QTest::addColumn<float>("resizeY");
-    QTest::addColumn<QString>("expected");
+    addelementcolumns();
     QTest::addColumn<QStringList>("packs");
 
     // Group offsets are always 100 horizontally and 50 vertically.
@@ -125,34 +92,29 @@ void TestSongposWriter::songpos_data()
 
 void TestSongposWriter::songpos()
 {
-    QFETCH(QString, input);
-    QFETCH(int, level);
-    QFETCH(float, resizeX);
-    QFETCH(float, resizeY);
     QFETCH(QString, expected);
     QFETCH(QStringList, packs);
 
     // Through the dispatcher, which must hand "songpos" to its writer.
-    SongposRig rig;
-    rig.writer.exportchild(rig.parse(input), level, resizeX, resizeY, 100, 50);
-    QCOMPARE(rig.text(), expected);
-    QCOMPARE(rig.packs, packs);
+    PackingRig rig; // the first piece lands at (5, 105)
+    QCOMPARE(writeelementcase(rig, &SkinWriter::exportchild, 100, 50), expected);
+    QCOMPARE(rig.packs(), packs);
 }
 
 void TestSongposWriter::cuesignoregroupoffsets()
 {
     const QString input = "<songpos x='10'><cues><size width='13' height='11'/>"
                           "<clipmask x='234' y='94'/></cues></songpos>";
-    SongposRig near;
+    PackingRig near;
     near.writer.exportsongpos(near.parse(input), 0, 1.25f, 1.0f, 0, 0);
-    SongposRig far;
+    PackingRig far;
     far.writer.exportsongpos(far.parse(input), 0, 1.25f, 1.0f, 100, 50);
     QStringList nearlines = near.text().split('\n');
     QStringList farlines = far.text().split('\n');
     QCOMPARE(nearlines.takeFirst(), QStringLiteral("<songpos x=\"13\">"));
     QCOMPARE(farlines.takeFirst(), QStringLiteral("<songpos x=\"113\">"));
     QCOMPARE(farlines, nearlines);
-    QCOMPARE(far.packs, near.packs);
+    QCOMPARE(far.packs(), near.packs());
 }
 
 QTEST_MAIN(TestSongposWriter)

@@ -1,8 +1,6 @@
 // Text zones: their attributes and children, scaled and escaped, and that
 // they never place a picture.
-#include <QtTest>
-
-#include "writerrig.h"
+#include "controlcases.h"
 
 class TestTextzoneWriter : public QObject
 {
@@ -16,11 +14,7 @@ private slots:
 
 void TestTextzoneWriter::textzone_data()
 {
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<float>("resizeX");
-    QTest::addColumn<float>("resizeY");
-    QTest::addColumn<QString>("expected");
+    addelementcolumns();
 
     // Offsets are always 100 horizontally and 20 vertically.
     QTest::newRow("add no writes nothing")
@@ -86,15 +80,10 @@ void TestTextzoneWriter::textzone_data()
 
 void TestTextzoneWriter::textzone()
 {
-    QFETCH(QString, input);
-    QFETCH(int, level);
-    QFETCH(float, resizeX);
-    QFETCH(float, resizeY);
     QFETCH(QString, expected);
 
     WriterRig rig;
-    rig.writer.exporttextzone(rig.parse(input), level, resizeX, resizeY, 100, 20);
-    QCOMPARE(rig.text(), expected);
+    QCOMPARE(writeelementcase(rig, &SkinWriter::exporttextzone, 100, 20), expected);
 }
 
 void TestTextzoneWriter::placesnopicture()

@@ -1,25 +1,19 @@
 // Visuals: attributes with the recoloured source, simple children, the
 // off, on and mask pictures packed into the new sheet, and leds.
-#include <QtTest>
-
 #include "packedpictures.h"
-#include "writerrig.h"
+#include "controlcases.h"
 #include "support/testsupport.h"
 
 namespace {
 
 // A rig with known jog ring colours whose packer is recorded, over a
-// started sheet.
-struct PackingRig : WriterRig
+// 300 x 40 sheet.
+struct VisualRig : PackingRig
 {
-    QVector<PackRecord> records;
-
-    PackingRig()
+    VisualRig() : PackingRig(300, 40)
     {
         colours.d1_jogringon = QColor(0x4a, 0x8a, 0xc9);
         colours.d2_jogringon = QColor(0xd9, 0x36, 0x36);
-        writer.sheet().start(300, 40, Qt::black);
-        writer.packrecorder = [this](const PackRecord &record) { records.append(record); };
     }
 };
 
@@ -40,11 +34,7 @@ private slots:
 
 void TestVisualWriter::visual_data()
 {
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<float>("resizeX");
-    QTest::addColumn<float>("resizeY");
-    QTest::addColumn<QString>("expected");
+    addelementcolumns();
 
     // Offsets are always 10 horizontally and 20 vertically.
     QTest::newRow("add no writes nothing")
@@ -124,15 +114,10 @@ void TestVisualWriter::visual_data()
 
 void TestVisualWriter::visual()
 {
-    QFETCH(QString, input);
-    QFETCH(int, level);
-    QFETCH(float, resizeX);
-    QFETCH(float, resizeY);
     QFETCH(QString, expected);
 
-    PackingRig rig;
-    rig.writer.exportvisual(rig.parse(input), level, resizeX, resizeY, 10, 20);
-    QCOMPARE(rig.text(), expected);
+    VisualRig rig;
+    QCOMPARE(writeelementcase(rig, &SkinWriter::exportvisual, 10, 20), expected);
     QVERIFY(rig.records.isEmpty());
 }
 
@@ -171,7 +156,7 @@ void TestVisualWriter::source()
     QFETCH(QString, attributes);
     QFETCH(QString, expected);
 
-    PackingRig rig;
+    VisualRig rig;
     rig.writer.exportvisual(rig.parse("<visual " + attributes + "/>"), 0, 1.0f, 1.0f, 0, 0);
     QCOMPARE(rig.text(), "<visual" + expected + "/>\n");
 }
@@ -227,7 +212,7 @@ void TestVisualWriter::pictures()
     QFETCH(QVector<QRect>, regions);
     QFETCH(QString, expected);
 
-    PackingRig rig;
+    VisualRig rig;
     rig.writer.exportvisual(rig.parse(input), 0, resizeX, resizeY, 10, 20);
     QCOMPARE(rig.records.size(), regions.size());
     for (int i = 0; i < regions.size(); ++i) {
@@ -245,46 +230,27 @@ void TestVisualWriter::pictures()
 void TestVisualWriter::packedpixelsinthejob()
 {
     // At twice the size, through the dispatcher and the saved files.
-    QTemporaryDir folder;
-    WriterRig rig;
-    rig.model.workdir = folder.path();
-    rig.model.skinwidth = 200;
-    rig.model.screenwidth = 400;
-    rig.model.screenheight = 30;
-    QDir(folder.path()).mkpath(QStringLiteral("toexport"));
-    const QImage source = packedpictures::patternimage(100, 80);
-    QVERIFY(testsupport::writeFile(rig.writer.prunedpath(), QByteArrayLiteral(
+    packedpictures::PackedJob job;
+    QVERIFY(job.run(200, QSize(100, 80), QByteArrayLiteral(
         "<skin><group name='defines'>"
         "<visual width='6' height='5' source='x'><off x='2' y='3'/><size width='9' height='4'/>"
         "<on x='40' y='50'/><led x='1'><on color='c'/></led><mask x='91' y='76'/></visual>"
         "</group></skin>")));
-    QVERIFY(source.save(rig.writer.sourcepath()));
-    QVector<PackRecord> records;
-    rig.writer.packrecorder = [&records](const PackRecord &record) { records.append(record); };
-
-    rig.writer.sheet().start(400, 30, Qt::black);
-    QVERIFY(rig.writer.createxml());
-
-    QDomDocument input;
-    QVERIFY(input.setContent(testsupport::readFile(rig.writer.prunedpath())));
-    QDomDocument output;
-    QVERIFY(output.setContent(testsupport::readFile(rig.writer.documentpath())));
-    const QImage sheet(rig.writer.sheetpath());
-    QVERIFY(!sheet.isNull());
+    const QVector<PackRecord> &records = job.records;
 
     const QStringList tags{QStringLiteral("off"), QStringLiteral("on"), QStringLiteral("mask")};
-    const QList<QDomElement> instates = packedpictures::placedstates(input.documentElement(), tags);
-    const QList<QDomElement> outstates = packedpictures::placedstates(output.documentElement(), tags);
+    const QList<QDomElement> instates = packedpictures::placedstates(job.input.documentElement(), tags);
+    const QList<QDomElement> outstates = packedpictures::placedstates(job.output.documentElement(), tags);
     QCOMPARE(instates.size(), 3);
     QCOMPARE(outstates.size(), instates.size());
     QCOMPARE(records.size(), instates.size());
     for (int i = 0; i < instates.size(); ++i) {
-        const QPoint from(instates.at(i).attribute("x").toInt(), instates.at(i).attribute("y").toInt());
-        const QPoint to(outstates.at(i).attribute("x").toInt(), outstates.at(i).attribute("y").toInt());
+        const QPoint from = packedpictures::placeof(instates.at(i));
+        const QPoint to = packedpictures::placeof(outstates.at(i));
         const QRect region = records.at(i).source;
         QCOMPARE(region.topLeft(), from);
         QCOMPARE(to, QPoint(records.at(i).result.value(0), records.at(i).result.value(1)));
-        QCOMPARE(packedpictures::comparepiece(sheet, to, source, region, 2), QString());
+        QCOMPARE(packedpictures::comparepiece(job.sheet, to, job.source, region, 2), QString());
     }
     QCOMPARE(records.at(0).source.size(), QSize(6, 5));
     QCOMPARE(records.at(2).source.size(), QSize(9, 4));

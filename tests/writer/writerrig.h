@@ -7,6 +7,7 @@
 
 #include <QDomDocument>
 #include <QStringList>
+#include <QVector>
 
 struct WriterRig
 {
@@ -38,3 +39,37 @@ struct WriterRig
 
     QList<QDomDocument> documents;
 };
+
+// A rig whose packer is recorded, over a started black sheet: the first
+// piece lands at (5, sheetheight + 5), so at (5, 105) by default, and the
+// next ones beside it.
+struct PackingRig : WriterRig
+{
+    QVector<PackRecord> records;
+
+    explicit PackingRig(int sheetwidth = 200, int sheetheight = 100)
+    {
+        writer.sheet().start(sheetwidth, sheetheight, Qt::black);
+        writer.packrecorder = [this](const PackRecord &record) { records.append(record); };
+    }
+
+    // Each packed piece as "x y width height x factorX factorY": the region
+    // of the source image and the factors it was packed with.
+    QStringList packs() const
+    {
+        QStringList texts;
+        for (const PackRecord &record : records) {
+            texts << QStringLiteral("%1 %2 %3 %4 x %5 %6")
+                         .arg(record.source.x()).arg(record.source.y())
+                         .arg(record.source.width()).arg(record.source.height())
+                         .arg(record.resizefactorX).arg(record.resizefactorY);
+        }
+        return texts;
+    }
+};
+
+// The lines of content, each ended by a line feed.
+inline QString lines(const QStringList &content)
+{
+    return content.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
