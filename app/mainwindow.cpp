@@ -15,6 +15,7 @@
 #include "app/toolsettings.h"
 #include "app/workfolders.h"
 #include "app/zonecontrols.h"
+#include "skinmodel/zones.h"
 #include "colours/swatch.h"
 #include "writer/skinwriter.h"
 
@@ -80,6 +81,11 @@ QString MainWindow::hostfolder() const
 QString MainWindow::tessaryzippath() const
 {
     return hostfolder() + "/Skins/" + settings.value("tyname") + ".zip";
+}
+
+int MainWindow::checsetting(const QString &setting, const QString &splitter) const
+{
+    return ::checsetting(hostfolder() + settingsfilename, setting, splitter);
 }
 
 void MainWindow::installtessaryskin()

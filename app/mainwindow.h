@@ -91,6 +91,8 @@ public:
     // The host's folder, and the Tessary skin zip installed in it.
     QString hostfolder() const;
     QString tessaryzippath() const;
+    // How many pieces splitter cuts the host's setting into.
+    int checsetting(const QString &setting, const QString &splitter) const;
     // Check marks of the Project menu for the current project.
     void setprojectmarks();
     // The status line under the title: what is missing of the installation.

@@ -130,3 +130,9 @@ void SkinModel::initzones(const QString &name)
         zones[zone6Right] = derivedrightzone(zones.at(zone6Left), skinwidth, zone6shifted);
     }
 }
+
+int checsetting(const QString &path, const QString &setting, const QString &splitter)
+{
+    const QString text = HostRecord(path).firstelement(setting).text();
+    return text.split(splitter, Qt::KeepEmptyParts, Qt::CaseSensitive).size();
+}

@@ -25,3 +25,8 @@ bool zoneoption(const QString &variables, int zonenr);
 // The right zone made from a shown left zone: shifted by half the screen
 // width, or mirrored about the screen's vertical middle.
 QList<int> derivedrightzone(const QList<int> &left, int skinwidth, bool shifted);
+
+// The number of pieces into which splitter cuts the text of the first
+// element named setting in the host's settings file at path (empty pieces
+// kept, so at least 1). A missing file or element reads as empty text.
+int checsetting(const QString &path, const QString &setting, const QString &splitter);

@@ -78,6 +78,7 @@ private slots:
     void zoneOption_data();
     void zoneOption();
     void dropzoneTakesFirstEntryOfAnySkinWindow();
+    void countsPiecesOfHostSetting();
 };
 
 void TestZones::readsProjectZones_data()
@@ -301,4 +302,18 @@ void TestZones::dropzoneTakesFirstEntryOfAnySkinWindow()
 }
 
 QTEST_GUILESS_MAIN(TestZones)
+void TestZones::countsPiecesOfHostSetting()
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/settings.xml";
+    QVERIFY(testsupport::writeFile(path, "<settings><options><skin>a;b;;c</skin><skin>x</skin>"
+                                         "<empty/></options></settings>"));
+
+    QCOMPARE(checsetting(path, "skin", ";"), 4);      // empty pieces count; the first element wins
+    QCOMPARE(checsetting(path, "skin", ","), 1);
+    QCOMPARE(checsetting(path, "empty", ";"), 1);
+    QCOMPARE(checsetting(path, "missing", ";"), 1);
+    QCOMPARE(checsetting(dir.path() + "/none.xml", "skin", ";"), 1);
+}
+
 #include "tst_zones.moc"
