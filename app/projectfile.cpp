@@ -85,7 +85,7 @@ ReadStatus readxml(const QString &path, QDomDocument &document)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return ReadStatus::NotOpened;
-    return document.setContent(&file) ? ReadStatus::Read : ReadStatus::NotParsed;
+    return document.setContent(xmllineends(file.readAll())) ? ReadStatus::Read : ReadStatus::NotParsed;
 }
 
 bool writefile(const QString &path, const QByteArray &bytes)

@@ -7,14 +7,6 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
-namespace {
-
-// Our own choosers behave the same on every platform and can be driven by
-// keyboard and tests alike.
-const QFileDialog::Options chooseroptions = QFileDialog::DontUseNativeDialog;
-
-} // namespace
-
 Settings::Settings(QWidget *parent)
     : QDialog(parent),
       documentsdir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
@@ -100,7 +92,7 @@ void Settings::on_changeqrnfolder_clicked()
 {
     const QString folder = QFileDialog::getExistingDirectory(
         this, tr("Open Directory"), documentsdir,
-        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks | chooseroptions);
+        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     if (!folder.isEmpty() && QDir(folder).exists() && storable(folder))
         ui->qrnfolder_edit->setText(folder);
 }
@@ -110,7 +102,7 @@ void Settings::on_changetessary_clicked()
     const QString start = ui->qrnfolder_edit->text() + "/Skins/" + ui->tessaryname_edit->text() + ".zip";
     const QString file = QFileDialog::getOpenFileName(
         this, tr("Tessary Extractor - Select the Tessary skin zip file"), start,
-        tr("Skins (*.zip)"), nullptr, chooseroptions);
+        tr("Skins (*.zip)"));
     if (file.isEmpty())
         return;
     // The rest of the tool finds the skin as <name>.zip in the skins folder,
@@ -124,7 +116,7 @@ void Settings::on_profilebutton_clicked()
 {
     const QString file = QFileDialog::getOpenFileName(
         this, tr("Tessary Extractor - Load a Color Profile"), documentsdir + "/TYX/profiles",
-        tr("TY Color Profiles (*.tycp)"), nullptr, chooseroptions);
+        tr("TY Color Profiles (*.tycp)"));
     if (file.isEmpty() || !storable(file))
         return;
     ui->colorprofilename->setText(QFileInfo(file).baseName());

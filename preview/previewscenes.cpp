@@ -87,10 +87,9 @@ void drawbrowserpicture(QGraphicsScene *scene, const QString &picture)
     if (!scene)
         return;
     scene->clear();
-    const QPixmap pixmap(picture);
-    if (pixmap.isNull())
-        return;
-    QGraphicsPixmapItem *item = scene->addPixmap(pixmap);
+    // Every built-in picture exists; a missing one shows as an empty picture
+    // rather than being reported.
+    QGraphicsPixmapItem *item = scene->addPixmap(QPixmap(picture));
     item->setScale(0.65);
     item->setPos(0, 0);
 }

@@ -77,7 +77,7 @@ private:
 };
 
 // Shows the picture file at (0, 0) scaled by 0.65 in place of the scene's
-// items; a picture that cannot be loaded leaves the scene empty.
+// items; a picture that cannot be loaded shows as an empty picture.
 void drawbrowserpicture(QGraphicsScene *scene, const QString &picture);
 
 // What the skin overview shows: the host screen of skinwidth x skinheight

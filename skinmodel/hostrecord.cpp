@@ -28,12 +28,17 @@ RecordEntry readentry(const QDomElement &element)
 
 } // namespace
 
+QByteArray xmllineends(QByteArray bytes)
+{
+    return bytes.replace("\r\n", "\n").replace('\r', '\n');
+}
+
 QDomDocument readxmlfile(const QString &path)
 {
     QDomDocument document;
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
-        document.setContent(&file);   // a parse error keeps what was read before it
+        document.setContent(xmllineends(file.readAll()));   // a parse error keeps what was read before it
     return document;
 }
 

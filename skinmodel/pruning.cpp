@@ -1,4 +1,5 @@
 #include "pruning.h"
+#include "hostrecord.h"
 
 #include <QDomDocument>
 #include <QFile>
@@ -108,7 +109,7 @@ bool readskindocument(const QString &path, QDomDocument &doc)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    if (!doc.setContent(&file)) {
+    if (!doc.setContent(xmllineends(file.readAll()))) {
         doc.clear();
         return false;
     }

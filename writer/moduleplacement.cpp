@@ -66,6 +66,7 @@ float modulefactor(const QString &hostsize, const QString &tessarysize, float sk
 struct Side
 {
     const char *rightprefix;
+    const char *twinprefix;
     const char *defaultgroupkey;
     const char *groupkey;           // followed by the group number
     int (SkinModel::*sidepos)() const;
@@ -75,9 +76,9 @@ struct Side
 };
 
 const Side sides[] = {
-    {"D2_", "DECKGROUP0", "DECKGROUP", &SkinModel::deckgrouppos, &SkinModel::deckgroupwidth,
+    {"D2_", "D1_", "DECKGROUP0", "DECKGROUP", &SkinModel::deckgrouppos, &SkinModel::deckgroupwidth,
      &SkinModel::deckchildpos, &SkinModel::deckchildwidth},
-    {"M2_", "MIXERGROUP0", "MIXERGROUP", &SkinModel::mixergrouppos, &SkinModel::mixergroupwidth,
+    {"M2_", "M1_", "MIXERGROUP0", "MIXERGROUP", &SkinModel::mixergrouppos, &SkinModel::mixergroupwidth,
      &SkinModel::mixerchildpos, &SkinModel::mixerchildwidth},
 };
 
@@ -104,11 +105,13 @@ void padrow(QVector<QString> &row)
 
 // Gives the working row of a right-hand module the x that its twin's place
 // and the user's mirror or clone choices make. Without a twin row the
-// module keeps the place that its own row records.
+// module keeps the place that its own row records. Only the module's own
+// side prefix is swapped here: "M2_D2_X" is placed from "M1_D2_X".
 void placefromtwin(const SkinModel &model, const Side &side, const QString &name,
                    QVector<QString> &row)
 {
-    const QString twin = twinname(name);
+    const QString twin = QString(name).replace(QLatin1String(side.rightprefix),
+                                               QLatin1String(side.twinprefix));
     const QVector<QString> twinrow = model.getWindata(twin);
     if (twinrow.isEmpty())
         return;

@@ -42,8 +42,9 @@ struct TwinPlacement
 // the group's own choice.
 int twinhostx(const TwinPlacement &placement);
 
-// The name of a right-hand module's twin: every "D2_" becomes "D1_", then
-// every "M2_" becomes "M1_".
+// The name of a right-hand row's twin as the preparation looks it up: every
+// "D2_" becomes "D1_", then every "M2_" becomes "M1_". (The module pass
+// swaps only the module's own side prefix.)
 QString twinname(const QString &name);
 
 // Before pruning: each right-hand row whose twin the host shows takes the

@@ -67,6 +67,8 @@ private slots:
     void savedSettingsAreApplied();
     void oddSettingsValues();
     void onlyHostFolderInFile();
+    void startupProfile_data();
+    void startupProfile();
     void titleAndProjectMarks_data();
     void titleAndProjectMarks();
     void statusLineAndTessaryInstall_data();
@@ -387,6 +389,42 @@ void TestMainWindow::onlyHostFolderInFile()
     QVERIFY(action(&window, "loaddefaultproject")->isChecked());
     QVERIFY(!action(&window, "actionDefault")->isEnabled());
     QCOMPARE(child<QTabWidget>(&window, "tabWidget")->currentIndex(), 0);
+}
+
+void TestMainWindow::startupProfile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("defaultChecked");
+
+    // A built-in profile counts as existing, so its name is kept.
+    QTest::newRow("built-in dark") << "dark" << "://Resources/dark.tycp" << "Color Profile : dark" << false;
+    QTest::newRow("built-in default") << "default" << "://Resources/default.tycp" << "Color Profile : default"
+                                      << true;
+    QTest::newRow("file without a name") << "" << "mine.tycp" << "Color Profile : " << true;
+    QTest::newRow("missing file") << "gone" << "gone.tycp" << "Color Profile : default" << true;
+}
+
+void TestMainWindow::startupProfile()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, path);
+    QFETCH(QString, label);
+    QFETCH(bool, defaultChecked);
+
+    QString profilepath = path;
+    if (!path.startsWith("://")) {
+        profilepath = workdir() + "/profiles/" + path;
+        if (name != "gone")
+            QVERIFY(testsupport::writeFile(profilepath, "backcolor,#102030\r\n"));
+    }
+    QVERIFY(testsupport::writeFile(settingsfile(),
+                                   ("colorprofile," + name + "\r\ncolorprofilepath," + profilepath + "\r\n").toUtf8()));
+    MainWindow window;
+    QCOMPARE(child<QLabel>(&window, "colorprofile_label")->text(), label);
+    QCOMPARE(action(&window, "loaddefaultcolorprofile")->isChecked(), defaultChecked);
+    QCOMPARE(window.colorprofilepath, name == "gone" ? QString("://Resources/default.tycp") : profilepath);
 }
 
 void TestMainWindow::titleAndProjectMarks_data()

@@ -70,6 +70,7 @@ struct ChooserSeen
     QString directory;
     QStringList filters;
     QStringList preselected;
+    QFileDialog::Options options;
     bool shown = false;
     bool accepted = false;
 };
@@ -82,6 +83,7 @@ void answerchooser(ChooserSeen &seen, const QString &choice)
         seen.directory = chooser->directory().absolutePath();
         seen.filters = chooser->nameFilters();
         seen.preselected = chooser->selectedFiles();
+        seen.options = chooser->options();
         if (choice.isEmpty()) {
             chooser->reject();
             return;
@@ -120,6 +122,7 @@ class TestSettingsDialog : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
 
     void formBeforeFilling();
@@ -141,6 +144,12 @@ private slots:
     void savingRefreshesStatusLine();
     void savingKeepsTypedSkinName();
 };
+
+void TestSettingsDialog::initTestCase()
+{
+    // The tool's own file dialogs, which a test can answer like a user.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+}
 
 void TestSettingsDialog::init()
 {
@@ -281,6 +290,7 @@ void TestSettingsDialog::profileChooser()
     QCOMPARE(seen.title, QString("Tessary Extractor - Load a Color Profile"));
     QCOMPARE(seen.directory, profilesdir());
     QCOMPARE(seen.filters, QStringList{"TY Color Profiles (*.tycp)"});
+    QCOMPARE(seen.options, QFileDialog::Options());
     // The shown name stops at the first dot; the path is the whole file.
     QCOMPARE(labeltext(&dialog, "colorprofilename"), QString("dark"));
     QCOMPARE(dialog.getsettings().value("colorprofile"), QString("dark"));
@@ -334,6 +344,7 @@ void TestSettingsDialog::tessaryChooser()
     QVERIFY(seen.shown && seen.accepted);
     QCOMPARE(seen.title, QString("Tessary Extractor - Select the Tessary skin zip file"));
     QCOMPARE(seen.filters, QStringList{"Skins (*.zip)"});
+    QCOMPARE(seen.options, QFileDialog::Options());
     QCOMPARE(seen.directory, host + "/Skins");
     QCOMPARE(seen.preselected.value(0), current);
     QCOMPARE(edittext(&dialog, "tessaryname_edit"), name);
@@ -363,6 +374,7 @@ void TestSettingsDialog::hostFolderChooser()
     QVERIFY(seen.shown && seen.accepted);
     QCOMPARE(seen.title, QString("Open Directory"));
     QCOMPARE(seen.directory, documents());
+    QCOMPARE(seen.options, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     // A folder without the host's files is taken all the same.
     QCOMPARE(edittext(&dialog, "qrnfolder_edit"), host);
 

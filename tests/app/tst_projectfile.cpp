@@ -81,6 +81,7 @@ private slots:
     void applyVariables();
     void applyVariablesWithoutOptions();
     void hostTextIsUtf8WithCrLf();
+    void rewritingHostKeepsMultiLineText();
 };
 
 void TestProjectFile::baseName_data()
@@ -444,4 +445,26 @@ void TestProjectFile::hostTextIsUtf8WithCrLf()
 }
 
 QTEST_GUILESS_MAIN(TestProjectFile)
+// The host's file comes with CR LF line ends; rewriting it again and again
+// must not pile carriage returns into text that spans lines.
+void TestProjectFile::rewritingHostKeepsMultiLineText()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.xml");
+    QVERIFY(testsupport::writeFile(path, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<settings>\r\n"
+                                         " <note>first line\r\nsecond line</note>\r\n</settings>"));
+    QByteArray previous;
+    for (int round = 0; round < 3; ++round) {
+        QDomDocument host;
+        QCOMPARE(projectfile::readxml(path, host), ReadStatus::Read);
+        QCOMPARE(first(host, "note").text(), QString("first line\nsecond line"));
+        const QByteArray bytes = projectapply::hosttext(host);
+        QVERIFY(!bytes.contains("&#xd;"));
+        if (round > 0)
+            QCOMPARE(bytes, previous);
+        previous = bytes;
+        QVERIFY(testsupport::writeFile(path, bytes));
+    }
+}
+
 #include "tst_projectfile.moc"

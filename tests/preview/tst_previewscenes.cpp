@@ -132,9 +132,14 @@ void TestPreviewScenes::browserPicture()
     QCOMPARE(item->pos(), QPointF(0, 0));
     QCOMPARE(item->pixmap().size(), QSize(400, 200));
 
-    // A picture that is not there clears the preview and adds nothing.
+    // A picture that is not there is not checked for: the preview holds one
+    // empty picture in its place.
     drawbrowserpicture(&scene, dir.filePath("none.png"));
-    QVERIFY(scene.items().isEmpty());
+    QCOMPARE(scene.items().size(), 1);
+    item = qgraphicsitem_cast<QGraphicsPixmapItem *>(scene.items().first());
+    QVERIFY(item);
+    QVERIFY(item->pixmap().isNull());
+    QCOMPARE(item->scale(), 0.65);
     drawbrowserpicture(nullptr, picture);
 }
 

@@ -104,6 +104,7 @@ private slots:
     void twinsthroughthewriter_data();
     void twinsthroughthewriter();
     void missingrows();
+    void twinofmixedname();
     void modulelines();
     void zonemodules();
     void wholejob();
@@ -310,6 +311,24 @@ void TestPlacement::missingrows()
     QCOMPARE(flat->resizeX, 1.0f);
     QCOMPARE(flat->resizeY, 1.0f);
     QVERIFY(rig.text().contains("<group name=\"D1_FLAT\">"));
+}
+
+void TestPlacement::twinofmixedname()
+{
+    // A mixer module whose name also holds a deck prefix takes its place
+    // from the twin with only its own side prefix swapped.
+    PlacementRig rig;
+    rig.recordlogos();
+    rig.model.windows = {
+        windowrow("M1_D2_X", 8, 40, 50, 60),
+        windowrow("M1_D1_X", 300, 40, 100, 60),
+        windowrow("M2_D2_X", 0, 0, 0, 0),
+    };
+    rig.writepruned({"M2_D2_X"});
+    rig.placeall();
+    const Call *call = rig.callfor("M2_D2_X");
+    QVERIFY(call);
+    QCOMPARE(call->groupXpos, 1920 - 8 - 50);
 }
 
 void TestPlacement::modulelines()
