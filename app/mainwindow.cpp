@@ -296,35 +296,7 @@ void MainWindow::initscenes()
 void MainWindow::drawscenes()
 {
     paintbackgrounds(skinback);
-    drawbutton();
-    drawbutton2();
-    drawbuttonm();
-    drawknob();
-    drawknob2();
-    drawknobm();
-    drawknobv();
-    drawfader();
-    drawfader2();
-    drawfaderm();
-    drawfaderv();
-    drawjog();
-    drawjog2();
-    drawdsp();
-    drawdsp2();
-    drawdspm();
-    drawdspv();
-    drawtext1();
-    drawtext2();
-    drawtextm();
-    drawvu1();
-    drawvu2();
-    drawvum();
-    drawwave1();
-    drawwave2();
-    drawwavem();
-    drawbrowser();
-    drawskin();
-    drawsystem();
+    drawpreviews(false);
 }
 
 void MainWindow::drawbrowser()

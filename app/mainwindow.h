@@ -77,6 +77,9 @@ public:
     void drawsystem();
     // Shows a new skin background behind every preview without redrawing.
     void updatescenes();
+    // Redraws every preview in the full redraw's order, or only those drawn
+    // with gradients.
+    void drawpreviews(bool gradientsonly);
 
     QString apptitle;
     QMap<QString, QString> settings;

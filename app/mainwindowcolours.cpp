@@ -79,21 +79,7 @@ void MainWindow::on_colordisablegradience_triggered()
     disablegradience = !disablegradience;
     ui->colordisablegradience->setChecked(disablegradience);
     hidecolors(!disablegradience);
-    drawbutton();
-    drawbutton2();
-    drawbuttonm();
-    drawknob();
-    drawknob2();
-    drawknobm();
-    drawknobv();
-    drawfader();
-    drawfader2();
-    drawfaderm();
-    drawfaderv();
-    drawdsp();
-    drawdsp2();
-    drawdspm();
-    drawdspv();
+    drawpreviews(true);
 }
 
 // Colour profiles

@@ -107,3 +107,29 @@ void MainWindow::drawwavem() { drawscratchwavepreview(scene_wavem, scratchwaveco
 void MainWindow::drawsystem() { drawsystempreview(scene_system, systemcolours(*this)); }
 
 void MainWindow::updatescenes() { refreshscenes(skinback); }
+
+// Every preview in the order of a full redraw; gradients marks the ones
+// whose look changes when gradients are switched off.
+void MainWindow::drawpreviews(bool gradientsonly)
+{
+    struct PreviewDraw
+    {
+        void (MainWindow::*draw)();
+        bool gradients;
+    };
+    static const PreviewDraw previews[] = {
+        {&MainWindow::drawbutton, true},  {&MainWindow::drawbutton2, true}, {&MainWindow::drawbuttonm, true},
+        {&MainWindow::drawknob, true},    {&MainWindow::drawknob2, true},   {&MainWindow::drawknobm, true},
+        {&MainWindow::drawknobv, true},   {&MainWindow::drawfader, true},   {&MainWindow::drawfader2, true},
+        {&MainWindow::drawfaderm, true},  {&MainWindow::drawfaderv, true},  {&MainWindow::drawjog, false},
+        {&MainWindow::drawjog2, false},   {&MainWindow::drawdsp, true},     {&MainWindow::drawdsp2, true},
+        {&MainWindow::drawdspm, true},    {&MainWindow::drawdspv, true},    {&MainWindow::drawtext1, false},
+        {&MainWindow::drawtext2, false},  {&MainWindow::drawtextm, false},  {&MainWindow::drawvu1, false},
+        {&MainWindow::drawvu2, false},    {&MainWindow::drawvum, false},    {&MainWindow::drawwave1, false},
+        {&MainWindow::drawwave2, false},  {&MainWindow::drawwavem, false},  {&MainWindow::drawbrowser, false},
+        {&MainWindow::drawskin, false},   {&MainWindow::drawsystem, false},
+    };
+    for (const PreviewDraw &preview : previews)
+        if (preview.gradients || !gradientsonly)
+            (this->*preview.draw)();
+}

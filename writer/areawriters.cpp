@@ -87,56 +87,22 @@ const ElementSpec grabzone{
 
 } // namespace
 
-void SkinWriter::exportlogo(QDomNode node, int level, float resizeX, float resizeY,
-                            int groupXpos, int groupYpos)
-{
-    writeelement(logo, node, level, resizeX, resizeY, groupXpos, groupYpos);
-}
+// Each of these writers is its table alone.
+#define TYX_TABLE_WRITER(writer, spec)                                                        \
+    void SkinWriter::writer(QDomNode node, int level, float resizeX, float resizeY,            \
+                            int groupXpos, int groupYpos)                                      \
+    {                                                                                          \
+        writeelement(spec, node, level, resizeX, resizeY, groupXpos, groupYpos);               \
+    }
 
-void SkinWriter::exportdropzone(QDomNode node, int level, float resizeX, float resizeY,
-                                int groupXpos, int groupYpos)
-{
-    writeelement(dropzone, node, level, resizeX, resizeY, groupXpos, groupYpos);
-}
+TYX_TABLE_WRITER(exportlogo, logo)
+TYX_TABLE_WRITER(exportdropzone, dropzone)
+TYX_TABLE_WRITER(exportcover, cover)
+TYX_TABLE_WRITER(exportsquare, square)
+TYX_TABLE_WRITER(exportvideo, video)
+TYX_TABLE_WRITER(exportline, line)
+TYX_TABLE_WRITER(exportscratch, scratch)
+TYX_TABLE_WRITER(exportbrowser, browserarea)
+TYX_TABLE_WRITER(exportgrabzone, grabzone)
 
-void SkinWriter::exportcover(QDomNode node, int level, float resizeX, float resizeY,
-                             int groupXpos, int groupYpos)
-{
-    writeelement(cover, node, level, resizeX, resizeY, groupXpos, groupYpos);
-}
-
-void SkinWriter::exportsquare(QDomNode node, int level, float resizeX, float resizeY,
-                              int groupXpos, int groupYpos)
-{
-    writeelement(square, node, level, resizeX, resizeY, groupXpos, groupYpos);
-}
-
-void SkinWriter::exportvideo(QDomNode node, int level, float resizeX, float resizeY,
-                             int groupXpos, int groupYpos)
-{
-    writeelement(video, node, level, resizeX, resizeY, groupXpos, groupYpos);
-}
-
-void SkinWriter::exportline(QDomNode node, int level, float resizeX, float resizeY,
-                            int groupXpos, int groupYpos)
-{
-    writeelement(line, node, level, resizeX, resizeY, groupXpos, groupYpos);
-}
-
-void SkinWriter::exportscratch(QDomNode node, int level, float resizeX, float resizeY,
-                               int groupXpos, int groupYpos)
-{
-    writeelement(scratch, node, level, resizeX, resizeY, groupXpos, groupYpos);
-}
-
-void SkinWriter::exportbrowser(QDomNode node, int level, float resizeX, float resizeY,
-                               int groupXpos, int groupYpos)
-{
-    writeelement(browserarea, node, level, resizeX, resizeY, groupXpos, groupYpos);
-}
-
-void SkinWriter::exportgrabzone(QDomNode node, int level, float resizeX, float resizeY,
-                                int groupXpos, int groupYpos)
-{
-    writeelement(grabzone, node, level, resizeX, resizeY, groupXpos, groupYpos);
-}
+#undef TYX_TABLE_WRITER
