@@ -11,6 +11,7 @@
 #include "colours/colourscheme.h"
 #include "skinmodel/skinmodel.h"
 #include "writer/skinwriter.h"
+#include "support/headlessjob.h"
 #include "support/skinzip.h"
 #include "support/testsupport.h"
 
@@ -152,21 +153,14 @@ bool flataround(const QImage &image, const QPoint &point)
 
 // One run of the job on a demo project, stopped before the clean-up so that
 // the pruned skin and the prepared windows table can be read.
-class DemoRun
+class DemoRun : public HeadlessJob
 {
 public:
     DemoRun(const QString &project, int screenwidth, int screenheight)
-        : m_project(project)
+        : HeadlessJob(QStringLiteral("://Resources/Tessary.zip"), QStringLiteral("Demo coverage"),
+                      screenwidth, screenheight),
+          m_project(project)
     {
-        model.workdir = base.filePath("TYX");
-        model.tyname = QStringLiteral("Tessary");
-        model.screenwidth = screenwidth;
-        model.screenheight = screenheight;
-        colours.loadcolorprofile(QStringLiteral("://Resources/default.tycp"));
-        QDir().mkpath(base.filePath("host/Skins"));
-        QFile::copy(QStringLiteral("://Resources/Tessary.zip"), paths.sourcezip);
-        writer.skinname = QStringLiteral("Demo coverage");
-        writer.packrecorder = [this](const PackRecord &record) { pieces << record; };
     }
 
     ~DemoRun()
@@ -183,10 +177,7 @@ public:
         model.skinwidth = root.firstChildElement("screenwidth").text().toInt();
         model.skinheight = root.firstChildElement("screenheight").text().toInt();
 
-        m_job.reset(new CreateSkinJob(
-            model, paths,
-            {[this] { writer.createpng(); }, [this] { return writer.createxml(); },
-             [this](const QString &path) { return writer.editpreview(path); }}));
+        m_job.reset(new CreateSkinJob(model, paths, steps()));
         m_job->makefolders();
         if (!m_job->unpack())
             return CreateSkinJob::Failure::Unpack;
@@ -291,12 +282,6 @@ public:
 
     QImage tessaryimage() const { return QImage(paths.skin + "/skin.png"); }
 
-    QTemporaryDir base;
-    SkinModel model;
-    ColourScheme colours;
-    SkinJobPaths paths{base.filePath("TYX"), base.filePath("host"), "Tessary", "Demo coverage"};
-    SkinWriter writer{model, colours};
-    QVector<PackRecord> pieces;
 
 private:
     QString m_project;

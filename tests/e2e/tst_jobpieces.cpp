@@ -8,6 +8,7 @@
 #include "colours/colourscheme.h"
 #include "skinmodel/skinmodel.h"
 #include "writer/skinwriter.h"
+#include "support/headlessjob.h"
 #include "support/skinzip.h"
 #include "support/fixtureskin.h"
 #include "support/testsupport.h"
@@ -15,27 +16,17 @@
 namespace {
 
 // One headless run over a host folder in a temporary folder.
-struct HeadlessRun
+struct HeadlessRun : HeadlessJob
 {
     HeadlessRun(const QString &tessaryzip, int screenwidth, int screenheight)
+        : HeadlessJob(tessaryzip, QStringLiteral("Headless"), screenwidth, screenheight)
     {
-        model.workdir = base.filePath("TYX");
-        model.tyname = QStringLiteral("Tessary");
-        model.screenwidth = screenwidth;
-        model.screenheight = screenheight;
-        colours.loadcolorprofile(QStringLiteral("://Resources/default.tycp"));
-        QDir().mkpath(base.filePath("host/Skins"));
-        QFile::copy(tessaryzip, paths.sourcezip);
-        writer.skinname = QStringLiteral("Headless");
-        writer.packrecorder = [this](const PackRecord &record) { pieces << record; };
     }
 
     // The job's steps after its checks; the failure that stopped it.
     CreateSkinJob::Failure run(const QString &projectpath)
     {
-        CreateSkinJob job(model, paths,
-                          {[this] { writer.createpng(); }, [this] { return writer.createxml(); },
-                           [this](const QString &path) { return writer.editpreview(path); }});
+        CreateSkinJob job(model, paths, steps());
         job.phasestarted = [this](CreateSkinJob::Phase phase) { phases << phase; };
         job.makefolders();
         CreateSkinJob::Failure failure = CreateSkinJob::Failure::Unpack;
@@ -45,12 +36,6 @@ struct HeadlessRun
         return failure;
     }
 
-    QTemporaryDir base;
-    SkinModel model;
-    ColourScheme colours;
-    SkinJobPaths paths{base.filePath("TYX"), base.filePath("host"), "Tessary", "Headless"};
-    SkinWriter writer{model, colours};
-    QVector<PackRecord> pieces;
     QVector<CreateSkinJob::Phase> phases;
 };
 
