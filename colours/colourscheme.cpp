@@ -1,9 +1,10 @@
 #include "colourscheme.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
+
+#include "skinmodel/fileio.h"
 
 #include "profileformat.h"
 
@@ -49,9 +50,11 @@ bool ColourScheme::loadcolorprofile(const QString &path)
     if (!QFileInfo::exists(path) && path != defaultProfilePath)
         return loadcolorprofile(defaultProfilePath);
 
-    QFile file(path);
-    const bool opened = file.open(QIODevice::ReadOnly);
-    profilecolors = opened ? readProfileEntries(file) : QMap<QString, QString>();
+    QByteArray bytes;
+    const bool opened = fileio::readfile(path, &bytes) == fileio::ReadResult::Read;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    profilecolors = opened ? readProfileEntries(buffer) : QMap<QString, QString>();
 
     // Every colour is set, so one that the profile lacks does not keep the
     // value of the profile loaded before.
@@ -64,9 +67,5 @@ bool ColourScheme::savecolors(const QString &path) const
 {
     // Written aside and renamed into place, so a failed save never leaves a
     // half-written profile behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(profileText(*this));
-    return file.commit();
+    return fileio::writefile(path, profileText(*this));
 }
