@@ -1,5 +1,6 @@
 #include "createskinjob.h"
 
+#include "skinmodel/pruning.h"
 #include "skinmodel/skinmodel.h"
 #include "skinmodel/zipfolders.h"
 
@@ -173,7 +174,10 @@ bool CreateSkinJob::readproject(const QString &projectpath)
 {
     startphase(Phase::ReadProject);
     m_model.getglobalvars(projectpath);
-    return m_model.getWins2(projectpath);
+    // The Tessary document is parsed once for the whole run: the windows
+    // table is read from this tree, and pruning works on it in place.
+    m_skinparsed = readskindocument(m_paths.extracts + QLatin1String("/skin.xml"), m_skin);
+    return m_skinparsed ? m_model.getWins2(projectpath, m_skin) : m_model.getWins2(projectpath);
 }
 
 bool CreateSkinJob::movefiles()
@@ -223,7 +227,9 @@ CreateSkinJob::Failure CreateSkinJob::build()
         processevents();
 
     startphase(Phase::Prune);
-    if (!m_model.delwindows())
+    const bool pruned = m_skinparsed ? m_model.delwindows(m_skin) : m_model.delwindows();
+    m_skin = QDomDocument();
+    if (!pruned)
         return Failure::Prepare;
 
     startphase(Phase::WriteDocument);
@@ -242,6 +248,9 @@ CreateSkinJob::Failure CreateSkinJob::build()
 
 void CreateSkinJob::emptytables()
 {
+    m_skin = QDomDocument();
+    m_skinparsed = false;
+    m_model.prunedskin.reset();
     m_model.windows.clear();
     m_model.clonevars.clear();
     m_model.groupvars.clear();

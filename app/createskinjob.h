@@ -4,6 +4,7 @@
 // skin to the finished zip in the host's skins folder. The main window adds
 // the questions, the messages and the disabled form around these steps; the
 // tests and the benchmark run the same steps without a window.
+#include <QDomDocument>
 #include <QString>
 
 #include <functional>
@@ -103,7 +104,7 @@ public:
     Failure build();
     // Deletes the scratch folders and empties the run's tables.
     void cleanup();
-    // Empties the tables that a run fills.
+    // Empties the tables that a run fills and drops its parsed documents.
     void emptytables();
 
     // The message for a run that stopped with failure.
@@ -117,4 +118,7 @@ private:
     SkinModel &m_model;
     SkinJobPaths m_paths;
     Writer m_writer;
+    // The Tessary document, from reading the project until pruning.
+    QDomDocument m_skin;
+    bool m_skinparsed = false;
 };

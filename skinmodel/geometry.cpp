@@ -7,6 +7,7 @@
 #include "textfunctions.h"
 
 #include <QDomDocument>
+#include <QHash>
 
 #include <cmath>
 #include <limits>
@@ -88,26 +89,50 @@ bool passesfilter(GroupFilter filter, const QString &modulegroup, const QString 
     return false;
 }
 
-// Reads the pruned skin anew on every call, so each answer reflects the file
-// and the tables as they are now. A missing or broken file counts nothing.
+// The names of the elements of the tag in the pruned skin: the job's kept
+// tree, or else the file as it is now. A missing or broken file has none.
+QVector<QString> prunedelementnames(const SkinModel &model, const char *tag)
+{
+    const QString tagname = QLatin1String(tag);
+    if (model.prunedskin) {
+        return tagname == QLatin1String("groupo") ? model.prunedskin->modulenames
+                                                  : model.prunedskin->groupnames;
+    }
+    QDomDocument doc;
+    readskindocument(model.workdir + "/skin/skin.xml", doc);
+    return elementnames(doc, tagname);
+}
+
+// The first row of every window name, as getWindata finds it. Built for each
+// query, so that every answer reflects the table as it is now, at the cost
+// of one pass over it instead of one per element.
+QHash<QString, const QVector<QString> *> firstrows(const TextTable &table)
+{
+    QHash<QString, const QVector<QString> *> rows;
+    rows.reserve(table.size());
+    for (const QVector<QString> &row : table) {
+        if (!row.isEmpty() && !rows.contains(row.at(nameColumn)))
+            rows.insert(row.at(nameColumn), &row);
+    }
+    return rows;
+}
+
 Span measure(const SkinModel &model, const ModuleSet &set, const QString &group)
 {
     Span span;
     span.left = screenpixels(model.screenwidth);
-    QDomDocument doc;
-    readskindocument(model.workdir + "/skin/skin.xml", doc);
-    const QDomNodeList elements = doc.elementsByTagName(set.tag);
-    for (int i = 0; i < elements.size(); ++i) {
-        const QString name = elements.at(i).toElement().attribute("name");
-        const QVector<QString> row = model.getWindata(name);
-        if (row.size() <= visibleColumn)
+    const QVector<QString> names = prunedelementnames(model, set.tag);
+    const auto windows = firstrows(model.windows);
+    for (const QString &name : names) {
+        const QVector<QString> *row = windows.value(name);
+        if (!row || row->size() <= visibleColumn)
             continue; // no row, or one too short to say it is visible
-        if (!row.at(nameColumn).startsWith(QLatin1String(set.prefix))
-            || row.at(visibleColumn) != "1")
+        if (!row->at(nameColumn).startsWith(QLatin1String(set.prefix))
+            || row->at(visibleColumn) != "1")
             continue;
-        if (!passesfilter(set.filter, model.getGroup(name), group))
+        if (set.filter != GroupFilter::None && !passesfilter(set.filter, model.getGroup(name), group))
             continue;
-        span.add(textint(row.at(hostXColumn)), textint(row.at(hostWidthColumn)));
+        span.add(textint(row->at(hostXColumn)), textint(row->at(hostWidthColumn)));
     }
     return span;
 }

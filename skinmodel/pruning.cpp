@@ -129,6 +129,16 @@ void pruneskindocument(QDomDocument &doc, const TextTable &windows)
     dropmarkedno(doc, "visual");
 }
 
+QVector<QString> elementnames(const QDomDocument &doc, const QString &tag)
+{
+    const QDomNodeList elements = doc.elementsByTagName(tag);
+    QVector<QString> names;
+    names.reserve(elements.size());
+    for (int i = 0; i < elements.size(); ++i)
+        names.append(elements.at(i).toElement().attribute(QStringLiteral("name")));
+    return names;
+}
+
 // Leaves the file as it was when it cannot be read or parsed, so a broken
 // skin is never mistaken for an empty one.
 bool SkinModel::delwindows()
@@ -139,4 +149,18 @@ bool SkinModel::delwindows()
         return false;
     pruneskindocument(doc, windows);
     return writeskindocument(path, doc);
+}
+
+bool SkinModel::delwindows(QDomDocument skin)
+{
+    prunedskin.reset();
+    pruneskindocument(skin, windows);
+    if (!writeskindocument(workdir + "/skin/skin.xml", skin))
+        return false;
+    auto pruned = std::make_shared<PrunedSkin>();
+    pruned->document = skin;
+    pruned->modulenames = elementnames(skin, QStringLiteral("groupo"));
+    pruned->groupnames = elementnames(skin, QStringLiteral("group"));
+    prunedskin = std::move(pruned);
+    return true;
 }

@@ -17,6 +17,10 @@ bool readskindocument(const QString &path, QDomDocument &doc);
 // byte-order mark. The file is replaced only once the whole text is written.
 bool writeskindocument(const QString &path, const QDomDocument &doc);
 
+// The "name" attribute of every element of that tag, in document order
+// (the empty text where it is absent).
+QVector<QString> elementnames(const QDomDocument &doc, const QString &tag);
+
 // Prunes a Tessary skin document in place. The i-th window element pairs
 // with row i of windows: it stays when the row marks it visible ("1" in
 // column 11) and it is not the "MENU" window; kept windows lose their layout

@@ -2,12 +2,25 @@
 // The tables that describe the loaded skin and the current project, with the
 // operations that fill and query them. MainWindow inherits this class so the
 // tables are its members; the writer and the tests use it without a window.
+#include <QDomDocument>
 #include <QList>
 #include <QString>
 #include <QVector>
 
+#include <memory>
+
 using TextTable = QVector<QVector<QString>>;
 using ZoneTable = QList<QList<int>>;
+
+// The pruned skin of a job, as it was written to workdir + "/skin/skin.xml",
+// with the names the group geometry walks: the "name" of every "groupo"
+// element and of every "group" element, in document order.
+struct PrunedSkin
+{
+    QDomDocument document;
+    QVector<QString> modulenames;
+    QVector<QString> groupnames;
+};
 
 class SkinModel
 {
@@ -49,6 +62,8 @@ public:
     // 12-column row per Tessary window (windowstable.cpp). False, with
     // windows unchanged, when the record shows no module beyond window 1.
     bool getWins2(const QString &name);
+    // The same from a Tessary document that the caller has parsed already.
+    bool getWins2(const QString &name, const QDomDocument &skin);
 
     // Lookups over the tables (lookups.cpp): linear scans, exact and
     // case-sensitive on column 0. Module keys drop "D1_" and "M1_"
@@ -68,12 +83,23 @@ public:
     // marks visible (pruning.cpp). False when the file cannot be read, parsed
     // or written; the file is then left as it was.
     bool delwindows();
+    // The same on a Tessary document that the caller has parsed already:
+    // prunes skin in place and writes it to workdir + "/skin/skin.xml". On
+    // success the pruned tree is kept as prunedskin, so that the skin writer
+    // and the group geometry of this job walk it rather than parse the file
+    // they would read again.
+    bool delwindows(QDomDocument skin);
+    // The kept pruned skin; null when none is kept (the file is then read).
+    // The job drops it when it ends.
+    std::shared_ptr<const PrunedSkin> prunedskin;
 
     // The horizontal block of the visible first-deck ("D1_") or first-mixer
     // ("M1_") modules of the pruned skin, in host pixels (geometry.cpp): its
     // left edge and its width up to the rightmost edge, for all modules or
     // for those of one group. With no module the left edge is the screen
-    // width and the width its negative. Each call reads the file anew.
+    // width and the width its negative. Each call walks the pruned skin
+    // anew: the kept tree when there is one (the same tree that the file
+    // holds), or else the file.
     int deckgrouppos() const;
     int deckgroupwidth() const;
     int deckchildpos(const QString &group) const;

@@ -26,7 +26,11 @@ QString attributetext(const QDomElement &element, const QString &name)
 
 bool SkinModel::getWins2(const QString &name)
 {
-    const QDomDocument skin = readxmlfile(workdir + QStringLiteral("/extracts/skin.xml"));
+    return getWins2(name, readxmlfile(workdir + QStringLiteral("/extracts/skin.xml")));
+}
+
+bool SkinModel::getWins2(const QString &name, const QDomDocument &skin)
+{
     const HostRecord record(name);
     if (!record.hasrecordchildren())
         return false;

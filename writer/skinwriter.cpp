@@ -102,13 +102,16 @@ bool SkinWriter::createxml()
     appendattribute(root, QStringLiteral("height"), QString::number(int(m_model.screenheight)));
     m_document.appendheadline(root + QLatin1Char('>'));
 
-    // A pruned skin that is missing or not well-formed leaves the document
+    // The job hands over the tree that it pruned; otherwise the pruned skin
+    // is read. One that is missing or not well-formed leaves the document
     // empty: the new skin is then the head and the closing line.
     // (A failed parse keeps what was read up to the error, hence the reset.)
     QDomDocument pruned;
     QByteArray prunedbytes;
-    if (fileio::readfile(prunedpath(), &prunedbytes, fileio::skinfilelimit) != fileio::ReadResult::Read
-        || !fileio::parsexml(&pruned, prunedbytes))
+    if (m_model.prunedskin)
+        pruned = m_model.prunedskin->document;
+    else if (fileio::readfile(prunedpath(), &prunedbytes, fileio::skinfilelimit) != fileio::ReadResult::Read
+             || !fileio::parsexml(&pruned, prunedbytes))
         pruned = QDomDocument();
 
     const QDomElement defines = firstelement(pruned, QStringLiteral("group"));
