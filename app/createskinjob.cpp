@@ -107,8 +107,7 @@ SkinJobPaths::SkinJobPaths(const QString &workdir, const QString &hostfolder,
       targetzip(hostfolder + QLatin1String("/Skins/") + skinname + QLatin1String(".zip")),
       extracts(workdir + QLatin1String("/extracts")),
       skin(workdir + QLatin1String("/skin")),
-      toexport(workdir + QLatin1String("/toexport")),
-      previewcopy(workdir + QLatin1String("/toexport/preview.png"))
+      toexport(workdir + QLatin1String("/toexport"))
 {
 }
 
@@ -196,18 +195,9 @@ bool CreateSkinJob::movefiles()
 
 bool CreateSkinJob::makepreview()
 {
-    // A copy never replaces a file either.
-    if (QFile::exists(m_paths.previewcopy))
-        QFile::remove(m_paths.previewcopy);
-    if (!QFile::copy(m_paths.previewpicture, m_paths.previewcopy))
-        return false;
-    // A copy of a built-in resource is read-only.
-    QFile::setPermissions(m_paths.previewcopy, QFile::permissions(m_paths.previewcopy)
-                                                   | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-    const bool made = m_writer.editpreview(m_paths.previewcopy);
-    // Left in place, the copy would be packed into the new skin.
-    const bool removed = QFile::remove(m_paths.previewcopy);
-    return made && removed;
+    // Drawn straight from the built-in picture: a copy of it in the export
+    // folder would only be read back and removed again.
+    return m_writer.editpreview(m_paths.previewpicture);
 }
 
 CreateSkinJob::Failure CreateSkinJob::build()

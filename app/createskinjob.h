@@ -53,7 +53,6 @@ struct SkinJobPaths
     QString extracts;        // the unpacked Tessary skin
     QString skin;            // its document and image, moved out of extracts
     QString toexport;        // the new skin's files, the content of the zip
-    QString previewcopy;     // toexport/preview.png, the base of the preview
     // The built-in picture the preview is made from.
     QString previewpicture = QStringLiteral("://Resources/skinpreview.png");
 };

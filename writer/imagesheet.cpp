@@ -33,6 +33,32 @@ ImageSheet::ImageSheet(int &packx, int &packy, int &packbottom)
 {
 }
 
+namespace {
+
+// Room for growth that a new sheet gets at once, as every job packs pieces
+// below the background: half its height, as setheight grows by.
+int startcapacity(int height)
+{
+    return int(std::min<qint64>(qint64(height) * 3 / 2, std::max(height, 1 << 20)));
+}
+
+// Paints the start of a sheet: the rectangle (0, 0, width, height) filled
+// opaque black and then in the background colour, each outlined by a
+// hairline pen, with antialiasing.
+void paintbackground(QPainter &painter, int width, int height, const QColor &background)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen = painter.pen();
+    pen.setWidth(0);
+    painter.setPen(pen);
+    painter.setBrush(QColor(0, 0, 0, 255));
+    painter.drawRect(0, 0, width, height);
+    painter.setBrush(background);
+    painter.drawRect(0, 0, width, height);
+}
+
+} // namespace
+
 void ImageSheet::start(int width, int height, const QColor &background)
 {
     m_packx = 0;
@@ -40,21 +66,38 @@ void ImageSheet::start(int width, int height, const QColor &background)
     m_packbottom = 0;
     m_width = std::max(width, 0);
     m_height = std::max(height, 0);
-    m_pixels = QImage(m_width, m_height, QImage::Format_ARGB32_Premultiplied);
+    m_pixels = QImage(m_width, startcapacity(m_height), QImage::Format_ARGB32_Premultiplied);
+    if (m_pixels.isNull())
+        m_pixels = QImage(m_width, m_height, QImage::Format_ARGB32_Premultiplied);
     if (m_pixels.isNull()) {
         m_width = m_height = 0;
         return;
     }
-    m_pixels.fill(Qt::transparent);
+    // The hairline outline touches only the outermost pixels; everything
+    // inside is the two fills over each other, the same colour throughout.
+    // So the inside is filled with that colour directly (taken from a small
+    // sheet painted the same way) and only a frame is painted, which gives
+    // the very pixels of painting the whole rectangle.
+    const int frame = 2;
+    QImage sample(4 * frame, 4 * frame, QImage::Format_ARGB32_Premultiplied);
+    sample.fill(Qt::transparent);
+    {
+        QPainter painter(&sample);
+        paintbackground(painter, sample.width(), sample.height(), background);
+    }
+    const QRgb inside = reinterpret_cast<const QRgb *>(sample.constScanLine(2 * frame))[2 * frame];
+    for (int y = 0; y < m_pixels.height(); ++y) {
+        QRgb *row = reinterpret_cast<QRgb *>(m_pixels.scanLine(y));
+        std::fill(row, row + m_width, QRgb(0));
+        if (y >= frame && y < m_height - frame && m_width > 2 * frame)
+            std::fill(row + frame, row + m_width - frame, inside);
+    }
     QPainter painter(&m_pixels);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen = painter.pen();
-    pen.setWidth(0);
-    painter.setPen(pen);
-    painter.setBrush(QColor(0, 0, 0, 255));
-    painter.drawRect(0, 0, m_width, m_height);
-    painter.setBrush(background);
-    painter.drawRect(0, 0, m_width, m_height);
+    QRegion edges = QRegion(0, 0, m_width, m_height);
+    if (m_width > 2 * frame && m_height > 2 * frame)
+        edges -= QRegion(frame, frame, m_width - 2 * frame, m_height - 2 * frame);
+    painter.setClipRegion(edges);
+    paintbackground(painter, m_width, m_height, background);
 }
 
 QPoint ImageSheet::place(int w, int h)
@@ -123,7 +166,11 @@ QImage ImageSheet::image() const
 {
     if (m_width <= 0 || m_height <= 0)
         return QImage();
-    return m_pixels.copy(0, 0, m_width, m_height).convertToFormat(QImage::Format_ARGB32);
+    // The sheet's rows as they are, without the spare rows and without a
+    // copy before the one conversion.
+    const QImage rows(m_pixels.constBits(), m_width, m_height, m_pixels.bytesPerLine(),
+                      QImage::Format_ARGB32_Premultiplied);
+    return rows.convertToFormat(QImage::Format_ARGB32);
 }
 
 bool ImageSheet::save(const QString &path) const

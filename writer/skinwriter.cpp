@@ -28,6 +28,23 @@ int piecesize(int size, float factor)
     return int(qBound(double(-largestpiece), rounded, double(largestpiece)));
 }
 
+// The picture at path, premultiplied as the preview is painted. A built-in
+// picture cannot change while the program runs, so it is decoded only once.
+QImage previewbase(const QString &path)
+{
+    static QString builtinpath;
+    static QImage builtin;
+    const bool isbuiltin = path.startsWith(QLatin1Char(':')) || path.startsWith(QLatin1String("qrc:"));
+    if (isbuiltin && path == builtinpath)
+        return builtin;
+    const QImage picture = QImage(path).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (isbuiltin && !picture.isNull()) {
+        builtinpath = path;
+        builtin = picture;
+    }
+    return picture;
+}
+
 QDomElement firstelement(const QDomDocument &document, const QString &tag)
 {
     const QDomNodeList elements = document.elementsByTagName(tag);
@@ -165,14 +182,13 @@ QList<int> SkinWriter::mergepics(int oldX, int oldY, int oldW, int oldH,
 
 bool SkinWriter::editpreview(const QString &path)
 {
-    const QImage picture(path);
-    if (picture.isNull())
+    // The picture painted onto a transparent image is the picture itself,
+    // premultiplied.
+    QImage preview = previewbase(path);
+    if (preview.isNull())
         return false;
-    QImage preview(picture.size(), QImage::Format_ARGB32_Premultiplied);
-    preview.fill(Qt::transparent);
     QPainter painter(&preview);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.drawImage(0, 0, picture);
     painter.setPen(Qt::white);
     painter.setFont(QFont(QStringLiteral("Arial"), 54, 75, false));
     // One line, centred in the band; a long name is cut off, never wrapped.
