@@ -55,13 +55,39 @@ QString tabs(int level)
 
 QString parseaction(const QString &action)
 {
-    QString text = action;
-    // Quotes first: the "&quot;" this writes holds no blank, so the
-    // ampersand step below never touches it.
-    text.replace(QLatin1String("\""), QLatin1String("&quot;"));
-    text.replace(QLatin1String(" & "), QLatin1String(" &amp; "));
-    text.replace(QLatin1String(">"), QLatin1String("&gt;"));
-    text.replace(QLatin1String("<"), QLatin1String("&lt;"));
+    // One pass, with the effect of replacing, in this order, every double
+    // quote by "&quot;", every " & " by " &amp; ", every ">" by "&gt;" and
+    // every "<" by "&lt;": none of these replacements makes or breaks a
+    // match of another, and " & " matches never overlap, as with
+    // QString::replace, whose repeated moves take quadratic time on long
+    // scripts.
+    QString text;
+    text.reserve(action.size() + action.size() / 8);
+    const QChar *c = action.constData();
+    const int length = action.size();
+    for (int i = 0; i < length; ++i) {
+        switch (c[i].unicode()) {
+        case '"':
+            text += QLatin1String("&quot;");
+            break;
+        case '>':
+            text += QLatin1String("&gt;");
+            break;
+        case '<':
+            text += QLatin1String("&lt;");
+            break;
+        case ' ':
+            if (i + 2 < length && c[i + 1] == QLatin1Char('&') && c[i + 2] == QLatin1Char(' ')) {
+                text += QLatin1String(" &amp; ");
+                i += 2;
+                break;
+            }
+            text += c[i];
+            break;
+        default:
+            text += c[i];
+        }
+    }
     return text;
 }
 

@@ -13,10 +13,10 @@ bool isxmlchar(uint code)
 // Whether text at position starts a reference that an XML parser accepts
 // without a DTD: one of the five predefined entities or a character
 // reference to a character XML allows. Other named entities would be
-// undeclared and so break the document.
-bool beginsreference(const QString &text, int position)
+// undeclared and so break the document. semicolon is the first ";" after
+// position, or -1 when there is none.
+bool beginsreference(const QString &text, int position, int semicolon)
 {
-    const int semicolon = text.indexOf(QLatin1Char(';'), position + 1);
     if (semicolon < 0)
         return false;
     const QStringRef name = text.midRef(position + 1, semicolon - position - 1);
@@ -47,6 +47,10 @@ QString escaped(const QString &value)
 {
     QString text;
     text.reserve(value.size());
+    // Found once for all the ampersands before it: a search per ampersand
+    // would take quadratic time on a long value without semicolons.
+    int semicolon = -1;
+    bool semicolonfound = false;
     for (int i = 0; i < value.size(); ++i) {
         const QChar c = value.at(i);
         if (c.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate()) {
@@ -58,8 +62,15 @@ QString escaped(const QString &value)
             text.append(QLatin1String("&lt;"));
         } else if (c == QLatin1Char('"')) {
             text.append(QLatin1String("&quot;"));
-        } else if (c == QLatin1Char('&') && !beginsreference(value, i)) {
-            text.append(QLatin1String("&amp;"));
+        } else if (c == QLatin1Char('&')) {
+            if (!semicolonfound || (semicolon >= 0 && semicolon <= i)) {
+                semicolon = value.indexOf(QLatin1Char(';'), i + 1);
+                semicolonfound = true;
+            }
+            if (beginsreference(value, i, semicolon))
+                text.append(c);
+            else
+                text.append(QLatin1String("&amp;"));
         } else {
             text.append(c);
         }

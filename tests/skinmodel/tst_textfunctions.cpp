@@ -66,6 +66,8 @@ void TestTextFunctions::parseactionEscapes_data()
     QTest::newRow("framed ampersand") << "a & b" << "a &amp; b";
     // The blank between the two ampersands belongs to the first match.
     QTest::newRow("two ampersands") << "x & & y" << "x &amp; & y";
+    QTest::newRow("three ampersands") << " & & & " << " &amp; & &amp; ";
+    QTest::newRow("ampersand at the end") << "a &" << "a &";
     QTest::newRow("ampersand next to letters") << "a&b a &b a& b" << "a&b a &b a& b";
     QTest::newRow("entity kept") << "a &amp; b&lt;" << "a &amp; b&lt;";
     QTest::newRow("apostrophe kept") << "say 'hi'" << "say 'hi'";
