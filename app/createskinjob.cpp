@@ -1,6 +1,5 @@
 #include "createskinjob.h"
 
-#include "skinmodel/pruning.h"
 #include "skinmodel/skinmodel.h"
 #include "skinmodel/zipfolders.h"
 
@@ -173,10 +172,10 @@ bool CreateSkinJob::readproject(const QString &projectpath)
 {
     startphase(Phase::ReadProject);
     m_model.getglobalvars(projectpath);
-    // The Tessary document is parsed once for the whole run: the windows
-    // table is read from this tree, and pruning works on it in place.
-    m_skinparsed = readskindocument(m_paths.extracts + QLatin1String("/skin.xml"), m_skin);
-    return m_skinparsed ? m_model.getWins2(projectpath, m_skin) : m_model.getWins2(projectpath);
+    // The Tessary document is read once for the whole run; its windows
+    // give the table, and pruning parses only what the table keeps.
+    m_skin.read(m_paths.extracts + QLatin1String("/skin.xml"));
+    return m_skin.readwindows(m_model, projectpath);
 }
 
 bool CreateSkinJob::movefiles()
@@ -217,8 +216,8 @@ CreateSkinJob::Failure CreateSkinJob::build()
         processevents();
 
     startphase(Phase::Prune);
-    const bool pruned = m_skinparsed ? m_model.delwindows(m_skin) : m_model.delwindows();
-    m_skin = QDomDocument();
+    const bool pruned = m_skin.prune(m_model);
+    m_skin.clear();
     if (!pruned)
         return Failure::Prepare;
 
@@ -238,8 +237,7 @@ CreateSkinJob::Failure CreateSkinJob::build()
 
 void CreateSkinJob::emptytables()
 {
-    m_skin = QDomDocument();
-    m_skinparsed = false;
+    m_skin.clear();
     m_model.prunedskin.reset();
     m_model.windows.clear();
     m_model.clonevars.clear();

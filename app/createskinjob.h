@@ -4,7 +4,8 @@
 // skin to the finished zip in the host's skins folder. The main window adds
 // the questions, the messages and the disabled form around these steps; the
 // tests and the benchmark run the same steps without a window.
-#include <QDomDocument>
+#include "skinmodel/tessarydocument.h"
+
 #include <QString>
 
 #include <functional>
@@ -118,6 +119,5 @@ private:
     SkinJobPaths m_paths;
     Writer m_writer;
     // The Tessary document, from reading the project until pruning.
-    QDomDocument m_skin;
-    bool m_skinparsed = false;
+    TessaryDocument m_skin;
 };

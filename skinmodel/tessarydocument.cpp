@@ -1,0 +1,61 @@
+#include "tessarydocument.h"
+
+#include "fileio.h"
+#include "skinmodel.h"
+
+namespace {
+
+const int visiblecolumn = 11;
+
+} // namespace
+
+bool TessaryDocument::read(const QString &path)
+{
+    clear();
+    if (fileio::readfile(path, &m_bytes, fileio::skinfilelimit) != fileio::ReadResult::Read)
+        return false;
+    m_spansfound = findwindowspans(m_bytes, &m_spans);
+    return true;
+}
+
+bool TessaryDocument::readwindows(SkinModel &model, const QString &projectpath)
+{
+    if (m_spansfound) {
+        // The windows without their content: the start tags, and so the
+        // attributes that the table holds, are those of the whole document.
+        QDomDocument skeleton;
+        if (fileio::parsexml(&skeleton, withoutwindowcontent(m_bytes, m_spans, {}))
+            && skeleton.elementsByTagName(QStringLiteral("window")).count() == m_spans.size())
+            return model.getWins2(projectpath, skeleton);
+        m_spansfound = false;
+    }
+    m_wholeparsed = fileio::parsexml(&m_whole, m_bytes);
+    // A document that does not parse is read as getWins2 reads it.
+    return m_wholeparsed ? model.getWins2(projectpath, m_whole) : model.getWins2(projectpath);
+}
+
+bool TessaryDocument::prune(SkinModel &model)
+{
+    if (m_spansfound) {
+        // Pruning drops every window whose row does not show it ("1" in
+        // the visible column) with all its content, so that content need
+        // not be parsed at all.
+        QVector<bool> keep(m_spans.size(), false);
+        for (int i = 0; i < keep.size() && i < model.windows.size(); ++i)
+            keep[i] = model.windows.at(i).value(visiblecolumn) == QLatin1String("1");
+        QDomDocument kept;
+        if (!fileio::parsexml(&kept, withoutwindowcontent(m_bytes, m_spans, keep)))
+            return false;
+        return model.delwindows(kept);
+    }
+    return m_wholeparsed ? model.delwindows(m_whole) : model.delwindows();
+}
+
+void TessaryDocument::clear()
+{
+    m_bytes.clear();
+    m_spans.clear();
+    m_spansfound = false;
+    m_whole = QDomDocument();
+    m_wholeparsed = false;
+}

@@ -1,0 +1,119 @@
+#include "windowspans.h"
+
+namespace {
+
+bool startsat(const QByteArray &xml, int position, const char *literal)
+{
+    const int length = int(qstrlen(literal));
+    return position + length <= xml.size() && qstrncmp(xml.constData() + position, literal, uint(length)) == 0;
+}
+
+// The index just past the end of the markup that starts at position with
+// its own opening (comment, CDATA, processing instruction); -1 when it
+// does not end.
+int skipmarkup(const QByteArray &xml, int position, const char *opening, const char *closing)
+{
+    const int end = xml.indexOf(closing, position + int(qstrlen(opening)));
+    return end < 0 ? -1 : end + int(qstrlen(closing));
+}
+
+// The index of the ">" that ends the tag at position, outside quoted
+// attribute values; -1 when there is none.
+int tagend(const QByteArray &xml, int position)
+{
+    char quote = 0;
+    for (int i = position + 1; i < xml.size(); ++i) {
+        const char c = xml.at(i);
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '>') {
+            return i;
+        } else if (c == '<') {
+            return -1;
+        }
+    }
+    return -1;
+}
+
+bool isnameend(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '/' || c == '>';
+}
+
+// Whether the tag at position (after "<" or "</") is named window.
+bool iswindowtag(const QByteArray &xml, int namestart)
+{
+    const char *const name = "window";
+    const int end = namestart + int(qstrlen(name));
+    return startsat(xml, namestart, name) && end < xml.size() && isnameend(xml.at(end));
+}
+
+} // namespace
+
+bool findwindowspans(const QByteArray &xml, QVector<WindowSpan> *spans)
+{
+    spans->clear();
+    bool inwindow = false;
+    WindowSpan open;
+    int position = xml.indexOf('<');
+    while (position >= 0) {
+        int next;
+        if (startsat(xml, position, "<!--")) {
+            next = skipmarkup(xml, position, "<!--", "-->");
+        } else if (startsat(xml, position, "<![CDATA[")) {
+            next = skipmarkup(xml, position, "<![CDATA[", "]]>");
+        } else if (startsat(xml, position, "<?")) {
+            next = skipmarkup(xml, position, "<?", "?>");
+        } else if (startsat(xml, position, "<!")) {
+            return false;   // a document type may declare entities
+        } else {
+            const int end = tagend(xml, position);
+            if (end < 0)
+                return false;
+            const bool closing = xml.at(position + 1) == '/';
+            if (iswindowtag(xml, position + (closing ? 2 : 1))) {
+                if (closing) {
+                    if (!inwindow)
+                        return false;
+                    open.contentend = position;
+                    spans->append(open);
+                    inwindow = false;
+                } else {
+                    if (inwindow)
+                        return false;
+                    open.contentstart = end + 1;
+                    if (xml.at(end - 1) == '/') {
+                        open.contentend = end + 1;
+                        spans->append(open);
+                    } else {
+                        inwindow = true;
+                    }
+                }
+            }
+            next = end + 1;
+        }
+        if (next < 0)
+            return false;
+        position = xml.indexOf('<', next);
+    }
+    return !inwindow;
+}
+
+QByteArray withoutwindowcontent(const QByteArray &xml, const QVector<WindowSpan> &spans,
+                                const QVector<bool> &keep)
+{
+    QByteArray text;
+    text.reserve(xml.size());
+    int copied = 0;
+    for (int i = 0; i < spans.size(); ++i) {
+        if (keep.value(i, false))
+            continue;
+        text.append(xml.constData() + copied, spans.at(i).contentstart - copied);
+        copied = spans.at(i).contentend;
+    }
+    text.append(xml.constData() + copied, xml.size() - copied);
+    return text;
+}
