@@ -195,5 +195,7 @@ bool SkinWriter::editpreview(const QString &path)
     painter.drawText(QRectF(0, 20, preview.width(), 200), Qt::AlignCenter, skinname);
     painter.end();
 
-    return fileio::writepng(previewpath(), preview, 100);
+    // Converted whole, once: the PNG writer would otherwise convert each row
+    // of a premultiplied image on its own.
+    return fileio::writepng(previewpath(), preview.convertToFormat(QImage::Format_ARGB32), 100);
 }
