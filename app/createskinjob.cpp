@@ -1,7 +1,9 @@
 #include "createskinjob.h"
 
 #include "skinmodel/skinmodel.h"
+#include "skinmodel/fileio.h"
 #include "skinmodel/zipfolders.h"
+#include "writer/picturebounds.h"
 
 #include <QDir>
 #include <QFile>
@@ -166,7 +168,8 @@ bool CreateSkinJob::unpack()
         QDir(folder).removeRecursively();
         QDir().mkpath(folder);
     }
-    return DecopressDir(m_paths.sourcezip, m_paths.extracts);
+    m_toolargeentry.clear();
+    return DecopressDir(m_paths.sourcezip, m_paths.extracts, &m_toolargeentry);
 }
 
 bool CreateSkinJob::readproject(const QString &projectpath)
@@ -228,7 +231,7 @@ CreateSkinJob::Failure CreateSkinJob::build()
 
     startphase(Phase::WriteDocument);
     if (!m_writer.createxml())
-        return Failure::Write;
+        return writefailure();
 
     startphase(Phase::Preview);
     if (!makepreview())
@@ -238,6 +241,16 @@ CreateSkinJob::Failure CreateSkinJob::build()
     if (!CopressDir(m_paths.targetzip, m_paths.toexport))
         return Failure::Pack;
     return Failure::None;
+}
+
+CreateSkinJob::Failure CreateSkinJob::writefailure() const
+{
+    switch (m_writer.problem ? m_writer.problem() : SkinWriter::Problem::None) {
+    case SkinWriter::Problem::SourcePicture: return Failure::SourcePicture;
+    case SkinWriter::Problem::SheetTooLarge: return Failure::SheetTooLarge;
+    case SkinWriter::Problem::None: break;
+    }
+    return Failure::Write;
 }
 
 void CreateSkinJob::emptytables()
@@ -262,6 +275,11 @@ QString CreateSkinJob::failuretext(Failure failure) const
     case Failure::None:
         return QString();
     case Failure::Unpack:
+        if (!m_toolargeentry.isEmpty())
+            return head + QStringLiteral("The ") + m_paths.tyname
+                   + QStringLiteral(" skin could not be unpacked from ") + m_paths.sourcezip
+                   + QStringLiteral(":\n") + m_toolargeentry + QStringLiteral(" is larger than ")
+                   + QString::number(fileio::skinfilelimit / (1024 * 1024)) + QStringLiteral(" MB.");
         return head + QStringLiteral("The ") + m_paths.tyname
                + QStringLiteral(" skin could not be unpacked from ") + m_paths.sourcezip
                + QLatin1Char('.');
@@ -274,6 +292,13 @@ QString CreateSkinJob::failuretext(Failure failure) const
                + m_paths.toexport + QLatin1Char('.');
     case Failure::Pack:
         return head + m_paths.targetzip + QStringLiteral(" could not be written.");
+    case Failure::SourcePicture:
+        return head + QStringLiteral("The picture skin.png of the ") + m_paths.tyname
+               + QStringLiteral(" skin in ") + m_paths.sourcezip + QStringLiteral(" cannot be read.");
+    case Failure::SheetTooLarge:
+        return head + QStringLiteral("The picture of the new skin would be larger than %1 x %1 pixels.\n"
+                                     "Check the sizes of the modules in the project.")
+                          .arg(largestsquare);
     }
     return QString();
 }

@@ -4,6 +4,8 @@
 // skin to the finished zip in the host's skins folder. The main window adds
 // the questions, the messages and the disabled form around these steps; the
 // tests and the benchmark run the same steps without a window.
+#include "writer/skinwriter.h"
+
 #include <QString>
 
 #include <functional>
@@ -66,7 +68,7 @@ public:
     static QString phasename(Phase phase);
 
     // Why a run stopped without a skin.
-    enum class Failure { None, Unpack, Prepare, Write, Pack };
+    enum class Failure { None, Unpack, Prepare, Write, Pack, SourcePicture, SheetTooLarge };
 
     // The three writer steps, as the caller runs them (the main window's
     // own members, or a skin writer directly).
@@ -75,6 +77,8 @@ public:
         std::function<void()> createpng;
         std::function<bool()> createxml;
         std::function<bool(const QString &path)> editpreview;
+        // Why createxml failed, when the writer can tell.
+        std::function<SkinWriter::Problem()> problem = {};
     };
 
     CreateSkinJob(SkinModel &model, const SkinJobPaths &paths, Writer writer);
@@ -91,8 +95,9 @@ public:
     bool sourceinstalled() const;
     bool targetexists() const;
 
-    // Unpacks the Tessary skin into extracts; false when it could not be
-    // unpacked or holds no skin document.
+    // Unpacks the Tessary skin's document and picture into extracts; false
+    // when they could not be unpacked, one is too large, or there is no
+    // skin document.
     bool unpack();
     // Appends the project's module groups and windows to the model's
     // tables; false when the project shows no module.
@@ -113,8 +118,10 @@ private:
     void startphase(Phase phase);
     bool movefiles();
     bool makepreview();
+    Failure writefailure() const;
 
     SkinModel &m_model;
     SkinJobPaths m_paths;
     Writer m_writer;
+    QString m_toolargeentry;    // the entry that unpacking refused for its size
 };

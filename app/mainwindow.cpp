@@ -33,6 +33,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     statusBar()->setSizeGripEnabled(false);
 
+    workfolders::removeleftovers(workdir);
     workfolders::create(workdir);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -337,7 +338,8 @@ void MainWindow::on_dothejob_clicked()
 
     CreateSkinJob job(*this, SkinJobPaths(workdir, hostfolder(), tessary, skinname),
                       {[this] { createpng(); }, [this] { return createxml(); },
-                       [this](const QString &path) { return editpreview(path); }});
+                       [this](const QString &path) { return editpreview(path); },
+                       [this] { return skinwriter().problem(); }});
     job.processevents = [] { QCoreApplication::processEvents(); };
     job.makefolders();
     if (!job.sourceinstalled()) {

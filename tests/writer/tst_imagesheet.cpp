@@ -67,7 +67,7 @@ public:
         const QImage before(m_sheet);
         const int w = qRound(oldW * fx);
         const int h = qRound(oldH * fy);
-        const QPoint corner = packpiece(m_packx, m_packy, m_packbottom, before.width(), before.height(), w, h);
+        const QPoint corner = *packpiece(m_packx, m_packy, m_packbottom, before.width(), before.height(), w, h);
         QImage after(before.width(), m_packbottom + 10, QImage::Format_ARGB32_Premultiplied);
         after.fill(Qt::transparent);
         QPainter painter(&after);
@@ -138,6 +138,20 @@ void TestImageSheet::placement_data()
                                                     << QVector<int>{110, 1085, 1125};
     QTest::newRow("unreadable sheet") << QVector<int>{0, 0, 0} << QSize(0, 0) << QSize(10, 10)
                                       << QPoint(5, 5) << QVector<int>{15, 5, 15};
+    // Not placed, cursor kept: the corner reads (-1, -1).
+    const QPoint none(-1, -1);
+    QTest::newRow("negative width") << QVector<int>{105, 1085, 1125} << QSize(1920, 1135) << QSize(-2000000000, 10)
+                                    << none << QVector<int>{105, 1085, 1125};
+    QTest::newRow("negative height") << QVector<int>{105, 1085, 1125} << QSize(1920, 1135) << QSize(10, -1)
+                                     << none << QVector<int>{105, 1085, 1125};
+    const int most = std::numeric_limits<int>::max();
+    QTest::newRow("shelf past the int range") << QVector<int>{0, 0, 0} << QSize(1920, most - 2) << QSize(10, 10)
+                                              << none << QVector<int>{0, 0, 0};
+    QTest::newRow("bottom past the int range") << QVector<int>{105, most - 20, most - 20} << QSize(1920, 1135)
+                                               << QSize(10, 30) << none
+                                               << QVector<int>{105, most - 20, most - 20};
+    QTest::newRow("cursor past the int range") << QVector<int>{0, 1085, 1125} << QSize(most, 1135)
+                                               << QSize(most, 10) << none << QVector<int>{0, 1085, 1125};
 }
 
 void TestImageSheet::placement()
@@ -148,9 +162,9 @@ void TestImageSheet::placement()
     QFETCH(QPoint, corner);
     QFETCH(QVector<int>, after);
 
-    const QPoint placed = packpiece(cursor[0], cursor[1], cursor[2], sheet.width(), sheet.height(),
-                                    piece.width(), piece.height());
-    QCOMPARE(placed, corner);
+    const std::optional<QPoint> placed = packpiece(cursor[0], cursor[1], cursor[2], sheet.width(),
+                                                   sheet.height(), piece.width(), piece.height());
+    QCOMPARE(placed.value_or(QPoint(-1, -1)), corner);
     QCOMPARE(cursor, after);
 }
 
