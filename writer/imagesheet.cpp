@@ -80,6 +80,11 @@ std::optional<QPoint> ImageSheet::place(int w, int h)
 {
     if (m_toolarge)
         return std::nullopt;
+    // No picture within the bound could hold it, not even cut off.
+    if (w > largestpictureside || h > largestpictureside) {
+        m_toolarge = true;
+        return std::nullopt;
+    }
     // Tried on a copy of the cursor: a piece that makes the sheet too large
     // leaves it where it was.
     int packx = m_packx;

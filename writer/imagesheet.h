@@ -48,9 +48,9 @@ public:
 
     // Places a piece of w x h by the placement rule and grows the sheet to
     // 10 rows below the lowest piece. Returns the piece's top-left corner;
-    // nothing for a piece that packpiece does not place or that would make
-    // the sheet too large. An empty sheet keeps its size; the cursor moves
-    // all the same.
+    // nothing for a piece that packpiece does not place, or one with a side
+    // longer than a picture's or that makes the sheet too large. An empty
+    // sheet keeps its size; the cursor moves all the same.
     std::optional<QPoint> place(int w, int h);
 
     // Widens the sheet to width with transparent columns, for a piece that

@@ -207,21 +207,9 @@ void TestZipFolders::failedPackingKeepsTheExistingArchive()
     QVERIFY(!QFileInfo::exists(path("NoSkins")));
 }
 
-// Points the temporary folder at one of this test's own while it lives.
-struct OwnTempFolder
-{
-    explicit OwnTempFolder(const QString &folder) : saved(qgetenv("TMPDIR"))
-    {
-        QDir().mkpath(folder);
-        qputenv("TMPDIR", folder.toUtf8());
-    }
-    ~OwnTempFolder() { qputenv("TMPDIR", saved); }
-    QByteArray saved;
-};
-
 void TestZipFolders::packingLeavesNoScratch()
 {
-    const OwnTempFolder tmp(path("tmp"));
+    const testsupport::OwnTempFolder tmp(path("tmp"));
     QVERIFY(testsupport::writeFile(path("toexport/skin.xml"), "<skin/>"));
     QVERIFY(QDir().mkpath(path("Skins")));
     QVERIFY(CopressDir(path("Skins/Mine.zip"), path("toexport")));
@@ -233,22 +221,14 @@ void TestZipFolders::packingLeavesNoScratch()
 // packing scratch, stays.
 void TestZipFolders::staleScratchRemoved()
 {
-    const OwnTempFolder tmp(path("tmp"));
+    const testsupport::OwnTempFolder tmp(path("tmp"));
     const QString app = QCoreApplication::applicationName();
     const QString prefix = path("tmp/") + app + "-pack-";
     const auto makescratch = [&](const QString &folder) {
         return testsupport::writeFile(folder + "/packed.zip", "PK half a zip");
     };
-    // Owned by a process that is gone: the lock this program writes, with a
-    // process id that cannot exist.
-    QVERIFY(makescratch(prefix + "killed"));
-    {
-        QLockFile model(path("model.lock"));
-        QVERIFY(model.tryLock(0));
-        QList<QByteArray> lines = testsupport::readFile(path("model.lock")).split('\n');
-        lines[0] = "2147483000";
-        QVERIFY(testsupport::writeFile(prefix + "killed/lock", lines.join('\n')));
-    }
+    // Owned by a process that is gone.
+    QVERIFY(testsupport::makeKilledScratch(prefix + "killed"));
     // In use: locked by a live process (this one).
     QVERIFY(makescratch(prefix + "living"));
     QLockFile living(prefix + "living/lock");

@@ -104,6 +104,12 @@ private slots:
     void piecepixels();
     void samepixelsasrewritingthefile();
     void secondjobstartsafresh();
+    void sheetbound_data();
+    void sheetbound();
+    void negativepieces();
+    void regionsoutsidethesource_data();
+    void regionsoutsidethesource();
+    void unreadablesource();
 };
 
 void TestImageSheet::placement_data()
@@ -318,6 +324,133 @@ void TestImageSheet::secondjobstartsafresh()
     rig.writer.createpng();
     QCOMPARE(rig.writer.sheet().height(), 1080);
     QCOMPARE(rig.writer.mergepics(0, 0, 10, 10, 1, 1), (QList<int>{5, 1085, 10, 10}));
+}
+
+void TestImageSheet::sheetbound_data()
+{
+    QTest::addColumn<QSize>("start");
+    QTest::addColumn<QSize>("piece");       // placed when valid
+    QTest::addColumn<int>("widen");         // widened to, when not 0
+    QTest::addColumn<bool>("toolarge");
+
+    QTest::newRow("start within") << QSize(1920, 1080) << QSize() << 0 << false;
+    QTest::newRow("start past the area") << QSize(16385, 16384) << QSize() << 0 << true;
+    QTest::newRow("start past a side") << QSize(1000001, 1) << QSize() << 0 << true;
+    QTest::newRow("grown to a side's end") << QSize(1, 100) << QSize(1, 999880) << 0 << false;
+    QTest::newRow("grown past a side") << QSize(1, 100) << QSize(1, 999890) << 0 << true;
+    // 1920 x 139810 rows is the area's end.
+    QTest::newRow("grown past the area") << QSize(1920, 1080) << QSize(10, 138800) << 0 << true;
+    QTest::newRow("a piece a side long, cut off") << QSize(1920, 1080) << QSize(1000000, 1) << 0 << false;
+    QTest::newRow("a piece as wide as an int") << QSize(1920, 1080)
+                                               << QSize(std::numeric_limits<int>::max(), 10) << 0 << true;
+    QTest::newRow("a piece as tall as an int") << QSize(1920, 1080)
+                                               << QSize(10, std::numeric_limits<int>::max()) << 0 << true;
+    QTest::newRow("widened past the area") << QSize(1, 100000) << QSize() << 16384 << true;
+}
+
+// A sheet beyond the bound is refused before its pixels are made: it is
+// marked too large, keeps what it had, takes no piece and is not saved.
+void TestImageSheet::sheetbound()
+{
+    QFETCH(QSize, start);
+    QFETCH(QSize, piece);
+    QFETCH(int, widen);
+    QFETCH(bool, toolarge);
+
+    SheetRig rig;
+    ImageSheet &sheet = rig.writer.sheet();
+    sheet.start(start.width(), start.height(), Qt::black);
+    const QSize started(sheet.width(), sheet.height());
+    std::optional<QPoint> placed;
+    if (piece.isValid())
+        placed = sheet.place(piece.width(), piece.height());
+    if (widen)
+        sheet.widen(widen);
+
+    QCOMPARE(sheet.toolarge(), toolarge);
+    if (!toolarge) {
+        QCOMPARE(placed.has_value(), piece.isValid());
+        return;
+    }
+    QVERIFY(!placed);
+    QCOMPARE(QSize(sheet.width(), sheet.height()), started);
+    QCOMPARE(QVector<int>({rig.model.packx, rig.model.packy, rig.model.packbottom}), QVector<int>({0, 0, 0}));
+    QVERIFY(!sheet.place(1, 1));
+    QVERIFY(!sheet.save(rig.writer.sheetpath()));
+    QVERIFY(!QFile::exists(rig.writer.sheetpath()));
+}
+
+// Pieces of negative size take no place: 2,300 of them, each as wide as
+// the writer lets a piece be, leave the cursor where it was.
+void TestImageSheet::negativepieces()
+{
+    SheetRig rig;
+    rig.writer.createpng();
+    for (int i = 0; i < 2300; ++i)
+        QCOMPARE(rig.writer.mergepics(0, 0, -2000000000, 10, 1, 1).mid(0, 2), (QList<int>{0, 0}));
+    QCOMPARE(rig.writer.mergepics(0, 0, 10, 10, 1, 1), (QList<int>{5, 1085, 10, 10}));
+    QCOMPARE(rig.writer.mergepics(0, 0, 10, 10, -1, 1).mid(0, 2), (QList<int>{0, 0}));
+    QCOMPARE(rig.writer.mergepics(0, 0, 10, 10, 1, 1), (QList<int>{20, 1085, 10, 10}));
+}
+
+void TestImageSheet::regionsoutsidethesource_data()
+{
+    QTest::addColumn<QRect>("region");
+    QTest::addColumn<float>("factor");
+    const int most = std::numeric_limits<int>::max();
+    const int least = std::numeric_limits<int>::min();
+    QTest::newRow("far right") << QRect(most - 10, 0, 10, 10) << 1.0f;
+    QTest::newRow("reaching past the int range") << QRect(QPoint(most - 10, 0), QSize(100, 10)) << 1.0f;
+    QTest::newRow("far below, past the int range") << QRect(QPoint(0, most - 5), QSize(10, 100)) << 1.0f;
+    QTest::newRow("far left") << QRect(least, 0, 100, 10) << 1.0f;
+    // Mirrored by the factors into a piece of positive size.
+    QTest::newRow("negative size") << QRect(QPoint(20, 20), QSize(-8, -6)) << -1.0f;
+}
+
+// The part of a region outside the source image is not drawn; a region
+// wholly outside draws nothing, however far its edges reach.
+void TestImageSheet::regionsoutsidethesource()
+{
+    QFETCH(QRect, region);
+    QFETCH(float, factor);
+
+    SheetRig rig;
+    rig.model.screenwidth = 200;
+    rig.model.screenheight = 50;
+    rig.writer.createpng();
+    const QList<int> piece = rig.writer.mergepics(region.x(), region.y(), region.width(), region.height(),
+                                                  factor, factor);
+    QCOMPARE(piece.mid(0, 2), (QList<int>{5, 55}));
+    QVERIFY(piece.at(2) > 0 && piece.at(3) > 0);
+    const QImage sheet = rig.writer.sheet().image();
+    for (int y = piece.at(1); y < piece.at(1) + piece.at(3); ++y) {
+        for (int x = piece.at(0); x < qMin(piece.at(0) + piece.at(2), sheet.width()); ++x)
+            QCOMPARE(qAlpha(sheet.pixel(x, y)), 0);
+    }
+    QCOMPARE(rig.writer.problem(), SkinWriter::Problem::None);
+}
+
+// A source picture that does not decode: the pieces still take their
+// places, but the writer saves nothing and says why.
+void TestImageSheet::unreadablesource()
+{
+    SheetRig rig;
+    QVERIFY(testsupport::writeFile(rig.writer.sourcepath(), "\x89PNG\r\n\x1a\n cut short"));
+    QVERIFY(testsupport::writeFile(rig.writer.prunedpath(),
+                                   "<skin><panel name=\"system\"><button x=\"0\" y=\"0\" width=\"10\" height=\"10\">"
+                                   "<off x=\"0\" y=\"0\"/></button></panel></skin>"));
+    rig.writer.createpng();
+    QCOMPARE(rig.writer.problem(), SkinWriter::Problem::None);
+    QVERIFY(!rig.writer.createxml());
+    QCOMPARE(rig.writer.problem(), SkinWriter::Problem::SourcePicture);
+    QVERIFY(!QFile::exists(rig.writer.documentpath()));
+    QVERIFY(!QFile::exists(rig.writer.sheetpath()));
+
+    // The next job starts without the problem.
+    sourcefixture().save(rig.writer.sourcepath());
+    rig.writer.createpng();
+    QVERIFY(rig.writer.createxml());
+    QCOMPARE(rig.writer.problem(), SkinWriter::Problem::None);
 }
 
 QTEST_MAIN(TestImageSheet)
