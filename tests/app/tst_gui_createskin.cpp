@@ -264,6 +264,12 @@ void TestCreateSkin::failedRuns_data()
     QTest::newRow("no skin image") << "noimage" << "Tessary skin could not be prepared" << 0;
     QTest::newRow("target cannot be written") << "blocked"
                                               << targetzip() + " could not be written." << 1;
+    QTest::newRow("picture does not decode") << "badpicture"
+                                             << "The picture skin.png of the Tessary skin in " + tessaryzip()
+                                                    + " cannot be read." << 0;
+    QTest::newRow("picture declares 4 GB") << "hugeentry" << ":\nskin.png is larger than 128 MB." << 0;
+    QTest::newRow("button of a million pixels a side")
+        << "hugebutton" << "would be larger than 16384 x 16384 pixels" << 0;
 }
 
 // A run that cannot make the skin says so instead of "Done !", and leaves
@@ -277,6 +283,17 @@ void TestCreateSkin::failedRuns()
         QVERIFY(testsupport::writeFile(tessaryzip(), "this is not a zip"));
     if (setup == "noimage")
         QVERIFY(fixtureskin::writezip(tessaryzip(), false));
+    if (setup == "badpicture")
+        QVERIFY(skinzip::write(tessaryzip(), {{"skin.xml", fixtureskin::skinxml()}, {"skin.png", "no picture"}}));
+    if (setup == "hugeentry") {
+        QVERIFY(fixtureskin::writezip(tessaryzip()));
+        QVERIFY(skinzip::setdeclaredsize(tessaryzip(), "skin.png", 0xf0000000));
+    }
+    if (setup == "hugebutton") {
+        QByteArray xml = fixtureskin::skinxml();
+        xml.replace("width=\"56\" height=\"52\"", "width=\"1000000\" height=\"1000000\"");
+        QVERIFY(fixtureskin::writezip(tessaryzip(), true, xml));
+    }
     // A folder where the zip must go: the skins folder takes no such file.
     if (setup == "blocked")
         QVERIFY(QDir().mkpath(targetzip()));
