@@ -175,7 +175,9 @@ void MainWindow::loadsettings()
     disablegradience = settings.value("gradience").toInt() == 1;
 
     const QString profilepath = settings.value("colorprofilepath");
-    if (!profilepath.isEmpty() && QFile::exists(profilepath)) {
+    // A folder or a file it may not read counts as no profile, as a missing
+    // file does: the built-in default stands in.
+    if (isreadableprofile(profilepath)) {
         colorprofilepath = profilepath;
         colorprofile = settings.value("colorprofile");
     } else {

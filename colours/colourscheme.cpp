@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+#include <QSet>
 
 #include "profileformat.h"
 
@@ -42,21 +43,46 @@ const QColor *ColourScheme::colourByKey(const QString &key) const
     return entry ? &(this->*entry->colour) : nullptr;
 }
 
+bool ColourScheme::isreadableprofile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isReadable();
+}
+
+namespace {
+
+// The built-in profiles, and every profile saved before these colours could
+// be saved, lack the button ON borders; loading one must not turn a border
+// the user picked into black.
+bool keptwhenabsent(const QString &key)
+{
+    static const QSet<QString> keys{QStringLiteral("d1_buttononborder"), QStringLiteral("d2_buttononborder"),
+                                    QStringLiteral("masterbuttononborder")};
+    return keys.contains(key);
+}
+
+} // namespace
+
 bool ColourScheme::loadcolorprofile(const QString &path)
 {
-    // A profile that was moved or deleted since it was chosen gives way to the
-    // built-in default rather than to a scheme of invalid colours.
-    if (!QFileInfo::exists(path) && path != defaultProfilePath)
+    // A profile that was moved or deleted since it was chosen, or a path that
+    // names a folder or a file that cannot be read, gives way to the built-in
+    // default rather than to a scheme of invalid colours.
+    if (!isreadableprofile(path) && path != defaultProfilePath)
         return loadcolorprofile(defaultProfilePath);
 
     QFile file(path);
     const bool opened = file.open(QIODevice::ReadOnly);
     profilecolors = opened ? readProfileEntries(file) : QMap<QString, QString>();
 
-    // Every colour is set, so one that the profile lacks does not keep the
-    // value of the profile loaded before.
-    for (const ColourEntry &entry : colourTable())
-        this->*entry.colour = colourFromText(profilecolors.value(entry.key));
+    // Every other colour is set, so one that the profile lacks does not keep
+    // the value of the profile loaded before.
+    for (const ColourEntry &entry : colourTable()) {
+        const auto found = profilecolors.constFind(entry.key);
+        if (found == profilecolors.cend() && keptwhenabsent(entry.key))
+            continue;
+        this->*entry.colour = colourFromText(found == profilecolors.cend() ? QString() : found.value());
+    }
     return opened;
 }
 

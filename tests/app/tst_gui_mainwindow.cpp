@@ -435,6 +435,8 @@ void TestMainWindow::startupProfile_data()
                                       << true;
     QTest::newRow("file without a name") << "" << "mine.tycp" << "Color Profile : " << true;
     QTest::newRow("missing file") << "gone" << "gone.tycp" << "Color Profile : default" << true;
+    // A folder is no profile: it counts as missing.
+    QTest::newRow("folder") << "shelf" << "shelf.tycp" << "Color Profile : default" << true;
 }
 
 void TestMainWindow::startupProfile()
@@ -447,15 +449,23 @@ void TestMainWindow::startupProfile()
     QString profilepath = path;
     if (!path.startsWith("://")) {
         profilepath = workdir() + "/profiles/" + path;
-        if (name != "gone")
+        if (name == "shelf")
+            QVERIFY(QDir().mkpath(profilepath));
+        else if (name != "gone")
             QVERIFY(testsupport::writeFile(profilepath, "backcolor,#102030\r\n"));
     }
+    const bool fallsback = name == "gone" || name == "shelf";
     QVERIFY(testsupport::writeFile(settingsfile(),
                                    ("colorprofile," + name + "\r\ncolorprofilepath," + profilepath + "\r\n").toUtf8()));
-    MainWindow window;
-    QCOMPARE(child<QLabel>(&window, "colorprofile_label")->text(), label);
-    QCOMPARE(action(&window, "loaddefaultcolorprofile")->isChecked(), defaultChecked);
-    QCOMPARE(window.colorprofilepath, name == "gone" ? QString("://Resources/default.tycp") : profilepath);
+    {
+        MainWindow window;
+        QCOMPARE(child<QLabel>(&window, "colorprofile_label")->text(), label);
+        QCOMPARE(action(&window, "loaddefaultcolorprofile")->isChecked(), defaultChecked);
+        QCOMPARE(window.colorprofilepath, fallsback ? QString("://Resources/default.tycp") : profilepath);
+    }
+    // The colours kept for the next start are the default's, not a blank scheme.
+    if (fallsback)
+        QVERIFY(testsupport::readFile(workdir() + "/profiles/last_used.tycp").startsWith("backcolor,#202020\r\n"));
 }
 
 void TestMainWindow::titleAndProjectMarks_data()
