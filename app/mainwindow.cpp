@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -386,11 +387,28 @@ void MainWindow::on_dothejob_clicked()
 
 void MainWindow::setjobrunning(bool running)
 {
+    m_jobrunning = running;
     ui->centralWidget->setDisabled(running);
     menuBar()->setDisabled(running);
     ui->mainToolBar->setDisabled(running);
     if (running)
         ui->statusbar->setText(createskinjob::inprocesstext());
+    // Every run ends here after its last message was answered: a close that
+    // came meanwhile is carried out now.
+    if (!running && m_closeheld) {
+        m_closeheld = false;
+        close();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_jobrunning) {
+        m_closeheld = true;
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 SkinWriter &MainWindow::skinwriter()
