@@ -16,6 +16,7 @@
 #include "app/toolsettings.h"
 #include "app/workfolders.h"
 #include "app/zonecontrols.h"
+#include "skinmodel/fileio.h"
 #include "skinmodel/zones.h"
 #include "colours/swatch.h"
 #include "writer/skinwriter.h"
@@ -178,7 +179,7 @@ void MainWindow::loadsettings()
     const QString profilepath = settings.value("colorprofilepath");
     // A folder or a file it may not read counts as no profile, as a missing
     // file does: the built-in default stands in.
-    if (isreadableprofile(profilepath)) {
+    if (fileio::isreadablefile(profilepath)) {
         colorprofilepath = profilepath;
         colorprofile = settings.value("colorprofile");
     } else {

@@ -1,8 +1,8 @@
 #include "toolsettings.h"
 
-#include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
+
+#include "skinmodel/fileio.h"
 
 namespace toolsettings {
 
@@ -97,10 +97,10 @@ SettingsMap parse(const QByteArray &bytes)
 
 SettingsMap read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (fileio::readfile(path, &bytes) != fileio::ReadResult::Read)
         return {};
-    return parse(file.readAll());
+    return parse(bytes);
 }
 
 QByteArray format(const Entries &entries)
@@ -118,15 +118,7 @@ QByteArray format(const Entries &entries)
 
 bool write(const QString &path, const Entries &entries)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = format(entries);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return fileio::writefile(path, format(entries));
 }
 
 void fillmissing(SettingsMap &settings, const QString &documentsdir)

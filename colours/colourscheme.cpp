@@ -1,10 +1,10 @@
 #include "colourscheme.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
+
+#include "skinmodel/fileio.h"
 
 #include "profileformat.h"
 
@@ -43,12 +43,6 @@ const QColor *ColourScheme::colourByKey(const QString &key) const
     return entry ? &(this->*entry->colour) : nullptr;
 }
 
-bool ColourScheme::isreadableprofile(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.isFile() && info.isReadable();
-}
-
 namespace {
 
 // The built-in profiles, and every profile saved before these colours could
@@ -68,12 +62,14 @@ bool ColourScheme::loadcolorprofile(const QString &path)
     // A profile that was moved or deleted since it was chosen, or a path that
     // names a folder or a file that cannot be read, gives way to the built-in
     // default rather than to a scheme of invalid colours.
-    if (!isreadableprofile(path) && path != defaultProfilePath)
+    if (!fileio::isreadablefile(path) && path != defaultProfilePath)
         return loadcolorprofile(defaultProfilePath);
 
-    QFile file(path);
-    const bool opened = file.open(QIODevice::ReadOnly);
-    profilecolors = opened ? readProfileEntries(file) : QMap<QString, QString>();
+    QByteArray bytes;
+    const bool opened = fileio::readfile(path, &bytes) == fileio::ReadResult::Read;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    profilecolors = opened ? readProfileEntries(buffer) : QMap<QString, QString>();
 
     // Every other colour is set, so one that the profile lacks does not keep
     // the value of the profile loaded before.
@@ -90,9 +86,5 @@ bool ColourScheme::savecolors(const QString &path) const
 {
     // Written aside and renamed into place, so a failed save never leaves a
     // half-written profile behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(profileText(*this));
-    return file.commit();
+    return fileio::writefile(path, profileText(*this));
 }

@@ -54,10 +54,6 @@ public:
     QColor *colourByKey(const QString &key);
     const QColor *colourByKey(const QString &key) const;
 
-    // Whether path names a profile that can be read: a readable regular file
-    // or a built-in profile. Anything else counts as no profile at all.
-    static bool isreadableprofile(const QString &path);
-
     // Fills profilecolors and every colour member from a ".tycp" file; when
     // path names no readable profile, from the built-in default instead. A
     // key the file lacks leaves its colour invalid, except the three button

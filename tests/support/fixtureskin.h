@@ -102,12 +102,12 @@ inline QImage skinimage()
     return image;
 }
 
-// Writes a zip holding skin.xml, skin.png (unless without image) and
-// preview.png, as the Tessary skin zip is laid out.
-inline bool writezip(const QString &zippath, bool withimage = true)
+// Writes a zip holding skin.xml (the fixture's, or xml), skin.png (unless
+// without image) and preview.png, as the Tessary skin zip is laid out.
+inline bool writezip(const QString &zippath, bool withimage = true, const QByteArray &xml = skinxml())
 {
     QTemporaryDir folder;
-    if (!folder.isValid() || !testsupport::writeFile(folder.filePath("skin.xml"), skinxml()))
+    if (!folder.isValid() || !testsupport::writeFile(folder.filePath("skin.xml"), xml))
         return false;
     if (withimage && !skinimage().save(folder.filePath("skin.png")))
         return false;
