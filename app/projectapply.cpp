@@ -1,11 +1,11 @@
 #include "projectapply.h"
 
-#include <QBuffer>
 #include <QDomElement>
 #include <QList>
 #include <QStringList>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -24,6 +24,45 @@ const QString recordtag = QStringLiteral("skinWindows");
 QDomElement firstelement(const QDomDocument &document, const QString &tag)
 {
     return document.elementsByTagName(tag).item(0).toElement();
+}
+
+// Text that only lays the markup out: XML's own white space. A no-break
+// space is a value, not layout.
+bool islayout(const QDomNode &node)
+{
+    if (!node.isText() || node.isCDATASection())
+        return false;
+    const QString text = node.nodeValue();
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    });
+}
+
+// Removes node with the white space that puts it on its line, so that a
+// replaced record leaves no empty line behind, however often it is replaced.
+void removelaidout(const QDomNode &node)
+{
+    QDomNode parent = node.parentNode();
+    const QDomNode before = node.previousSibling();
+    if (islayout(before))
+        parent.removeChild(before);
+    parent.removeChild(node);
+}
+
+// Appends child as the last child of parent, laid out as the file lays out
+// the other children: before the white space that ends the parent, and on
+// a line of its own indented as the child before it.
+void appendlaidout(QDomNode &parent, const QDomNode &child)
+{
+    const QDomNode closing = parent.lastChild();
+    if (!islayout(closing)) {
+        parent.appendChild(child);
+        return;
+    }
+    const QDomNode before = closing.previousSibling().previousSibling();
+    const QString indent = islayout(before) ? before.nodeValue() : closing.nodeValue() + QLatin1Char(' ');
+    parent.insertBefore(child, closing);
+    parent.insertBefore(parent.ownerDocument().createTextNode(indent), child);
 }
 
 // The host's Tessary window records, which the project's record replaces.
@@ -65,17 +104,17 @@ void replacerecord(const QDomDocument &project, QDomDocument &host, const QStrin
         QDomElement skins = firstelement(host, QStringLiteral("skins"));
         if (!skins.isNull()) {
             record = host.createElement(recordtag);
-            skins.appendChild(record);
+            appendlaidout(skins, record);
         }
     }
     if (!record.isNull())
-        record.appendChild(window);
+        appendlaidout(record, window);
 
     // The name is not looked at: a project holds one window, the Tessary one.
     const QDomElement projectwindow = firstelement(project, recordtag).firstChildElement();
     fillwindow(host, window, projectwindow, factor);
-    for (QDomNode old : replaced)
-        record.removeChild(old);
+    for (const QDomNode &old : replaced)
+        removelaidout(old);
     window.setAttribute(QStringLiteral("name"), windowname);
 }
 
@@ -97,9 +136,125 @@ void replacevariables(const QDomDocument &project, QDomDocument &host)
     variables.appendChild(host.createTextNode(parts.join(QLatin1Char(','))));
     if (options.isNull())
         return;   // nowhere to put them: the host keeps its variables
-    options.appendChild(variables);
+    appendlaidout(options, variables);
     if (!old.isNull() && old.parentNode() == options)
-        options.removeChild(old);
+        removelaidout(old);
+}
+
+// The host's file is written back node by node rather than by
+// QDomDocument::save: that one adds a line end after every processing
+// instruction, so text after one would grow on every write, and it drops the
+// DOCTYPE whenever it writes a declaration of its own.
+
+// Text as markup. In a text a raw CR would read back as a line end; in an
+// attribute a raw line end or tab would read back as a blank.
+QString escaped(const QString &text, bool attribute)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&': out += QLatin1String("&amp;"); break;
+        case '<': out += QLatin1String("&lt;"); break;
+        case '>': out += QLatin1String("&gt;"); break;
+        case '\r': out += QLatin1String("&#13;"); break;
+        case '"': out += attribute ? QLatin1String("&quot;") : QLatin1String("\""); break;
+        case '\n': out += attribute ? QLatin1String("&#10;") : QLatin1String("\n"); break;
+        case '\t': out += attribute ? QLatin1String("&#9;") : QLatin1String("\t"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+QString doctypetext(const QDomDocumentType &doctype)
+{
+    if (doctype.isNull() || doctype.name().isEmpty())
+        return QString();
+    QString text;
+    QTextStream stream(&text);
+    doctype.save(stream, 0);   // ends in a line end
+    stream.flush();
+    return text;
+}
+
+// Markup that goes on a line of its own where the file has no white space
+// around it: what the program added, or a file written without any.
+bool isblock(const QDomNode &node)
+{
+    return node.isElement() || node.isComment() || node.isProcessingInstruction();
+}
+
+// The indentation a node has in the file: the blanks after the last line
+// end of the white space before it; otherwise fallback.
+QString indentation(const QDomNode &before, const QString &fallback)
+{
+    if (!islayout(before))
+        return fallback;
+    const QString text = before.nodeValue();
+    const int lineend = text.lastIndexOf(QLatin1Char('\n'));
+    return lineend < 0 ? fallback : text.mid(lineend + 1);
+}
+
+void writenode(QString &out, const QDomNode &node, const QString &indent);
+
+// Writes element with its children exactly as they are; a child that has
+// no text before it gets a line of its own, one blank deeper than element.
+void writeelement(QString &out, const QDomElement &element, const QString &indent)
+{
+    out += QLatin1Char('<') + element.tagName();
+    const QDomNamedNodeMap attributes = element.attributes();
+    for (int i = 0; i < attributes.count(); ++i) {
+        const QDomAttr attribute = attributes.item(i).toAttr();
+        out += QLatin1Char(' ') + attribute.name() + QLatin1String("=\"") + escaped(attribute.value(), true)
+               + QLatin1Char('"');
+    }
+    if (!element.hasChildNodes()) {
+        out += QLatin1String("/>");
+        return;
+    }
+    out += QLatin1Char('>');
+    const QString inner = indent + QLatin1Char(' ');
+    for (QDomNode child = element.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        const QDomNode before = child.previousSibling();
+        if (isblock(child) && !before.isText())
+            out += QLatin1Char('\n') + inner;
+        writenode(out, child, indentation(before, inner));
+    }
+    if (!element.lastChild().isText())
+        out += QLatin1Char('\n') + indent;
+    out += QLatin1String("</") + element.tagName() + QLatin1Char('>');
+}
+
+void writenode(QString &out, const QDomNode &node, const QString &indent)
+{
+    switch (node.nodeType()) {
+    case QDomNode::ElementNode:
+        writeelement(out, node.toElement(), indent);
+        break;
+    case QDomNode::TextNode:
+        out += escaped(node.nodeValue(), false);
+        break;
+    case QDomNode::CDATASectionNode:
+        out += QLatin1String("<![CDATA[") + node.nodeValue() + QLatin1String("]]>");
+        break;
+    case QDomNode::CommentNode:
+        out += QLatin1String("<!--") + node.nodeValue() + QLatin1String("-->");
+        break;
+    case QDomNode::ProcessingInstructionNode: {
+        const QString data = node.nodeValue();
+        out += QLatin1String("<?") + node.nodeName() + (data.isEmpty() ? QString() : QLatin1Char(' ') + data)
+               + QLatin1String("?>");
+        break;
+    }
+    case QDomNode::EntityReferenceNode:
+        // Its declaration may not be written back; its text always is.
+        for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
+            writenode(out, child, indent);
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace
@@ -135,18 +290,17 @@ void apply(const QDomDocument &project, QDomDocument &host, const QString &tynam
 
 QByteArray hosttext(const QDomDocument &host)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QTextStream stream(&buffer);
-    stream.setCodec("UTF-8");
-    stream.setGenerateByteOrderMark(false);
-    // The declaration is written from the stream's encoding, so it always
-    // matches the bytes, whatever the file declared before.
-    host.save(stream, 1, QDomNode::EncodingFromTextStream);
-    stream.flush();
-    buffer.close();
-    return bytes.replace("\n", "\r\n");
+    // The declaration names the encoding written, whatever the file
+    // declared before.
+    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n")
+                   + doctypetext(host.doctype());
+    for (QDomNode node = host.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (node.isDocumentType() || (node.isProcessingInstruction() && node.nodeName() == QLatin1String("xml")))
+            continue;
+        writenode(text, node, QString());
+        text += QLatin1Char('\n');
+    }
+    return text.replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8();
 }
 
 } // namespace projectapply

@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QStandardPaths>
+
+#include "app/createskinjob.h"
+#include "app/messagebox.h"
 
 Settings::Settings(QWidget *parent)
     : QDialog(parent),
@@ -16,6 +18,8 @@ Settings::Settings(QWidget *parent)
     // through the title bar.
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint & ~Qt::WindowCloseButtonHint);
     ui->setupUi(this);
+    // A profile's name comes from a file name, to be shown as written.
+    ui->colorprofilename->setTextFormat(Qt::PlainText);
     setWindowTitle(QStringLiteral("Tessary Extractor - Settings"));
 }
 
@@ -70,9 +74,9 @@ bool Settings::storable(const QString &value)
 {
     if (!value.contains(QLatin1Char(',')))
         return true;
-    QMessageBox::warning(this, QStringLiteral("Tessary Extractor"),
-                         tr("The settings cannot keep a name that holds a comma:\n%1\n"
-                            "Please choose one without a comma.").arg(value));
+    messagebox::warning(this, QStringLiteral("Tessary Extractor"),
+                        tr("The settings cannot keep a name that holds a comma:\n%1\n"
+                           "Please choose one without a comma.").arg(value));
     return false;
 }
 
@@ -108,6 +112,14 @@ void Settings::on_changetessary_clicked()
     // The rest of the tool finds the skin as <name>.zip in the skins folder,
     // so only the ".zip" goes: "My.Skin.zip" is the skin "My.Skin".
     const QString name = QFileInfo(file).completeBaseName();
+    // The tool installs and opens the skin under this name, so it has to be
+    // a name every platform of the host can carry.
+    const createskinjob::NameProblem problem = createskinjob::checktessaryname(name);
+    if (problem != createskinjob::NameProblem::None) {
+        messagebox::warning(this, QStringLiteral("Tessary Extractor"),
+                            createskinjob::refusedtessarytext(problem, name));
+        return;
+    }
     if (storable(name))
         ui->tessaryname_edit->setText(name);
 }
