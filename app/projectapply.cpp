@@ -2,6 +2,7 @@
 
 #include <QDomElement>
 #include <QList>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTextStream>
 
@@ -49,10 +50,33 @@ void removelaidout(const QDomNode &node)
     parent.removeChild(node);
 }
 
-// Appends child as the last child of parent, laid out as the file lays out
-// the other children: before the white space that ends the parent, and on
-// a line of its own indented as the child before it.
-void appendlaidout(QDomNode &parent, const QDomNode &child)
+// The line end and indentation at the end of white space.
+QString lastline(const QString &layout)
+{
+    const int lineend = layout.lastIndexOf(QLatin1Char('\n'));
+    return lineend < 0 ? layout : layout.mid(lineend);
+}
+
+// Puts each child element of a new element on a line of its own, one blank
+// deeper than the element, which stands at indent.
+void layout(QDomElement &element, const QString &indent)
+{
+    if (element.firstChildElement().isNull())
+        return;
+    const QString inner = indent + QLatin1Char(' ');
+    QDomDocument document = element.ownerDocument();
+    for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
+        element.insertBefore(document.createTextNode(inner), child);
+        layout(child, inner);
+    }
+    element.appendChild(document.createTextNode(indent));
+}
+
+// Appends a new element as the last child of parent, laid out as the file
+// lays out the other children: before the white space that closes the
+// parent, on a line of its own indented as the child before it. A file
+// without such white space gets none either.
+void appendlaidout(QDomNode &parent, QDomElement &child)
 {
     const QDomNode closing = parent.lastChild();
     if (!islayout(closing)) {
@@ -60,9 +84,11 @@ void appendlaidout(QDomNode &parent, const QDomNode &child)
         return;
     }
     const QDomNode before = closing.previousSibling().previousSibling();
-    const QString indent = islayout(before) ? before.nodeValue() : closing.nodeValue() + QLatin1Char(' ');
+    const QString indent = islayout(before) ? lastline(before.nodeValue())
+                                            : lastline(closing.nodeValue()) + QLatin1Char(' ');
     parent.insertBefore(child, closing);
     parent.insertBefore(parent.ownerDocument().createTextNode(indent), child);
+    layout(child, indent);
 }
 
 // The host's Tessary window records, which the project's record replaces.
@@ -98,24 +124,25 @@ void replacerecord(const QDomDocument &project, QDomDocument &host, const QStrin
     QDomElement record = firstelement(host, recordtag);
     const QList<QDomNode> replaced = tessaryrecords(record, windowname);
 
+    // The name is not looked at: a project holds one window, the Tessary one.
     QDomElement window = host.createElement(QStringLiteral("window"));
-    if (record.isNull()) {
+    const QDomElement projectwindow = firstelement(project, recordtag).firstChildElement();
+    fillwindow(host, window, projectwindow, factor);
+    window.setAttribute(QStringLiteral("name"), windowname);
+
+    if (!record.isNull()) {
+        appendlaidout(record, window);
+    } else {
         // Without a skins element the record has nowhere to go and stays as it was.
         QDomElement skins = firstelement(host, QStringLiteral("skins"));
         if (!skins.isNull()) {
             record = host.createElement(recordtag);
+            record.appendChild(window);
             appendlaidout(skins, record);
         }
     }
-    if (!record.isNull())
-        appendlaidout(record, window);
-
-    // The name is not looked at: a project holds one window, the Tessary one.
-    const QDomElement projectwindow = firstelement(project, recordtag).firstChildElement();
-    fillwindow(host, window, projectwindow, factor);
     for (const QDomNode &old : replaced)
         removelaidout(old);
-    window.setAttribute(QStringLiteral("name"), windowname);
 }
 
 void replacevariables(const QDomDocument &project, QDomDocument &host)
@@ -167,6 +194,21 @@ QString escaped(const QString &text, bool attribute)
     return out;
 }
 
+// The XML declaration: UTF-8, as written, whatever the file declared before;
+// a standalone declaration of the host's stays.
+QString declarationtext(const QDomDocument &document)
+{
+    QString declaration = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"");
+    const QDomNode first = document.firstChild();
+    if (first.isProcessingInstruction() && first.nodeName() == QLatin1String("xml")) {
+        static const QRegularExpression standalone(QStringLiteral("standalone\\s*=\\s*[\"'](yes|no)[\"']"));
+        const QRegularExpressionMatch match = standalone.match(first.nodeValue());
+        if (match.hasMatch())
+            declaration += QStringLiteral(" standalone=\"") + match.captured(1) + QLatin1Char('"');
+    }
+    return declaration + QStringLiteral("?>\n");
+}
+
 QString doctypetext(const QDomDocumentType &doctype)
 {
     if (doctype.isNull() || doctype.name().isEmpty())
@@ -178,29 +220,11 @@ QString doctypetext(const QDomDocumentType &doctype)
     return text;
 }
 
-// Markup that goes on a line of its own where the file has no white space
-// around it: what the program added, or a file written without any.
-bool isblock(const QDomNode &node)
-{
-    return node.isElement() || node.isComment() || node.isProcessingInstruction();
-}
+void writenode(QString &out, const QDomNode &node);
 
-// The indentation a node has in the file: the blanks after the last line
-// end of the white space before it; otherwise fallback.
-QString indentation(const QDomNode &before, const QString &fallback)
-{
-    if (!islayout(before))
-        return fallback;
-    const QString text = before.nodeValue();
-    const int lineend = text.lastIndexOf(QLatin1Char('\n'));
-    return lineend < 0 ? fallback : text.mid(lineend + 1);
-}
-
-void writenode(QString &out, const QDomNode &node, const QString &indent);
-
-// Writes element with its children exactly as they are; a child that has
-// no text before it gets a line of its own, one blank deeper than element.
-void writeelement(QString &out, const QDomElement &element, const QString &indent)
+// Writes element and its children exactly as they are: the white space
+// that lays the file out is part of the document.
+void writeelement(QString &out, const QDomElement &element)
 {
     out += QLatin1Char('<') + element.tagName();
     const QDomNamedNodeMap attributes = element.attributes();
@@ -214,23 +238,16 @@ void writeelement(QString &out, const QDomElement &element, const QString &inden
         return;
     }
     out += QLatin1Char('>');
-    const QString inner = indent + QLatin1Char(' ');
-    for (QDomNode child = element.firstChild(); !child.isNull(); child = child.nextSibling()) {
-        const QDomNode before = child.previousSibling();
-        if (isblock(child) && !before.isText())
-            out += QLatin1Char('\n') + inner;
-        writenode(out, child, indentation(before, inner));
-    }
-    if (!element.lastChild().isText())
-        out += QLatin1Char('\n') + indent;
+    for (QDomNode child = element.firstChild(); !child.isNull(); child = child.nextSibling())
+        writenode(out, child);
     out += QLatin1String("</") + element.tagName() + QLatin1Char('>');
 }
 
-void writenode(QString &out, const QDomNode &node, const QString &indent)
+void writenode(QString &out, const QDomNode &node)
 {
     switch (node.nodeType()) {
     case QDomNode::ElementNode:
-        writeelement(out, node.toElement(), indent);
+        writeelement(out, node.toElement());
         break;
     case QDomNode::TextNode:
         out += escaped(node.nodeValue(), false);
@@ -250,7 +267,7 @@ void writenode(QString &out, const QDomNode &node, const QString &indent)
     case QDomNode::EntityReferenceNode:
         // Its declaration may not be written back; its text always is.
         for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
-            writenode(out, child, indent);
+            writenode(out, child);
         break;
     default:
         break;
@@ -290,14 +307,11 @@ void apply(const QDomDocument &project, QDomDocument &host, const QString &tynam
 
 QByteArray hosttext(const QDomDocument &host)
 {
-    // The declaration names the encoding written, whatever the file
-    // declared before.
-    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n")
-                   + doctypetext(host.doctype());
+    QString text = declarationtext(host) + doctypetext(host.doctype());
     for (QDomNode node = host.firstChild(); !node.isNull(); node = node.nextSibling()) {
         if (node.isDocumentType() || (node.isProcessingInstruction() && node.nodeName() == QLatin1String("xml")))
             continue;
-        writenode(text, node, QString());
+        writenode(text, node);
         text += QLatin1Char('\n');
     }
     return text.replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8();
