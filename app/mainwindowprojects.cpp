@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileDialog>
@@ -90,8 +91,12 @@ void MainWindow::on_projectsaveas_triggered()
         return;
     }
     const QString target = projectsdir + "/" + content.name + ".xml";
-    if (!projectfile::writefile(target, projectfile::projecttext(content, source)))
+    if (!projectfile::writefile(target, projectfile::projecttext(content, source))) {
+        QMessageBox::warning(this, apptitle, "Project " + content.name + " could not be saved to "
+                                                 + QDir::toNativeSeparators(target)
+                                                 + ".\nCheck that the folder exists and that you may write to it.");
         return;
+    }
 
     messagebox::information(this, apptitle, "Project " + content.name + " has been saved succesfully.");
     setWindowTitle(apptitle + " - " + content.name);

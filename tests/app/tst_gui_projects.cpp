@@ -335,13 +335,16 @@ void TestProjects::saveProjectFailures()
     QVERIFY(QDir(projectsdir()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     QCOMPARE(rig.window.windowTitle(), before);
 
-    // No projects folder: nothing is written, and no success is claimed.
+    // No projects folder: nothing is written, and the failure is said.
     rig.trigger("loaddemo2project");
     const QString demotitle = rig.window.windowTitle();
     QVERIFY(QDir(projectsdir()).removeRecursively());
     {
         FileDialogDriver pick(documents() + "/elsewhere/lost.xml");
-        QCOMPARE(rig.triggerAnswering("projectsaveas").size(), 0);
+        const QList<SeenBox> boxes = rig.triggerAnswering("projectsaveas");
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.at(0).icon, QMessageBox::Warning);
+        QVERIFY(boxes.at(0).text.startsWith("Project lost could not be saved to "));
     }
     QVERIFY(!QFileInfo::exists(projectsdir() + "/lost.xml"));
     QCOMPARE(rig.window.windowTitle(), demotitle);
