@@ -92,9 +92,9 @@ void MainWindow::on_projectsaveas_triggered()
     }
     const QString target = projectsdir + "/" + content.name + ".xml";
     if (!projectfile::writefile(target, projectfile::projecttext(content, source))) {
-        QMessageBox::warning(this, apptitle, "Project " + content.name + " could not be saved to "
-                                                 + QDir::toNativeSeparators(target)
-                                                 + ".\nCheck that the folder exists and that you may write to it.");
+        messagebox::warning(this, apptitle, "Project " + content.name + " could not be saved to "
+                                                + QDir::toNativeSeparators(target)
+                                                + ".\nCheck that the folder exists and that you may write to it.");
         return;
     }
 
