@@ -1,20 +1,23 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPalette>
 #include <QScreen>
 #include <QStandardPaths>
 
 #include "app/createskinjob.h"
 #include "app/displayoptions.h"
+#include "app/messagebox.h"
 #include "app/statusrules.h"
 #include "app/toolsettings.h"
 #include "app/workfolders.h"
 #include "app/zonecontrols.h"
+#include "skinmodel/fileio.h"
 #include "skinmodel/zones.h"
 #include "colours/swatch.h"
 #include "writer/skinwriter.h"
@@ -32,7 +35,12 @@ MainWindow::MainWindow(QWidget *parent)
     ui = new Ui::MainWindow;
     ui->setupUi(this);
     statusBar()->setSizeGripEnabled(false);
+    // These show names from the settings, profiles and the Tessary skin,
+    // which must show as written, never as markup.
+    for (QLabel *label : {ui->colorprofile_label, ui->statusbar, ui->statusbar_2})
+        label->setTextFormat(Qt::PlainText);
 
+    workfolders::removeleftovers(workdir);
     workfolders::create(workdir);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -175,7 +183,9 @@ void MainWindow::loadsettings()
     disablegradience = settings.value("gradience").toInt() == 1;
 
     const QString profilepath = settings.value("colorprofilepath");
-    if (!profilepath.isEmpty() && QFile::exists(profilepath)) {
+    // A folder or a file it may not read counts as no profile, as a missing
+    // file does: the built-in default stands in.
+    if (fileio::isreadablefile(profilepath)) {
         colorprofilepath = profilepath;
         colorprofile = settings.value("colorprofile");
     } else {
@@ -325,29 +335,30 @@ void MainWindow::on_dothejob_clicked()
     using namespace createskinjob;
     const QString skinname = ui->lineEdit->text();
     if (skinname.isEmpty()) {
-        QMessageBox::warning(this, apptitle, nonametext());
+        messagebox::warning(this, apptitle, nonametext());
         return;
     }
     const QString tessary = settings.value("tyname");
     const NameProblem problem = checkskinname(skinname, tessary);
     if (problem != NameProblem::None) {
-        QMessageBox::warning(this, apptitle, refusednametext(problem, skinname, tessary));
+        messagebox::warning(this, apptitle, refusednametext(problem, skinname, tessary));
         return;
     }
 
     CreateSkinJob job(*this, SkinJobPaths(workdir, hostfolder(), tessary, skinname),
                       {[this] { createpng(); }, [this] { return createxml(); },
-                       [this](const QString &path) { return editpreview(path); }});
+                       [this](const QString &path) { return editpreview(path); },
+                       [this] { return skinwriter().problem(); }});
     job.processevents = [] { QCoreApplication::processEvents(); };
     job.makefolders();
     if (!job.sourceinstalled()) {
-        QMessageBox::warning(this, apptitle, notinstalledtext(tessary));
+        messagebox::warning(this, apptitle, notinstalledtext(tessary));
         ui->statusbar->setText(QString());
         return;
     }
     if (job.targetexists()
-        && QMessageBox::question(this, apptitle, overwritetext(skinname),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
+        && messagebox::question(this, apptitle, overwritetext(skinname),
+                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
         return;
 
     setjobrunning(true);
@@ -355,13 +366,13 @@ void MainWindow::on_dothejob_clicked()
     m_skinwriter.reset();
     const bool unpacked = job.unpack();
     if (!job.sourceinstalled()) {
-        QMessageBox::warning(this, apptitle, notinstalledtext(tessary));
+        messagebox::warning(this, apptitle, notinstalledtext(tessary));
         ui->statusbar->setText(QString());
         setjobrunning(false);
         return;
     }
     if (unpacked && !job.readproject(projectpath)) {
-        QMessageBox::warning(this, apptitle, nomodulestext(tessary));
+        messagebox::warning(this, apptitle, nomodulestext(tessary));
         ui->statusbar->setText(QString());
         job.emptytables();
         setjobrunning(false);
@@ -374,9 +385,9 @@ void MainWindow::on_dothejob_clicked()
     ui->statusbar_2->setText(QString());
     if (failure == CreateSkinJob::Failure::None) {
         ui->statusbar->setText(donestatustext());
-        QMessageBox::information(this, apptitle, donetext(skinname));
+        messagebox::information(this, apptitle, donetext(skinname));
     } else {
-        QMessageBox::warning(this, apptitle, job.failuretext(failure));
+        messagebox::warning(this, apptitle, job.failuretext(failure));
     }
     ui->statusbar->setText(QString());
     setjobrunning(false);
@@ -384,11 +395,28 @@ void MainWindow::on_dothejob_clicked()
 
 void MainWindow::setjobrunning(bool running)
 {
+    m_jobrunning = running;
     ui->centralWidget->setDisabled(running);
     menuBar()->setDisabled(running);
     ui->mainToolBar->setDisabled(running);
     if (running)
         ui->statusbar->setText(createskinjob::inprocesstext());
+    // Every run ends here after its last message was answered: a close that
+    // came meanwhile is carried out now.
+    if (!running && m_closeheld) {
+        m_closeheld = false;
+        close();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_jobrunning) {
+        m_closeheld = true;
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 SkinWriter &MainWindow::skinwriter()

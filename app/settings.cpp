@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QStandardPaths>
+
+#include "app/createskinjob.h"
+#include "app/messagebox.h"
 
 Settings::Settings(QWidget *parent)
     : QDialog(parent),
@@ -16,6 +18,8 @@ Settings::Settings(QWidget *parent)
     // through the title bar.
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint & ~Qt::WindowCloseButtonHint);
     ui->setupUi(this);
+    // A profile's name comes from a file name, to be shown as written.
+    ui->colorprofilename->setTextFormat(Qt::PlainText);
     setWindowTitle(QStringLiteral("Tessary Extractor - Settings"));
 }
 
@@ -66,16 +70,6 @@ QMap<QString, QString> Settings::getsettings() const
     return settings;
 }
 
-bool Settings::storable(const QString &value)
-{
-    if (!value.contains(QLatin1Char(',')))
-        return true;
-    QMessageBox::warning(this, QStringLiteral("Tessary Extractor"),
-                         tr("The settings cannot keep a name that holds a comma:\n%1\n"
-                            "Please choose one without a comma.").arg(value));
-    return false;
-}
-
 void Settings::on_cancelbutton_clicked()
 {
     saved = false;
@@ -93,7 +87,7 @@ void Settings::on_changeqrnfolder_clicked()
     const QString folder = QFileDialog::getExistingDirectory(
         this, tr("Open Directory"), documentsdir,
         QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
-    if (!folder.isEmpty() && QDir(folder).exists() && storable(folder))
+    if (!folder.isEmpty() && QDir(folder).exists())
         ui->qrnfolder_edit->setText(folder);
 }
 
@@ -108,8 +102,15 @@ void Settings::on_changetessary_clicked()
     // The rest of the tool finds the skin as <name>.zip in the skins folder,
     // so only the ".zip" goes: "My.Skin.zip" is the skin "My.Skin".
     const QString name = QFileInfo(file).completeBaseName();
-    if (storable(name))
-        ui->tessaryname_edit->setText(name);
+    // The tool installs and opens the skin under this name, so it has to be
+    // a name every platform of the host can carry.
+    const createskinjob::NameProblem problem = createskinjob::checktessaryname(name);
+    if (problem != createskinjob::NameProblem::None) {
+        messagebox::warning(this, QStringLiteral("Tessary Extractor"),
+                            createskinjob::refusedtessarytext(problem, name));
+        return;
+    }
+    ui->tessaryname_edit->setText(name);
 }
 
 void Settings::on_profilebutton_clicked()
@@ -117,7 +118,7 @@ void Settings::on_profilebutton_clicked()
     const QString file = QFileDialog::getOpenFileName(
         this, tr("Tessary Extractor - Load a Color Profile"), documentsdir + "/TYX/profiles",
         tr("TY Color Profiles (*.tycp)"));
-    if (file.isEmpty() || !storable(file))
+    if (file.isEmpty())
         return;
     ui->colorprofilename->setText(QFileInfo(file).baseName());
     profilepath = file;

@@ -1,5 +1,8 @@
 #include "toolsettings.h"
 
+#include <QRegularExpression>
+
+#include "app/createskinjob.h"
 #include "skinmodel/fileio.h"
 
 namespace toolsettings {
@@ -79,14 +82,16 @@ SettingsMap parse(const QByteArray &bytes)
         text.remove(0, 1);
 
     SettingsMap settings;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        const QStringList parts = line.split(QLatin1Char(','));
-        if (parts.size() < 2)
+    // CR alone ends a line too, so a file saved with old Mac line ends does
+    // not read as one long line that swallows every later setting.
+    static const QRegularExpression lineend(QStringLiteral("\r\n|\r|\n"));
+    for (const QString &line : text.split(lineend)) {
+        const int comma = line.indexOf(QLatin1Char(','));
+        if (comma < 0)
             continue;
-        settings.insert(parts.at(0), parts.at(1));
+        // Everything after the first comma, so a name such as "Kit, Deluxe"
+        // comes back whole.
+        settings.insert(line.left(comma), line.mid(comma + 1));
     }
     return settings;
 }
@@ -102,8 +107,13 @@ SettingsMap read(const QString &path)
 QByteArray format(const Entries &entries)
 {
     QByteArray bytes;
-    for (const auto &entry : entries)
-        bytes += (entry.first + QLatin1Char(',') + entry.second).toUtf8() + "\r\n";
+    for (const auto &entry : entries) {
+        // A line break inside a value (a pasted skin name, say) would start a
+        // line of its own, which the next start reads as another setting.
+        QString value = entry.second;
+        value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        bytes += (entry.first + QLatin1Char(',') + value).toUtf8() + "\r\n";
+    }
     return bytes;
 }
 
@@ -121,7 +131,9 @@ void fillmissing(SettingsMap &settings, const QString &documentsdir)
         settings.insert("projectname", filledprojectname);
     if (!settings.contains("projectpath"))
         settings.insert("projectpath", settings.value("qrnfolder") + "/settings.xml");
-    if (!settings.contains("tyname"))
+    // The Tessary name becomes a file name in the host's skins folder: one
+    // that is no plain file name there (a path, empty, a device) is not used.
+    if (createskinjob::checktessaryname(settings.value("tyname")) != createskinjob::NameProblem::None)
         settings.insert("tyname", "Tessary");
     if (!settings.contains("gradience"))
         settings.insert("gradience", "0");

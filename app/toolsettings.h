@@ -27,16 +27,18 @@ Entries defaults(const QString &documentsdir, const QString &profilesdir);
 // The entries for keys, in that order; a key the map lacks gets "".
 Entries ordered(const QStringList &keys, const SettingsMap &values);
 
-// Parses a settings file's bytes. Lines end in LF or CR LF; a line is split
-// at its commas and the first two parts are key and value (so a value
-// cannot hold a comma); a later line for the same key wins; a line without
-// any comma (a blank line, for instance) carries no entry and is skipped.
+// Parses a settings file's bytes. Lines end in LF, CR LF or CR alone; the
+// key is the text before a line's first comma and the value everything
+// after it, further commas included; a later line for the same key wins; a
+// line without any comma (a blank line, for instance) carries no entry and
+// is skipped.
 SettingsMap parse(const QByteArray &bytes);
 
 // Reads and parses a file; an empty map when it cannot be read.
 SettingsMap read(const QString &path);
 
-// The file's bytes for entries: "key,value" CR LF each.
+// The file's bytes for entries: "key,value" CR LF each; a CR or LF inside a
+// value is written as a blank, so every entry stays on its one line.
 QByteArray format(const Entries &entries);
 
 // Replaces the file at path as a whole (through a temporary file, so a
@@ -44,7 +46,9 @@ QByteArray format(const Entries &entries);
 bool write(const QString &path, const Entries &entries);
 
 // Gives the keys the rest of the tool cannot do without a value when the
-// file lacks them; keys that are present, even with an empty value, stay.
+// file lacks them; keys that are present, even with an empty value, stay,
+// but for a Tessary name that is no usable file name, which gets the
+// default "Tessary".
 void fillmissing(SettingsMap &settings, const QString &documentsdir);
 
 } // namespace toolsettings

@@ -15,6 +15,7 @@
 #include "support/messageboxdriver.h"
 #include "support/filedialogdriver.h"
 #include "support/modaldialog.h"
+#include "support/shownlabel.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -133,7 +134,10 @@ private slots:
     void tessaryChooser_data();
     void tessaryChooser();
     void hostFolderChooser();
-    void commaCannotBeStored();
+    void commasAreKept();
+    void unusableTessaryNameRefused_data();
+    void unusableTessaryNameRefused();
+    void profileNameShownAsText();
     void closing_data();
     void closing();
 
@@ -385,10 +389,10 @@ void TestSettingsDialog::hostFolderChooser()
     QCOMPARE(dialog.getsettings().value("qrnfolder"), host);
 }
 
-void TestSettingsDialog::commaCannotBeStored()
+// The settings file keeps everything after a line's first comma, so a
+// choice with commas in it is taken as it is, without a word.
+void TestSettingsDialog::commasAreKept()
 {
-    // The settings file splits its lines at commas, so these would come
-    // back cut at the next start.
     const QString folder = documents() + "/Host, old";
     QVERIFY(QDir().mkpath(folder));
     const QString zip = documents() + "/Tessary,2.zip";
@@ -400,7 +404,6 @@ void TestSettingsDialog::commaCannotBeStored()
     dialog.setsettings(opened("mine", "/p/mine.tycp"));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const SettingsMap before = dialog.getsettings();
 
     MessageBoxDriver boxes;
     const QList<QPair<const char *, QString>> choices = {
@@ -411,14 +414,69 @@ void TestSettingsDialog::commaCannotBeStored()
         button(&dialog, choice.first)->click();
         QVERIFY2(seen.shown && seen.accepted, choice.first);
     }
-    QCOMPARE(boxes.boxes.size(), 3);
-    for (const SeenBox &box : boxes.boxes) {
-        QCOMPARE(box.title, QString("Tessary Extractor"));
-        QCOMPARE(box.icon, QMessageBox::Warning);
-        QVERIFY(box.text.contains("comma"));
-    }
-    QCOMPARE(dialog.getsettings(), before);
-    QCOMPARE(labeltext(&dialog, "colorprofilename"), QString("mine"));
+    QCOMPARE(boxes.boxes.size(), 0);
+    const SettingsMap chosen = dialog.getsettings();
+    QCOMPARE(chosen.value("qrnfolder"), folder);
+    QCOMPARE(chosen.value("tyname"), QString("Tessary,2"));
+    QCOMPARE(chosen.value("colorprofilepath"), profile);
+}
+
+void TestSettingsDialog::unusableTessaryNameRefused_data()
+{
+    QTest::addColumn<QString>("filename");
+    QTest::addColumn<QString>("message");
+
+    const QString device = QStringLiteral("Windows keeps that name for a device");
+    QTest::newRow("device name") << "CON.zip" << device;
+    QTest::newRow("device name, any case") << "lpt1.zip" << device;
+    QTest::newRow("device name with extension") << "nul.old.zip" << device;
+    QTest::newRow("no name") << ".zip" << "needs at least one character";
+    QTest::newRow("zero-width space") << QString("Tess") + QChar(0x200B) + "ary.zip"
+                                      << "The Tessary skin cannot be named \"Tess[U+200B]ary\"";
+    QTest::newRow("control character") << QString("Tess") + QChar(0x01) + "ary.zip" << "invisible ones";
+    QTest::newRow("trailing dot") << "Tessary..zip" << "cannot end in a dot";
+    // Markup in the name shows as written.
+    QTest::newRow("markup") << "<i>Tessary.zip" << "The Tessary skin cannot be named \"<i>Tessary\"";
+}
+
+// The tool installs and looks for the Tessary skin as <name>.zip in the
+// host's skins folder, so a name that no platform of the host can carry is
+// refused with a message and the field keeps the name it had.
+void TestSettingsDialog::unusableTessaryNameRefused()
+{
+    QFETCH(QString, filename);
+    QFETCH(QString, message);
+    QTemporaryDir elsewhere;
+    const QString chosen = elsewhere.filePath(filename);
+    makefile(chosen);
+
+    Settings dialog;
+    dialog.setsettings(opened("default", ""));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    MessageBoxDriver boxes;
+    ChooserSeen seen;
+    answerchooser(seen, chosen);
+    button(&dialog, "changetessary")->click();
+    QVERIFY(seen.shown && seen.accepted);
+    QCOMPARE(boxes.boxes.size(), 1);
+    const SeenBox &box = boxes.boxes.at(0);
+    QCOMPARE(box.title, QString("Tessary Extractor"));
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QVERIFY2(box.text.contains(message), qPrintable(box.text));
+    QCOMPARE(box.shown, box.text);
+    QCOMPARE(edittext(&dialog, "tessaryname_edit"), QString("Tessary"));
+    QCOMPARE(dialog.getsettings().value("tyname"), QString("Tessary"));
+}
+
+// A profile's name comes from the settings file or a file name; it shows
+// as written, markup and all.
+void TestSettingsDialog::profileNameShownAsText()
+{
+    Settings dialog;
+    dialog.setsettings(opened("<b>mine</b>", "/p/mine.tycp"));
+    QCOMPARE(shownText(child<QLabel>(&dialog, "colorprofilename")), QString("<b>mine</b>"));
 }
 
 void TestSettingsDialog::closing_data()

@@ -1,14 +1,18 @@
-// Documents nested far deeper than any real file, through every place the
-// tool reads XML: the host's settings, a project and the Tessary skin. The
-// DOM reader and writer recurse once per level, so such a file used to
-// crash the tool; now it reads as unreadable, and a skin nested only a
-// little less deep still goes through the whole job.
+// The job and the readers at the limits of their files:
+// - documents nested far deeper than any real file, through every place the
+//   tool reads XML (the host's settings, a project, the Tessary skin): the
+//   DOM reader and writer recurse once per level, so such a file reads as
+//   unreadable, while a skin nested only a little less deep still goes
+//   through the whole job;
+// - a full disk while the job writes: the job fails and an earlier skin of
+//   the same name stays as it was.
 #include <QtTest>
 
 #include "app/createskinjob.h"
 #include "app/projectfile.h"
 #include "skinmodel/fileio.h"
 #include "skinmodel/hostrecord.h"
+#include "support/filesizelimit.h"
 #include "support/fixtureskin.h"
 #include "support/headlessjob.h"
 #include "support/testsupport.h"
@@ -39,7 +43,7 @@ QByteArray deeprecord(int depth)
 
 } // namespace
 
-class TestDeepInput : public QObject
+class TestFileLimits : public QObject
 {
     Q_OBJECT
 private slots:
@@ -47,12 +51,14 @@ private slots:
     void deepProjectIsNotParsed();
     void skinJob_data();
     void skinJob();
+    void skinJobOnFullDisk_data();
+    void skinJobOnFullDisk();
 
 private:
     QTemporaryDir m_files;
 };
 
-void TestDeepInput::deepHostFileReadsAsEmpty()
+void TestFileLimits::deepHostFileReadsAsEmpty()
 {
     const QString path = m_files.filePath("settings.xml");
     QVERIFY(testsupport::writeFile(path, deeprecord(25000)));
@@ -64,7 +70,7 @@ void TestDeepInput::deepHostFileReadsAsEmpty()
     QVERIFY(HostRecord(path).hasrecordchildren());
 }
 
-void TestDeepInput::deepProjectIsNotParsed()
+void TestFileLimits::deepProjectIsNotParsed()
 {
     const QString path = m_files.filePath("deep.xml");
     QVERIFY(testsupport::writeFile(path, deeprecord(25000)));
@@ -73,7 +79,7 @@ void TestDeepInput::deepProjectIsNotParsed()
     QVERIFY(document.documentElement().isNull());
 }
 
-void TestDeepInput::skinJob_data()
+void TestFileLimits::skinJob_data()
 {
     QTest::addColumn<int>("depth");
     QTest::addColumn<bool>("created");
@@ -81,7 +87,7 @@ void TestDeepInput::skinJob_data()
     QTest::newRow("far deeper") << 20000 << false;
 }
 
-void TestDeepInput::skinJob()
+void TestFileLimits::skinJob()
 {
     QFETCH(int, depth);
     QFETCH(bool, created);
@@ -103,5 +109,41 @@ void TestDeepInput::skinJob()
         QVERIFY(!job.failuretext(failure).isEmpty());
 }
 
-QTEST_MAIN(TestDeepInput)
-#include "tst_deepinput.moc"
+void TestFileLimits::skinJobOnFullDisk_data()
+{
+    // The limit decides which write fails first.
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("failure");
+    QTest::newRow("the pruned skin does not fit") << 16 << int(CreateSkinJob::Failure::Prepare);
+    QTest::newRow("the new skin's files do not fit") << 6000 << int(CreateSkinJob::Failure::Write);
+}
+
+void TestFileLimits::skinJobOnFullDisk()
+{
+    QFETCH(int, limit);
+    QFETCH(int, failure);
+    const QString zip = m_files.filePath("fixture.zip");
+    QVERIFY(fixtureskin::writezip(zip));
+    const QString project = m_files.filePath("fixture.xml");
+    QVERIFY(testsupport::writeFile(project, fixtureskin::project(fixtureskin::modules())));
+
+    HeadlessJob rig(zip, QStringLiteral("Full"), 1920, 1080);
+    const QByteArray earlier("an earlier skin of the same name");
+    QVERIFY(testsupport::writeFile(rig.paths.targetzip, earlier));
+    CreateSkinJob job(rig.model, rig.paths, rig.steps());
+    job.makefolders();
+    QVERIFY(job.unpack());
+    QVERIFY(job.readproject(project));
+    CreateSkinJob::Failure stopped = CreateSkinJob::Failure::None;
+    {
+        testsupport::FileSizeLimit full(limit);
+        QVERIFY(full.isapplied());
+        stopped = job.build();
+    }
+    job.cleanup();
+    QCOMPARE(int(stopped), failure);
+    QCOMPARE(testsupport::readFile(rig.paths.targetzip), earlier);
+}
+
+QTEST_MAIN(TestFileLimits)
+#include "tst_filelimits.moc"
