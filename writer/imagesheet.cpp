@@ -110,9 +110,13 @@ void ImageSheet::start(int width, int height, const QColor &background)
     const QRgb inside = reinterpret_cast<const QRgb *>(sample.constScanLine(2 * frame))[2 * frame];
     for (int y = 0; y < m_pixels.height(); ++y) {
         QRgb *row = reinterpret_cast<QRgb *>(m_pixels.scanLine(y));
-        std::fill(row, row + m_width, QRgb(0));
-        if (y >= frame && y < m_height - frame && m_width > 2 * frame)
+        if (y >= frame && y < m_height - frame && m_width > 2 * frame) {
+            std::fill(row, row + frame, QRgb(0));
             std::fill(row + frame, row + m_width - frame, inside);
+            std::fill(row + m_width - frame, row + m_width, QRgb(0));
+        } else {
+            std::fill(row, row + m_width, QRgb(0));
+        }
     }
     QPainter painter(&m_pixels);
     QRegion edges = QRegion(0, 0, m_width, m_height);

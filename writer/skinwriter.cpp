@@ -228,7 +228,8 @@ bool SkinWriter::editpreview(const QString &path)
     painter.drawText(QRectF(0, 20, preview.width(), 200), Qt::AlignCenter, skinname);
     painter.end();
 
-    // Converted whole, once: the PNG writer would otherwise convert each row
-    // of a premultiplied image on its own.
-    return fileio::writepng(previewpath(), preview.convertToFormat(QImage::Format_ARGB32), 100);
+    // Converted whole, once and in place: the PNG writer would otherwise
+    // convert each row of a premultiplied image on its own.
+    preview.convertTo(QImage::Format_ARGB32);
+    return fileio::writepng(previewpath(), preview, 100);
 }
