@@ -231,7 +231,9 @@ QImage ImageSheet::image() const
 
 bool ImageSheet::save(const QString &path) const
 {
-    if (m_toolarge)
+    if (m_toolarge || m_width <= 0 || m_height <= 0)
         return false;
-    return fileio::writepng(path, image());
+    const QImage rows(m_pixels.constBits(), m_width, m_height, m_pixels.bytesPerLine(),
+                      QImage::Format_ARGB32_Premultiplied);
+    return fileio::writepng(path, rows);
 }
