@@ -175,6 +175,7 @@ void TestTessaryDocument::prunesAsTheWholeDocument()
     QVERIFY(!byparts.prunedskin->modulenames.isEmpty());
     QCOMPARE(byparts.prunedskin->modulenames,
              elementnames(parsed(expected), QStringLiteral("groupo")));
+    QCOMPARE(byparts.prunedskin->groupnames, elementnames(parsed(expected), QStringLiteral("group")));
 }
 
 QTEST_GUILESS_MAIN(TestTessaryDocument)
