@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include "app/formfonts.h"
+
 Settings::Settings(QWidget *parent)
     : QDialog(parent),
       documentsdir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
@@ -16,6 +18,7 @@ Settings::Settings(QWidget *parent)
     // through the title bar.
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint & ~Qt::WindowCloseButtonHint);
     ui->setupUi(this);
+    formfonts::pintopixels(this);
     setWindowTitle(QStringLiteral("Tessary Extractor - Settings"));
 }
 
