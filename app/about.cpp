@@ -4,7 +4,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "app/formfonts.h"
+#include "app/formscale.h"
 
 namespace aboutpages {
 const char *const updates = "https://addons.example.com/tools/tessary-extractor";
@@ -27,7 +27,7 @@ About::About(QWidget *parent)
     : QDialog(parent), ui(new Ui::About)
 {
     ui->setupUi(this);
-    formfonts::pintopixels(this);
+    formscale::pinfonts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setWindowTitle(QStringLiteral("Tessary Extractor - About"));
 }

@@ -11,7 +11,7 @@
 
 #include "app/createskinjob.h"
 #include "app/displayoptions.h"
-#include "app/formfonts.h"
+#include "app/formscale.h"
 #include "app/statusrules.h"
 #include "app/toolsettings.h"
 #include "app/workfolders.h"
@@ -32,7 +32,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui = new Ui::MainWindow;
     ui->setupUi(this);
-    formfonts::pintopixels(this);
+    formscale::pinfonts(this);
     statusBar()->setSizeGripEnabled(false);
 
     workfolders::create(workdir);

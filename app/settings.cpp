@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
-#include "app/formfonts.h"
+#include "app/formscale.h"
 
 Settings::Settings(QWidget *parent)
     : QDialog(parent),
@@ -18,7 +18,7 @@ Settings::Settings(QWidget *parent)
     // through the title bar.
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint & ~Qt::WindowCloseButtonHint);
     ui->setupUi(this);
-    formfonts::pintopixels(this);
+    formscale::pinfonts(this);
     setWindowTitle(QStringLiteral("Tessary Extractor - Settings"));
 }
 

@@ -17,6 +17,7 @@
 #include <QTabWidget>
 
 #include "app/about.h"
+#include "app/formscale.h"
 #include "app/mainwindow.h"
 #include "app/settings.h"
 
@@ -57,6 +58,18 @@ QSize buttontextroom(QAbstractButton *button)
     return button->style()->subElementRect(contents, &option, button).size();
 }
 
+// The room the style gives a group box's title, which it draws clipped.
+QSize grouptitleroom(QGroupBox *box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.textAlignment = box->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    return title.intersected(box->rect()).size();
+}
+
 // Walks a window's widgets, measuring each caption once.
 class Survey
 {
@@ -92,7 +105,7 @@ void Survey::measure(QWidget *widget)
             check(label, label->text(), label->sizeHint(), label->size());
     } else if (auto *box = qobject_cast<QGroupBox *>(widget)) {
         if (!box->title().isEmpty())
-            check(box, box->title(), QSize(box->minimumSizeHint().width(), 0), box->size());
+            check(box, box->title(), textsize(box, box->title()), grouptitleroom(box));
     } else if (auto *bar = qobject_cast<QTabBar *>(widget)) {
         QStringList titles;
         for (int i = 0; i < bar->count(); ++i)
@@ -166,6 +179,11 @@ private slots:
 
 void TestCaptionFit::initTestCase()
 {
+    // QtTest keeps the style at 96 DPI on its own; here only the program's
+    // own setting may count.
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false);
+    formscale::keepstylemetrics();
+
     // The forms were drawn for Arial; a substitute of other widths would
     // make this test measure the wrong font.
     QFont arial("Arial");
