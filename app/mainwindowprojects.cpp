@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileDialog>
@@ -78,8 +79,11 @@ void MainWindow::on_projectsaveas_triggered()
 
     projectfile::ProjectContent content;
     content.name = projectfile::basename(chosen);
-    content.screenwidth = int(screenwidth);
-    content.screenheight = int(screenheight);
+    // The size the positions were laid out for, so that the saved file is
+    // read against the same screen later (the desktop's when the project
+    // has no size of its own).
+    content.screenwidth = skinwidth;
+    content.screenheight = skinheight;
     content.tyname = settings.value("tyname");
 
     // The source is read whole before the target is written: saving a
@@ -90,8 +94,12 @@ void MainWindow::on_projectsaveas_triggered()
         return;
     }
     const QString target = projectsdir + "/" + content.name + ".xml";
-    if (!projectfile::writefile(target, projectfile::projecttext(content, source)))
+    if (!projectfile::writefile(target, projectfile::projecttext(content, source))) {
+        QMessageBox::warning(this, apptitle, "Project " + content.name + " could not be saved to "
+                                                 + QDir::toNativeSeparators(target)
+                                                 + ".\nCheck that the folder exists and that you may write to it.");
         return;
+    }
 
     QMessageBox::information(this, apptitle, "Project " + content.name + " has been saved succesfully.");
     setWindowTitle(apptitle + " - " + content.name);

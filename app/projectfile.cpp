@@ -2,7 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "skinmodel/fileio.h"
 #include <QStringList>
 
 #include "skinmodel/hostrecord.h"
@@ -82,22 +83,15 @@ QByteArray projecttext(const ProjectContent &content, const QDomDocument &source
 ReadStatus readxml(const QString &path, QDomDocument &document)
 {
     document = QDomDocument();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (fileio::readfile(path, &bytes) != fileio::ReadResult::Read)
         return ReadStatus::NotOpened;
-    return document.setContent(xmllineends(file.readAll())) ? ReadStatus::Read : ReadStatus::NotParsed;
+    return fileio::parsexml(&document, bytes) ? ReadStatus::Read : ReadStatus::NotParsed;
 }
 
 bool writefile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return fileio::writefile(path, bytes);
 }
 
 ProjectChoice hostproject(const QString &hostfolder, const QString &settingsfilename,

@@ -2,7 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+
+#include "skinmodel/fileio.h"
 
 namespace workfolders {
 
@@ -33,19 +34,7 @@ bool installmissing(const QString &source, const QString &target)
 {
     if (QFile::exists(target))
         return false;
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = in.readAll();
-
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    if (!out.commit())
+    if (!fileio::copyfile(source, target))
         return false;
     // A copy of a built-in resource would otherwise keep its read-only mode.
     QFile::setPermissions(target, QFile::permissions(target)

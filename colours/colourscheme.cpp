@@ -1,9 +1,10 @@
 #include "colourscheme.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QHash>
-#include <QSaveFile>
+#include <QSet>
+
+#include "skinmodel/fileio.h"
 
 #include "profileformat.h"
 
@@ -42,21 +43,42 @@ const QColor *ColourScheme::colourByKey(const QString &key) const
     return entry ? &(this->*entry->colour) : nullptr;
 }
 
+namespace {
+
+// The built-in profiles, and every profile saved before these colours could
+// be saved, lack the button ON borders; loading one must not turn a border
+// the user picked into black.
+bool keptwhenabsent(const QString &key)
+{
+    static const QSet<QString> keys{QStringLiteral("d1_buttononborder"), QStringLiteral("d2_buttononborder"),
+                                    QStringLiteral("masterbuttononborder")};
+    return keys.contains(key);
+}
+
+} // namespace
+
 bool ColourScheme::loadcolorprofile(const QString &path)
 {
-    // A profile that was moved or deleted since it was chosen gives way to the
-    // built-in default rather than to a scheme of invalid colours.
-    if (!QFileInfo::exists(path) && path != defaultProfilePath)
+    // A profile that was moved or deleted since it was chosen, or a path that
+    // names a folder or a file that cannot be read, gives way to the built-in
+    // default rather than to a scheme of invalid colours.
+    if (!fileio::isreadablefile(path) && path != defaultProfilePath)
         return loadcolorprofile(defaultProfilePath);
 
-    QFile file(path);
-    const bool opened = file.open(QIODevice::ReadOnly);
-    profilecolors = opened ? readProfileEntries(file) : QMap<QString, QString>();
+    QByteArray bytes;
+    const bool opened = fileio::readfile(path, &bytes) == fileio::ReadResult::Read;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    profilecolors = opened ? readProfileEntries(buffer) : QMap<QString, QString>();
 
-    // Every colour is set, so one that the profile lacks does not keep the
-    // value of the profile loaded before.
-    for (const ColourEntry &entry : colourTable())
-        this->*entry.colour = colourFromText(profilecolors.value(entry.key));
+    // Every other colour is set, so one that the profile lacks does not keep
+    // the value of the profile loaded before.
+    for (const ColourEntry &entry : colourTable()) {
+        const auto found = profilecolors.constFind(entry.key);
+        if (found == profilecolors.cend() && keptwhenabsent(entry.key))
+            continue;
+        this->*entry.colour = colourFromText(found == profilecolors.cend() ? QString() : found.value());
+    }
     return opened;
 }
 
@@ -64,9 +86,5 @@ bool ColourScheme::savecolors(const QString &path) const
 {
     // Written aside and renamed into place, so a failed save never leaves a
     // half-written profile behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(profileText(*this));
-    return file.commit();
+    return fileio::writefile(path, profileText(*this));
 }

@@ -3,7 +3,8 @@
 #include "textfunctions.h"
 
 #include <QDomNodeList>
-#include <QFile>
+
+#include "fileio.h"
 
 namespace {
 
@@ -36,9 +37,9 @@ QByteArray xmllineends(QByteArray bytes)
 QDomDocument readxmlfile(const QString &path)
 {
     QDomDocument document;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        document.setContent(xmllineends(file.readAll()));   // a parse error keeps what was read before it
+    QByteArray bytes;
+    if (fileio::readfile(path, &bytes) == fileio::ReadResult::Read)
+        fileio::parsexml(&document, bytes);   // a parse error keeps what was read before it
     return document;
 }
 

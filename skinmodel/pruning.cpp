@@ -1,9 +1,8 @@
 #include "pruning.h"
+#include "fileio.h"
 #include "hostrecord.h"
 
 #include <QDomDocument>
-#include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -106,10 +105,10 @@ void dropmarkedno(QDomDocument &doc, const QString &tag)
 bool readskindocument(const QString &path, QDomDocument &doc)
 {
     doc.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (fileio::readfile(path, &bytes, fileio::skinfilelimit) != fileio::ReadResult::Read)
         return false;
-    if (!doc.setContent(xmllineends(file.readAll()))) {
+    if (!fileio::parsexml(&doc, bytes)) {
         doc.clear();
         return false;
     }
@@ -118,13 +117,7 @@ bool readskindocument(const QString &path, QDomDocument &doc)
 
 bool writeskindocument(const QString &path, const QDomDocument &doc)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    const QByteArray text = doc.toByteArray(1);
-    if (file.write(text) != text.size())
-        return false;
-    return file.commit();
+    return fileio::writefile(path, doc.toByteArray(1));
 }
 
 void pruneskindocument(QDomDocument &doc, const TextTable &windows)

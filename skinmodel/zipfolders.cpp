@@ -1,4 +1,5 @@
 #include "zipfolders.h"
+#include "fileio.h"
 
 #include <JlCompress.h>
 #include <quazip.h>
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -48,23 +48,6 @@ bool entriesaresafe(const QString &zipfile, const QDir &target)
     return true;
 }
 
-bool copyfile(const QString &from, const QString &to)
-{
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return false;
-    char buffer[64 * 1024];
-    qint64 read = 0;
-    while ((read = source.read(buffer, sizeof buffer)) > 0) {
-        if (target.write(buffer, read) != read)
-            return false;   // QSaveFile drops the partial file
-    }
-    return read == 0 && target.commit();
-}
-
 } // namespace
 
 bool DecopressDir(const QString &Zipfile, const QString &Directory)
@@ -92,5 +75,5 @@ bool CopressDir(const QString &Zipfile, const QString &Directory)
     const QString packed = scratch.filePath(QStringLiteral("packed.zip"));
     if (!JlCompress::compressDir(packed, Directory, true))
         return false;
-    return copyfile(packed, Zipfile);
+    return fileio::copyfile(packed, Zipfile);
 }

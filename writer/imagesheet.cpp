@@ -1,7 +1,8 @@
 #include "imagesheet.h"
 
 #include <QPainter>
-#include <QSaveFile>
+
+#include "skinmodel/fileio.h"
 
 #include <algorithm>
 #include <cstring>
@@ -127,15 +128,5 @@ QImage ImageSheet::image() const
 
 bool ImageSheet::save(const QString &path) const
 {
-    const QImage pixels = image();
-    if (pixels.isNull())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!pixels.save(&file, "PNG")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return fileio::writepng(path, image());
 }

@@ -2,7 +2,8 @@
 
 #include "skinmodel/textfunctions.h"
 
-#include <QSaveFile>
+
+#include "skinmodel/fileio.h"
 
 void OutputDocument::clear()
 {
@@ -29,13 +30,5 @@ void OutputDocument::appendemptyline()
 
 bool OutputDocument::save(const QString &path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = m_text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return fileio::writefile(path, m_text.toUtf8());
 }

@@ -2,13 +2,12 @@
 
 #include "xmlescape.h"
 #include "colours/colourscheme.h"
+#include "skinmodel/fileio.h"
 #include "skinmodel/skinmodel.h"
 
 #include <QDomDocument>
-#include <QFile>
 #include <QFont>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -107,10 +106,10 @@ bool SkinWriter::createxml()
     // empty: the new skin is then the head and the closing line.
     // (A failed parse keeps what was read up to the error, hence the reset.)
     QDomDocument pruned;
-    QFile input(prunedpath());
-    if (!input.open(QIODevice::ReadOnly) || !pruned.setContent(&input))
+    QByteArray prunedbytes;
+    if (fileio::readfile(prunedpath(), &prunedbytes, fileio::skinfilelimit) != fileio::ReadResult::Read
+        || !fileio::parsexml(&pruned, prunedbytes))
         pruned = QDomDocument();
-    input.close();
 
     const QDomElement defines = firstelement(pruned, QStringLiteral("group"));
     if (!defines.isNull())
@@ -177,12 +176,5 @@ bool SkinWriter::editpreview(const QString &path)
     painter.drawText(QRectF(0, 20, preview.width(), 200), Qt::AlignCenter, skinname);
     painter.end();
 
-    QSaveFile file(previewpath());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!preview.save(&file, "PNG", 100)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return fileio::writepng(previewpath(), preview, 100);
 }

@@ -1,0 +1,149 @@
+// The job and the readers at the limits of their files:
+// - documents nested far deeper than any real file, through every place the
+//   tool reads XML (the host's settings, a project, the Tessary skin): the
+//   DOM reader and writer recurse once per level, so such a file reads as
+//   unreadable, while a skin nested only a little less deep still goes
+//   through the whole job;
+// - a full disk while the job writes: the job fails and an earlier skin of
+//   the same name stays as it was.
+#include <QtTest>
+
+#include "app/createskinjob.h"
+#include "app/projectfile.h"
+#include "skinmodel/fileio.h"
+#include "skinmodel/hostrecord.h"
+#include "support/filesizelimit.h"
+#include "support/fixtureskin.h"
+#include "support/headlessjob.h"
+#include "support/testsupport.h"
+
+namespace {
+
+QByteArray panels(int depth)
+{
+    return QByteArray("<panel>").repeated(depth) + QByteArray("</panel>").repeated(depth);
+}
+
+// The fixture skin with a tower of panels inside the left transport module.
+QByteArray deepskin(int depth)
+{
+    QByteArray xml = fixtureskin::skinxml();
+    const QByteArray anchor("<deck deck=\"left\">");
+    xml.replace(anchor, anchor + panels(depth));
+    return xml;
+}
+
+// A host settings file or project whose record sits below a deep element.
+QByteArray deeprecord(int depth)
+{
+    QByteArray xml = fixtureskin::project(fixtureskin::modules());
+    xml.replace("</project>", panels(depth) + "</project>");
+    return xml;
+}
+
+} // namespace
+
+class TestFileLimits : public QObject
+{
+    Q_OBJECT
+private slots:
+    void deepHostFileReadsAsEmpty();
+    void deepProjectIsNotParsed();
+    void skinJob_data();
+    void skinJob();
+    void skinJobOnFullDisk_data();
+    void skinJobOnFullDisk();
+
+private:
+    QTemporaryDir m_files;
+};
+
+void TestFileLimits::deepHostFileReadsAsEmpty()
+{
+    const QString path = m_files.filePath("settings.xml");
+    QVERIFY(testsupport::writeFile(path, deeprecord(25000)));
+    const HostRecord deep(path);
+    QVERIFY(deep.document().documentElement().isNull());
+    QVERIFY(!deep.hasrecordchildren());
+
+    QVERIFY(testsupport::writeFile(path, deeprecord(50)));
+    QVERIFY(HostRecord(path).hasrecordchildren());
+}
+
+void TestFileLimits::deepProjectIsNotParsed()
+{
+    const QString path = m_files.filePath("deep.xml");
+    QVERIFY(testsupport::writeFile(path, deeprecord(25000)));
+    QDomDocument document;
+    QCOMPARE(projectfile::readxml(path, document), projectfile::ReadStatus::NotParsed);
+    QVERIFY(document.documentElement().isNull());
+}
+
+void TestFileLimits::skinJob_data()
+{
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<bool>("created");
+    QTest::newRow("as deep as the tool takes") << fileio::maxxmldepth - 10 << true;
+    QTest::newRow("far deeper") << 20000 << false;
+}
+
+void TestFileLimits::skinJob()
+{
+    QFETCH(int, depth);
+    QFETCH(bool, created);
+    const QString zip = m_files.filePath(QString("deep%1.zip").arg(depth));
+    QVERIFY(fixtureskin::writezip(zip, true, deepskin(depth)));
+    const QString project = m_files.filePath("fixture.xml");
+    QVERIFY(testsupport::writeFile(project, fixtureskin::project(fixtureskin::modules())));
+
+    HeadlessJob rig(zip, QStringLiteral("Deep"), 1920, 1080);
+    CreateSkinJob job(rig.model, rig.paths, rig.steps());
+    job.makefolders();
+    QVERIFY(job.unpack());
+    QVERIFY(job.readproject(project));
+    const CreateSkinJob::Failure failure = job.build();
+    job.cleanup();
+    QCOMPARE(failure == CreateSkinJob::Failure::None, created);
+    QCOMPARE(QFile::exists(rig.paths.targetzip), created);
+    if (!created)
+        QVERIFY(!job.failuretext(failure).isEmpty());
+}
+
+void TestFileLimits::skinJobOnFullDisk_data()
+{
+    // The limit decides which write fails first.
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("failure");
+    QTest::newRow("the pruned skin does not fit") << 16 << int(CreateSkinJob::Failure::Prepare);
+    QTest::newRow("the new skin's files do not fit") << 6000 << int(CreateSkinJob::Failure::Write);
+}
+
+void TestFileLimits::skinJobOnFullDisk()
+{
+    QFETCH(int, limit);
+    QFETCH(int, failure);
+    const QString zip = m_files.filePath("fixture.zip");
+    QVERIFY(fixtureskin::writezip(zip));
+    const QString project = m_files.filePath("fixture.xml");
+    QVERIFY(testsupport::writeFile(project, fixtureskin::project(fixtureskin::modules())));
+
+    HeadlessJob rig(zip, QStringLiteral("Full"), 1920, 1080);
+    const QByteArray earlier("an earlier skin of the same name");
+    QVERIFY(testsupport::writeFile(rig.paths.targetzip, earlier));
+    CreateSkinJob job(rig.model, rig.paths, rig.steps());
+    job.makefolders();
+    QVERIFY(job.unpack());
+    QVERIFY(job.readproject(project));
+    CreateSkinJob::Failure stopped = CreateSkinJob::Failure::None;
+    {
+        testsupport::FileSizeLimit full(limit);
+        QVERIFY(full.isapplied());
+        stopped = job.build();
+    }
+    job.cleanup();
+    QCOMPARE(int(stopped), failure);
+    QCOMPARE(testsupport::readFile(rig.paths.targetzip), earlier);
+}
+
+QTEST_MAIN(TestFileLimits)
+#include "tst_filelimits.moc"
