@@ -4,7 +4,6 @@
 // and 120 DPI (QT_FONT_DPI). Font metrics against the room the widget's style
 // leaves for the text; no pixels are compared.
 #include <QtTest>
-#include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
