@@ -4,6 +4,8 @@
 // skin to the finished zip in the host's skins folder. The main window adds
 // the questions, the messages and the disabled form around these steps; the
 // tests and the benchmark run the same steps without a window.
+#include "writer/skinwriter.h"
+
 #include <QString>
 
 #include <functional>
@@ -17,6 +19,8 @@ enum class NameProblem {
     None,
     Empty,          // nothing but blanks
     NotAFileName,   // a character or form that a file name cannot carry
+    DeviceName,     // a name Windows keeps for a device (CON, COM1, ...)
+    Invisible,      // a control character or an invisible one (U+200B, ...)
     TessaryName     // would replace the Tessary skin itself
 };
 
@@ -26,10 +30,15 @@ enum class NameProblem {
 // compares file names).
 NameProblem checkskinname(const QString &skinname, const QString &tyname);
 
+// The Tessary skin's name is the stem of its zip in the skins folder too,
+// so it is held to the same rules.
+NameProblem checktessaryname(const QString &tyname);
+
 // The messages of the job, each shown in a box titled with the program's
 // title.
 QString nonametext();
 QString refusednametext(NameProblem problem, const QString &skinname, const QString &tyname);
+QString refusedtessarytext(NameProblem problem, const QString &tyname);
 QString notinstalledtext(const QString &tyname);
 QString overwritetext(const QString &skinname);
 QString nomodulestext(const QString &tyname);
@@ -66,7 +75,7 @@ public:
     static QString phasename(Phase phase);
 
     // Why a run stopped without a skin.
-    enum class Failure { None, Unpack, Prepare, Write, Pack };
+    enum class Failure { None, Unpack, Prepare, Write, Pack, SourcePicture, SheetTooLarge };
 
     // The three writer steps, as the caller runs them (the main window's
     // own members, or a skin writer directly).
@@ -75,6 +84,8 @@ public:
         std::function<void()> createpng;
         std::function<bool()> createxml;
         std::function<bool(const QString &path)> editpreview;
+        // Why createxml failed, when the writer can tell.
+        std::function<SkinWriter::Problem()> problem = {};
     };
 
     CreateSkinJob(SkinModel &model, const SkinJobPaths &paths, Writer writer);
@@ -91,8 +102,9 @@ public:
     bool sourceinstalled() const;
     bool targetexists() const;
 
-    // Unpacks the Tessary skin into extracts; false when it could not be
-    // unpacked or holds no skin document.
+    // Unpacks the Tessary skin's document and picture into extracts; false
+    // when they could not be unpacked, one is too large, or there is no
+    // skin document.
     bool unpack();
     // Appends the project's module groups and windows to the model's
     // tables; false when the project shows no module.
@@ -113,8 +125,10 @@ private:
     void startphase(Phase phase);
     bool movefiles();
     bool makepreview();
+    Failure writefailure() const;
 
     SkinModel &m_model;
     SkinJobPaths m_paths;
     Writer m_writer;
+    QString m_toolargeentry;    // the entry that unpacking refused for its size
 };

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPalette>
 #include <QScreen>
 #include <QStandardPaths>
@@ -13,6 +13,7 @@
 #include "app/createskinjob.h"
 #include "app/displayoptions.h"
 #include "app/formscale.h"
+#include "app/messagebox.h"
 #include "app/statusrules.h"
 #include "app/toolsettings.h"
 #include "app/workfolders.h"
@@ -36,7 +37,12 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     formscale::pinfonts(this);
     statusBar()->setSizeGripEnabled(false);
+    // These show names from the settings, profiles and the Tessary skin,
+    // which must show as written, never as markup.
+    for (QLabel *label : {ui->colorprofile_label, ui->statusbar, ui->statusbar_2})
+        label->setTextFormat(Qt::PlainText);
 
+    workfolders::removeleftovers(workdir);
     workfolders::create(workdir);
 
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -331,29 +337,30 @@ void MainWindow::on_dothejob_clicked()
     using namespace createskinjob;
     const QString skinname = ui->lineEdit->text();
     if (skinname.isEmpty()) {
-        QMessageBox::warning(this, apptitle, nonametext());
+        messagebox::warning(this, apptitle, nonametext());
         return;
     }
     const QString tessary = settings.value("tyname");
     const NameProblem problem = checkskinname(skinname, tessary);
     if (problem != NameProblem::None) {
-        QMessageBox::warning(this, apptitle, refusednametext(problem, skinname, tessary));
+        messagebox::warning(this, apptitle, refusednametext(problem, skinname, tessary));
         return;
     }
 
     CreateSkinJob job(*this, SkinJobPaths(workdir, hostfolder(), tessary, skinname),
                       {[this] { createpng(); }, [this] { return createxml(); },
-                       [this](const QString &path) { return editpreview(path); }});
+                       [this](const QString &path) { return editpreview(path); },
+                       [this] { return skinwriter().problem(); }});
     job.processevents = [] { QCoreApplication::processEvents(); };
     job.makefolders();
     if (!job.sourceinstalled()) {
-        QMessageBox::warning(this, apptitle, notinstalledtext(tessary));
+        messagebox::warning(this, apptitle, notinstalledtext(tessary));
         ui->statusbar->setText(QString());
         return;
     }
     if (job.targetexists()
-        && QMessageBox::question(this, apptitle, overwritetext(skinname),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
+        && messagebox::question(this, apptitle, overwritetext(skinname),
+                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
         return;
 
     setjobrunning(true);
@@ -361,13 +368,13 @@ void MainWindow::on_dothejob_clicked()
     m_skinwriter.reset();
     const bool unpacked = job.unpack();
     if (!job.sourceinstalled()) {
-        QMessageBox::warning(this, apptitle, notinstalledtext(tessary));
+        messagebox::warning(this, apptitle, notinstalledtext(tessary));
         ui->statusbar->setText(QString());
         setjobrunning(false);
         return;
     }
     if (unpacked && !job.readproject(projectpath)) {
-        QMessageBox::warning(this, apptitle, nomodulestext(tessary));
+        messagebox::warning(this, apptitle, nomodulestext(tessary));
         ui->statusbar->setText(QString());
         job.emptytables();
         setjobrunning(false);
@@ -380,9 +387,9 @@ void MainWindow::on_dothejob_clicked()
     ui->statusbar_2->setText(QString());
     if (failure == CreateSkinJob::Failure::None) {
         ui->statusbar->setText(donestatustext());
-        QMessageBox::information(this, apptitle, donetext(skinname));
+        messagebox::information(this, apptitle, donetext(skinname));
     } else {
-        QMessageBox::warning(this, apptitle, job.failuretext(failure));
+        messagebox::warning(this, apptitle, job.failuretext(failure));
     }
     ui->statusbar->setText(QString());
     setjobrunning(false);

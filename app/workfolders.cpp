@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "skinmodel/fileio.h"
+#include "skinmodel/zipfolders.h"
 
 namespace workfolders {
 
@@ -28,6 +29,12 @@ void removescratch(const QString &workdir)
 {
     for (const QString &folder : scratch(workdir))
         QDir(folder).removeRecursively();
+}
+
+void removeleftovers(const QString &workdir)
+{
+    removescratch(workdir);
+    removestalescratch();
 }
 
 bool installmissing(const QString &source, const QString &target)

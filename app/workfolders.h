@@ -20,6 +20,11 @@ void create(const QString &workdir);
 // Deletes the scratch folders with all their contents.
 void removescratch(const QString &workdir);
 
+// At start-up: removes what a run that never finished (killed or crashed)
+// left behind: the scratch folders and the packing scratch in the
+// temporary folder that no running program owns.
+void removeleftovers(const QString &workdir);
+
 // Copies the file source to target when target does not exist yet, as an
 // ordinary writable file; an existing target is never touched. Writes
 // through a temporary file so the host never sees half a file. Whether a

@@ -3,13 +3,19 @@
 
 #include <JlCompress.h>
 #include <quazip.h>
+#include <quazipfile.h>
 #include <quazipfileinfo.h>
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 namespace {
 
@@ -29,18 +35,9 @@ bool staysinside(const QString &entry, const QDir &target)
     return path == root || path.startsWith(root + QLatin1Char('/'));
 }
 
-// Reads the archive's table of contents; false when it cannot be read or an
-// entry could escape the target folder.
-bool entriesaresafe(const QString &zipfile, const QDir &target)
+// False when an entry could escape the target folder.
+bool entriesaresafe(const QList<QuaZipFileInfo64> &entries, const QDir &target)
 {
-    QuaZip zip(zipfile);
-    if (!zip.open(QuaZip::mdUnzip))
-        return false;
-    const QList<QuaZipFileInfo64> entries = zip.getFileInfoList64();
-    const bool listed = zip.getZipError() == UNZ_OK;
-    zip.close();
-    if (!listed)
-        return false;
     for (const QuaZipFileInfo64 &entry : entries) {
         if (entry.isSymbolicLink() || !staysinside(entry.name, target))
             return false;
@@ -48,32 +45,123 @@ bool entriesaresafe(const QString &zipfile, const QDir &target)
     return true;
 }
 
+// The files of the Tessary skin that a skin job reads; the document must be
+// there, the picture may be missing (the job then stops when it moves it).
+const char *const skinentries[] = {"skin.xml", "skin.png"};
+
+// Reads one entry whole; false when it cannot be read, is not as long as
+// its header says, or fails its check sum.
+bool readentry(QuaZip &zip, const QuaZipFileInfo64 &info, QByteArray *bytes)
+{
+    if (!zip.setCurrentFile(info.name, QuaZip::csSensitive))
+        return false;
+    QuaZipFile entry(&zip);
+    if (!entry.open(QIODevice::ReadOnly))
+        return false;
+    // The reader never hands out more than the header declares, and the
+    // caller has bounded that.
+    *bytes = entry.read(qint64(info.uncompressedSize) + 1);
+    entry.close();
+    return entry.getZipError() == UNZ_OK && quint64(bytes->size()) == info.uncompressedSize;
+}
+
+// The scratch folders where this program packs, in the temporary folder.
+QString scratchprefix()
+{
+    return QCoreApplication::applicationName() + QStringLiteral("-pack-");
+}
+
+const QString scratchlock = QStringLiteral("lock");
+
+// A scratch folder whose lock has no owner any more, or one that never got
+// its lock although it was made well before now (a folder gets its lock
+// right after it is made).
+bool isstale(const QFileInfo &folder)
+{
+    QLockFile lock(QDir(folder.filePath()).filePath(scratchlock));
+    // Only a dead owner makes a lock stale, however long a run takes.
+    lock.setStaleLockTime(0);
+    if (!QFileInfo::exists(QDir(folder.filePath()).filePath(scratchlock)))
+        return folder.lastModified().secsTo(QDateTime::currentDateTime()) > 60;
+    const bool stale = lock.tryLock(0);
+    if (stale)
+        lock.unlock();
+    return stale;
+}
+
 } // namespace
 
-bool DecopressDir(const QString &Zipfile, const QString &Directory)
+bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *toolarge)
 {
     const QDir target(Directory);
-    if (!entriesaresafe(Zipfile, target))
+    QuaZip zip(Zipfile);
+    if (!zip.open(QuaZip::mdUnzip))
         return false;
-    const QStringList extracted = JlCompress::extractDir(Zipfile, Directory);
-    const QString skinxml = QDir::cleanPath(target.absoluteFilePath(QStringLiteral("skin.xml")));
-    for (const QString &file : extracted) {
-        if (QDir::cleanPath(QFileInfo(file).absoluteFilePath()) == skinxml)
-            return QFileInfo(skinxml).isFile();
+    const QList<QuaZipFileInfo64> entries = zip.getFileInfoList64();
+    if (zip.getZipError() != UNZ_OK || !entriesaresafe(entries, target))
+        return false;
+
+    QList<QuaZipFileInfo64> wanted;
+    for (const char *name : skinentries) {
+        const auto found = std::find_if(entries.cbegin(), entries.cend(), [&](const QuaZipFileInfo64 &entry) {
+            return entry.name == QLatin1String(name);
+        });
+        if (found == entries.cend())
+            continue;
+        // Checked for every entry before any is written.
+        if (found->uncompressedSize > quint64(fileio::skinfilelimit)) {
+            if (toolarge)
+                *toolarge = found->name;
+            return false;
+        }
+        wanted << *found;
     }
-    return false;
+    if (wanted.isEmpty() || wanted.first().name != QLatin1String(skinentries[0]))
+        return false;
+
+    // All read before any is written, so that a broken entry leaves nothing.
+    QList<QByteArray> contents;
+    for (const QuaZipFileInfo64 &entry : qAsConst(wanted)) {
+        QByteArray bytes;
+        if (!readentry(zip, entry, &bytes))
+            return false;
+        contents << bytes;
+    }
+    QDir().mkpath(Directory);
+    for (int i = 0; i < wanted.size(); ++i) {
+        if (!fileio::writefile(target.filePath(wanted.at(i).name), contents.at(i))) {
+            for (int written = 0; written < i; ++written)
+                QFile::remove(target.filePath(wanted.at(written).name));
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CopressDir(const QString &Zipfile, const QString &Directory)
 {
     // Packed in a scratch folder first and then copied over the target in
     // one step, so a failure never leaves a damaged skin in the host's skins
-    // folder nor destroys the one that was there.
-    QTemporaryDir scratch;
+    // folder nor destroys the one that was there. The lock marks the folder
+    // as in use until the run is done with it.
+    QTemporaryDir scratch(QDir::tempPath() + QLatin1Char('/') + scratchprefix() + QStringLiteral("XXXXXX"));
     if (!scratch.isValid() || !QFileInfo(Directory).isDir())
+        return false;
+    QLockFile lock(scratch.filePath(scratchlock));
+    if (!lock.tryLock(0))
         return false;
     const QString packed = scratch.filePath(QStringLiteral("packed.zip"));
     if (!JlCompress::compressDir(packed, Directory, true))
         return false;
     return fileio::copyfile(packed, Zipfile);
+}
+
+void removestalescratch()
+{
+    const QFileInfoList folders = QDir(QDir::tempPath()).entryInfoList(
+        {scratchprefix() + QStringLiteral("??????")}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo &folder : folders) {
+        if (!folder.isSymLink() && isstale(folder))
+            QDir(folder.filePath()).removeRecursively();
+    }
 }

@@ -3,13 +3,21 @@
 // The archive comes first, the folder second.
 #include <QString>
 
-// Unpacks every entry of Zipfile into Directory under its own path. An archive
-// with an entry that would land outside Directory (an absolute path, a ".."
-// step, a symbolic link) is refused as a whole and nothing is written.
-// Returns true when the archive was unpacked and held a top-level skin.xml.
-bool DecopressDir(const QString &Zipfile, const QString &Directory);
+// Unpacks the top-level skin.xml and skin.png of Zipfile into Directory,
+// each written whole or not at all; nothing else of the archive is read.
+// An archive with an entry that would land outside Directory (an absolute
+// path, a ".." step, a symbolic link) is refused as a whole, and so is one
+// whose skin.xml or skin.png declares more than fileio::skinfilelimit bytes:
+// that entry's name goes to toolarge. Nothing is written then. Returns true
+// when the archive held a top-level skin.xml and it was unpacked.
+bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *toolarge = nullptr);
 
 // Packs Directory and its sub-folders into Zipfile, each file named by its
 // path relative to Directory. An existing Zipfile is replaced only once the
 // new archive is complete. Returns whether the archive was written.
 bool CopressDir(const QString &Zipfile, const QString &Directory);
+
+// Removes the scratch folders that CopressDir left in the temporary folder
+// in a run that never finished (killed or crashed); those of runs that still
+// work, in this or another process, stay.
+void removestalescratch();

@@ -2,6 +2,7 @@
 // image sheet, and the customicons element tells the host where it lies.
 #include "skinwriter.h"
 
+#include "picturebounds.h"
 #include "skinmodel/textfunctions.h"
 
 #include <QPainter>
@@ -56,15 +57,16 @@ QList<int> SkinWriter::mergeicons(int oldX, int oldY)
     // A desktop narrower than the strip widens the sheet, so that the icons
     // that the document points at all lie inside it.
     m_sheet.widen(w + 5);
-    const QPoint corner = m_sheet.place(w, h);
+    const std::optional<QPoint> corner = m_sheet.place(w, h);
 
-    const QRect part = QRect(oldX, oldY, w, h).intersected(strip.rect());
-    if (!part.isEmpty()) {
-        const QImage piece = strip.copy(part);
+    const std::optional<QRect> part = partinside(oldX, oldY, w, h, strip.rect());
+    if (corner && part && !part->isEmpty()) {
+        const QImage piece = strip.copy(*part);
         m_sheet.paint([&](QPainter &painter) {
             painter.setPen(Qt::NoPen);
-            painter.drawImage(QRect(corner.x(), corner.y(), w, h), piece);
+            painter.drawImage(QRect(corner->x(), corner->y(), w, h), piece);
         });
     }
-    return {corner.x() + firsticoncolumn, corner.y(), w, h};
+    const QPoint at = corner.value_or(QPoint(0, 0));
+    return {at.x() + firsticoncolumn, at.y(), w, h};
 }

@@ -1,31 +1,49 @@
 #include "imagesheet.h"
 
+#include "picturebounds.h"
+
 #include <QPainter>
 
 #include "skinmodel/fileio.h"
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
-QPoint packpiece(int &packx, int &packy, int &packbottom,
-                 int sheetwidth, int sheetheight, int w, int h)
+std::optional<QPoint> packpiece(int &packx, int &packy, int &packbottom,
+                                int sheetwidth, int sheetheight, int w, int h)
 {
-    if (packy == 0) {
-        packy = sheetheight + 5;
-        packbottom = sheetheight + 5;
+    if (w < 0 || h < 0)
+        return std::nullopt;
+    // In 64 bits: the cursor may stand anywhere in the int range.
+    qint64 x = packx;
+    qint64 y = packy;
+    qint64 bottom = packbottom;
+    if (y == 0) {
+        y = qint64(sheetheight) + 5;
+        bottom = y;
     }
+    qint64 cornerx = 5;
+    qint64 cornery = qint64(sheetheight) + 5;
     // The piece placed 5 columns right of packx ends at or before the edge.
-    if (sheetwidth > packx + w + 4) {
-        const QPoint corner(packx + 5, packy);
-        packx += w + 5;
-        packbottom = std::max(packbottom, corner.y() + h);
-        return corner;
+    if (sheetwidth > x + w + 4) {
+        cornerx = x + 5;
+        cornery = y;
+        x += qint64(w) + 5;
+        bottom = std::max(bottom, cornery + h);
+    } else {
+        x = qint64(w) + 5;
+        y = cornery;
+        bottom = cornery + h;
     }
-    const QPoint corner(5, sheetheight + 5);
-    packx = w + 5;
-    packy = corner.y();
-    packbottom = corner.y() + h;
-    return corner;
+    for (const qint64 value : {x, y, bottom, cornerx, cornery}) {
+        if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+            return std::nullopt;
+    }
+    packx = int(x);
+    packy = int(y);
+    packbottom = int(bottom);
+    return QPoint(int(cornerx), int(cornery));
 }
 
 ImageSheet::ImageSheet(int &packx, int &packy, int &packbottom)
@@ -38,8 +56,9 @@ void ImageSheet::start(int width, int height, const QColor &background)
     m_packx = 0;
     m_packy = 0;
     m_packbottom = 0;
-    m_width = std::max(width, 0);
-    m_height = std::max(height, 0);
+    m_toolarge = !picturefits(std::max(width, 0), std::max(height, 0));
+    m_width = m_toolarge ? 0 : std::max(width, 0);
+    m_height = m_toolarge ? 0 : std::max(height, 0);
     m_pixels = QImage(m_width, m_height, QImage::Format_ARGB32_Premultiplied);
     if (m_pixels.isNull()) {
         m_width = m_height = 0;
@@ -57,10 +76,32 @@ void ImageSheet::start(int width, int height, const QColor &background)
     painter.drawRect(0, 0, m_width, m_height);
 }
 
-QPoint ImageSheet::place(int w, int h)
+std::optional<QPoint> ImageSheet::place(int w, int h)
 {
-    const QPoint corner = packpiece(m_packx, m_packy, m_packbottom, m_width, m_height, w, h);
-    setheight(m_packbottom + 10);
+    if (m_toolarge)
+        return std::nullopt;
+    // No picture within the bound could hold it, not even cut off.
+    if (w > largestpictureside || h > largestpictureside) {
+        m_toolarge = true;
+        return std::nullopt;
+    }
+    // Tried on a copy of the cursor: a piece that makes the sheet too large
+    // leaves it where it was.
+    int packx = m_packx;
+    int packy = m_packy;
+    int packbottom = m_packbottom;
+    const std::optional<QPoint> corner = packpiece(packx, packy, packbottom, m_width, m_height, w, h);
+    if (!corner)
+        return std::nullopt;
+    const qint64 height = qint64(packbottom) + 10;
+    if (!picturefits(m_width, height)) {
+        m_toolarge = true;
+        return std::nullopt;
+    }
+    m_packx = packx;
+    m_packy = packy;
+    m_packbottom = packbottom;
+    setheight(int(height));
     return corner;
 }
 
@@ -73,12 +114,16 @@ void ImageSheet::setheight(int height)
         // Grow with spare rows, so that a long run of pieces copies the
         // sheet a few times rather than once per piece.
         const qint64 roomy = std::max<qint64>(height, qint64(m_pixels.height()) * 3 / 2);
-        const int capacity = int(std::min<qint64>(roomy, 1 << 20));
+        const qint64 mostrows = std::min(largestpictureside, largestpicturearea / m_width);
+        const int capacity = int(std::min(roomy, mostrows));
         QImage grown(m_width, std::max(capacity, height), QImage::Format_ARGB32_Premultiplied);
         if (grown.isNull() && capacity > height)
             grown = QImage(m_width, height, QImage::Format_ARGB32_Premultiplied);
-        if (grown.isNull())
+        if (grown.isNull()) {
+            // Within the bound, yet more than this machine can hold.
+            m_toolarge = true;
             return;
+        }
         grown.fill(Qt::transparent);
         const int rows = std::min(m_height, m_pixels.height());
         for (int y = 0; y < rows; ++y)
@@ -95,11 +140,15 @@ void ImageSheet::setheight(int height)
 
 void ImageSheet::widen(int width)
 {
-    if (m_width <= 0 || m_height <= 0 || width <= m_width)
+    if (m_toolarge || m_width <= 0 || m_height <= 0 || width <= m_width)
         return;
-    QImage wider(width, m_pixels.height(), QImage::Format_ARGB32_Premultiplied);
-    if (wider.isNull())
+    QImage wider;
+    if (picturefits(width, m_pixels.height()))
+        wider = QImage(width, m_pixels.height(), QImage::Format_ARGB32_Premultiplied);
+    if (wider.isNull()) {
+        m_toolarge = true;
         return;
+    }
     wider.fill(Qt::transparent);
     const size_t rowbytes = size_t(m_width) * 4;
     const int rows = std::min(m_height, m_pixels.height());
@@ -128,5 +177,7 @@ QImage ImageSheet::image() const
 
 bool ImageSheet::save(const QString &path) const
 {
+    if (m_toolarge)
+        return false;
     return fileio::writepng(path, image());
 }

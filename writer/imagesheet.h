@@ -11,6 +11,7 @@
 #include <QPoint>
 
 #include <functional>
+#include <optional>
 
 class QPainter;
 
@@ -20,8 +21,10 @@ class QPainter;
 // shelf's top row (0 while there is no shelf), packbottom the lowest bottom
 // edge of all pieces so far. Pieces stand 5 pixels apart; a piece that does
 // not fit on the current shelf opens a new one 5 rows below the sheet.
-QPoint packpiece(int &packx, int &packy, int &packbottom,
-                 int sheetwidth, int sheetheight, int w, int h);
+// Nothing is placed, and the cursor stays, for a piece with a negative side
+// or one that would take the cursor beyond the int range.
+std::optional<QPoint> packpiece(int &packx, int &packy, int &packbottom,
+                                int sheetwidth, int sheetheight, int w, int h);
 
 class ImageSheet
 {
@@ -31,17 +34,24 @@ public:
     ImageSheet(int &packx, int &packy, int &packbottom);
 
     // Starts a new sheet of width x height in the background colour,
-    // outlined by a hairline black pen, and resets the cursor.
+    // outlined by a hairline black pen, and resets the cursor. A size
+    // beyond the picture bound leaves the sheet empty and too large.
     void start(int width, int height, const QColor &background);
+
+    // Whether the sheet was asked to start, grow or widen beyond the picture
+    // bound (or could not be made at a size within it). Such a sheet takes
+    // no more pieces and must not be saved as the skin's picture.
+    bool toolarge() const { return m_toolarge; }
 
     int width() const { return m_width; }
     int height() const { return m_height; }
 
     // Places a piece of w x h by the placement rule and grows the sheet to
-    // 10 rows below the lowest piece. Returns the piece's top-left corner.
-    // The sheet keeps its pixels when it cannot grow (an empty or absurdly
-    // large size); the cursor moves all the same.
-    QPoint place(int w, int h);
+    // 10 rows below the lowest piece. Returns the piece's top-left corner;
+    // nothing for a piece that packpiece does not place, or one with a side
+    // longer than a picture's or that makes the sheet too large. An empty
+    // sheet keeps its size; the cursor moves all the same.
+    std::optional<QPoint> place(int w, int h);
 
     // Widens the sheet to width with transparent columns, for a piece that
     // must lie whole inside it; a sheet at least that wide, or an empty
@@ -68,4 +78,5 @@ private:
     QImage m_pixels;
     int m_width = 0;
     int m_height = 0;
+    bool m_toolarge = false;
 };

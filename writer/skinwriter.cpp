@@ -1,5 +1,6 @@
 #include "skinwriter.h"
 
+#include "picturebounds.h"
 #include "xmlescape.h"
 #include "colours/colourscheme.h"
 #include "skinmodel/fileio.h"
@@ -7,9 +8,11 @@
 
 #include <QDomDocument>
 #include <QFont>
+#include <QImageReader>
 #include <QPainter>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -26,6 +29,17 @@ int piecesize(int size, float factor)
         return 0;
     const double rounded = std::floor(scaled + 0.5);
     return int(qBound(double(-largestpiece), rounded, double(largestpiece)));
+}
+
+// The region as a caller asked for it, its far edges cut at the int range,
+// for the pack recorder.
+QRect askedregion(int x, int y, int w, int h)
+{
+    const auto edge = [](int start, int length) {
+        return int(qBound<qint64>(std::numeric_limits<int>::min(), qint64(start) + length - 1,
+                                  std::numeric_limits<int>::max()));
+    };
+    return QRect(QPoint(x, y), QPoint(edge(x, w), edge(y, h)));
 }
 
 QDomElement firstelement(const QDomDocument &document, const QString &tag)
@@ -81,6 +95,7 @@ void SkinWriter::createpng()
     showprogress(text, true);
     m_source = QImage();
     m_sourceread = false;
+    m_sourceunreadable = false;
     m_sheet.start(int(m_model.screenwidth), int(m_model.screenheight), m_colours.skinback);
     preparewindows();
     showprogress(text, true);
@@ -121,16 +136,30 @@ bool SkinWriter::createxml()
     for (int i = 0; i < modules.count(); ++i)
         placemodule(modules.item(i).toElement(), scale);
 
+    // A sheet with pieces missing would leave regions of the document
+    // blank: no file of the skin is written.
+    if (problem() != Problem::None)
+        return false;
     m_document.appendline(0, QStringLiteral("</skin>"));
     const bool documentsaved = m_document.save(documentpath());
     const bool sheetsaved = m_sheet.save(sheetpath());
     return documentsaved && sheetsaved;
 }
 
+SkinWriter::Problem SkinWriter::problem() const
+{
+    if (m_sourceunreadable)
+        return Problem::SourcePicture;
+    if (m_sheet.toolarge())
+        return Problem::SheetTooLarge;
+    return Problem::None;
+}
+
 const QImage &SkinWriter::sourceimage()
 {
     if (!m_sourceread) {
-        m_source = QImage(sourcepath());
+        QImageReader reader(sourcepath());
+        m_source = readpicture(reader);
         m_sourceread = true;
     }
     return m_source;
@@ -142,21 +171,25 @@ QList<int> SkinWriter::mergepics(int oldX, int oldY, int oldW, int oldH,
     showprogress(QStringLiteral("Processing Image ..."), true);
     const int w = piecesize(oldW, resizefactorX);
     const int h = piecesize(oldH, resizefactorY);
-    const QPoint corner = m_sheet.place(w, h);
+    const std::optional<QPoint> corner = m_sheet.place(w, h);
 
     const QImage &source = sourceimage();
-    const QRect region = QRect(oldX, oldY, oldW, oldH).intersected(source.rect());
-    if (w > 0 && h > 0 && !region.isEmpty()) {
-        const QImage part = source.copy(region);
+    if (source.isNull())
+        m_sourceunreadable = true;
+    const std::optional<QRect> region = partinside(oldX, oldY, oldW, oldH, source.rect());
+    if (corner && w > 0 && h > 0 && region && !region->isEmpty()) {
+        const QImage part = source.copy(*region);
         m_sheet.paint([&](QPainter &painter) {
             painter.setPen(Qt::NoPen);
-            painter.drawImage(QRect(corner.x(), corner.y(), w, h), part);
+            painter.drawImage(QRect(corner->x(), corner->y(), w, h), part);
         });
     }
 
-    const QList<int> result{corner.x(), corner.y(), w, h};
+    // A piece that was not placed has no place to point at.
+    const QPoint at = corner.value_or(QPoint(0, 0));
+    const QList<int> result{at.x(), at.y(), w, h};
     if (packrecorder)
-        packrecorder(PackRecord{QRect(oldX, oldY, oldW, oldH), resizefactorX, resizefactorY, result});
+        packrecorder(PackRecord{askedregion(oldX, oldY, oldW, oldH), resizefactorX, resizefactorY, result});
     return result;
 }
 

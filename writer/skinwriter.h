@@ -115,14 +115,24 @@ public:
     // the windows table for placing the modules.
     void createpng();
     // Writes the whole document from the pruned skin, then saves it and the
-    // image sheet. False when either file could not be written.
+    // image sheet. False, with neither saved, when the writer met a
+    // problem (below); false too when either file could not be written.
     bool createxml();
+
+    // What keeps the skin of the current job from being made, as far as
+    // the writer can tell: a source picture that a piece needed and that
+    // does not decode, or a sheet that would pass the picture bound.
+    enum class Problem { None, SourcePicture, SheetTooLarge };
+    Problem problem() const;
     // Writes mypreview.png: the picture at path with the skin's name across
     // its top. False when the picture cannot be read or the file written.
     bool editpreview(const QString &path);
 
     // Packs the region (oldX, oldY, oldW, oldH) of the source image, scaled
     // by the factors, into the image sheet; returns x, y, width, height.
+    // Only the part of the region inside the source image is drawn. A piece
+    // with a negative side, or one that the sheet cannot take, is not
+    // placed: nothing is drawn and it is returned at (0, 0).
     QList<int> mergepics(int oldX, int oldY, int oldW, int oldH,
                          float resizefactorX, float resizefactorY);
 
@@ -191,4 +201,5 @@ private:
     ImageSheet m_sheet;
     QImage m_source;
     bool m_sourceread = false;
+    bool m_sourceunreadable = false;
 };

@@ -1,5 +1,6 @@
 #include "zonepainter.h"
 
+#include "picturebounds.h"
 #include "skinwriter.h"
 #include "colours/colourscheme.h"
 #include "skinmodel/skinmodel.h"
@@ -90,8 +91,14 @@ void SkinWriter::drawzones(QDomNode node, float resizeX, float resizeY, int grou
     // the icon strip.
     const int background = m_model.screenwidth < float(m_sheet.width()) ? int(m_model.screenwidth)
                                                                           : m_sheet.width();
-    const QRect zone(zoneleft(style.shifted, background, groupXpos, size.width()), groupYpos,
-                     size.width(), size.height());
+    // Beyond the sheet's edges by more than the outline reaches nothing of
+    // a zone shows, so it is cut there and no edge leaves the int range; a
+    // zone of negative size, or one off the sheet, is not painted.
+    const QRect reach(-2, -2, m_sheet.width() + 4, m_sheet.height() + 4);
+    const std::optional<QRect> zone = partinside(zoneleft(style.shifted, background, groupXpos, size.width()),
+                                                 groupYpos, size.width(), size.height(), reach);
+    if (!zone)
+        return;
     m_sheet.paint([&](QPainter &painter) {
         painter.setPen(QPen(m_colours.zoneborder, 1));
         // A zone without a colour of its own is outlined only.
@@ -99,6 +106,6 @@ void SkinWriter::drawzones(QDomNode node, float resizeX, float resizeY, int grou
             painter.setBrush(QBrush(style.fill, Qt::SolidPattern));
         else
             painter.setBrush(Qt::NoBrush);
-        painter.drawRect(zone);
+        painter.drawRect(*zone);
     });
 }

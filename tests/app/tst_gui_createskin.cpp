@@ -143,8 +143,17 @@ void TestCreateSkin::refusedNames_data()
     for (const char *name : {"a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b",
                              ".", "..", "name.", "name "})
         QTest::newRow(name) << QString(name) << notafile;
-    QTest::newRow("tab") << "tab\there" << notafile;
-    QTest::newRow("line end") << "two\nlines" << notafile;
+    // Markup in a name is shown as typed, never read as HTML.
+    QTest::newRow("bold markup") << "<b>x</b>" << "\"<b>x</b>\"";
+    QTest::newRow("image markup") << "<img src=\"nowhere.png\">" << "\"<img src=\"nowhere.png\">\"";
+    const QString invisible = QStringLiteral("cannot hold control characters or invisible ones");
+    QTest::newRow("tab") << "tab\there" << invisible;
+    QTest::newRow("line end") << "two\nlines" << invisible;
+    QTest::newRow("zero-width space") << QString("My") + QChar(0x200B) + "Skin" << "\"My[U+200B]Skin\"";
+    QTest::newRow("right-to-left override") << QString(QChar(0x202E)) + "nikS" << invisible;
+    const QString device = QStringLiteral("Windows keeps that name for a device");
+    for (const char *name : {"CON", "prn", "Aux", "NUL", "COM1", "com9", "LPT1", "lpt9", "nul.txt", "CON .skin"})
+        QTest::newRow(name) << QString(name) << device;
     const QString tessary = QStringLiteral("That would replace the Tessary skin itself.");
     QTest::newRow("Tessary") << "Tessary" << tessary;
     QTest::newRow("tessary") << "tessary" << tessary;
@@ -169,6 +178,7 @@ void TestCreateSkin::refusedNames()
     QCOMPARE(boxes.at(0).icon, QMessageBox::Warning);
     QCOMPARE(boxes.at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY2(boxes.at(0).text.contains(message), qPrintable(boxes.at(0).text));
+    QCOMPARE(boxes.at(0).shown, boxes.at(0).text);
     QVERIFY(rig.states.at(0).central);
     for (const QString &folder : scratchfolders())
         QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));
@@ -270,6 +280,12 @@ void TestCreateSkin::failedRuns_data()
     QTest::newRow("no skin image") << "noimage" << "Tessary skin could not be prepared" << 0;
     QTest::newRow("target cannot be written") << "blocked"
                                               << targetzip() + " could not be written." << 1;
+    QTest::newRow("picture does not decode") << "badpicture"
+                                             << "The picture skin.png of the Tessary skin in " + tessaryzip()
+                                                    + " cannot be read." << 0;
+    QTest::newRow("picture declares 4 GB") << "hugeentry" << ":\nskin.png is larger than 128 MB." << 0;
+    QTest::newRow("button of a million pixels a side")
+        << "hugebutton" << "would be larger than 16384 x 16384 pixels" << 0;
 }
 
 // A run that cannot make the skin says so instead of "Done !", and leaves
@@ -283,6 +299,17 @@ void TestCreateSkin::failedRuns()
         QVERIFY(testsupport::writeFile(tessaryzip(), "this is not a zip"));
     if (setup == "noimage")
         QVERIFY(fixtureskin::writezip(tessaryzip(), false));
+    if (setup == "badpicture")
+        QVERIFY(skinzip::write(tessaryzip(), {{"skin.xml", fixtureskin::skinxml()}, {"skin.png", "no picture"}}));
+    if (setup == "hugeentry") {
+        QVERIFY(fixtureskin::writezip(tessaryzip()));
+        QVERIFY(skinzip::setdeclaredsize(tessaryzip(), "skin.png", 0xf0000000));
+    }
+    if (setup == "hugebutton") {
+        QByteArray xml = fixtureskin::skinxml();
+        xml.replace("width=\"56\" height=\"52\"", "width=\"1000000\" height=\"1000000\"");
+        QVERIFY(fixtureskin::writezip(tessaryzip(), true, xml));
+    }
     // A folder where the zip must go: the skins folder takes no such file.
     if (setup == "blocked")
         QVERIFY(QDir().mkpath(targetzip()));

@@ -23,6 +23,7 @@ private slots:
     void zoneControls();
     void workFoldersCreatedWithParents();
     void scratchFoldersRemovedOthersKept();
+    void leftoversRemovedAtStart();
     void installMissing();
 };
 
@@ -159,6 +160,26 @@ void TestStartupRules::scratchFoldersRemovedOthersKept()
     QVERIFY(!QFileInfo::exists(workdir + "/toexport"));
     QVERIFY(QFileInfo::exists(workdir + "/profiles/mine.tycp"));
     QVERIFY(QFileInfo(workdir + "/projects").isDir());
+}
+
+// What a killed job left: the scratch folders in the work folder and the
+// packing scratch in the temporary folder.
+void TestStartupRules::leftoversRemovedAtStart()
+{
+    QTemporaryDir dir;
+    const QString workdir = dir.filePath("TYX");
+    workfolders::create(workdir);
+    QVERIFY(testsupport::writeFile(workdir + "/toexport/skin.png", "half a sheet"));
+    QVERIFY(testsupport::writeFile(workdir + "/projects/mine.xml", "<project/>"));
+    const testsupport::OwnTempFolder tmp(dir.filePath("tmp"));
+    const QString killed = dir.filePath("tmp/") + QCoreApplication::applicationName() + "-pack-Ab12Cd";
+    QVERIFY(testsupport::makeKilledScratch(killed));
+
+    workfolders::removeleftovers(workdir);
+
+    QVERIFY(!QFileInfo::exists(workdir + "/toexport"));
+    QVERIFY(!QFileInfo::exists(killed));
+    QVERIFY(QFileInfo::exists(workdir + "/projects/mine.xml"));
 }
 
 void TestStartupRules::installMissing()

@@ -1,41 +1,13 @@
 #include <QtTest>
 
-#include <JlCompress.h>
-#include <quazip.h>
-#include <quazipfile.h>
-#include <quazipnewinfo.h>
+#include <utime.h>
 
+#include "skinmodel/fileio.h"
 #include "skinmodel/zipfolders.h"
+#include "support/skinzip.h"
 #include "support/testsupport.h"
 
 namespace {
-
-struct Entry
-{
-    QString name;
-    QByteArray data;
-    bool symlink = false;
-};
-
-// Writes an archive entry by entry, so entry names can be anything a
-// hostile archive might carry.
-bool writeZip(const QString &path, const QList<Entry> &entries)
-{
-    QuaZip zip(path);
-    if (!zip.open(QuaZip::mdCreate))
-        return false;
-    for (const Entry &entry : entries) {
-        QuaZipNewInfo info(entry.name);
-        if (entry.symlink)
-            info.externalAttr = quint32(0120777) << 16;   // a Unix symbolic link
-        QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, info) || file.write(entry.data) != entry.data.size())
-            return false;
-        file.close();
-    }
-    zip.close();
-    return zip.getZipError() == 0;
-}
 
 // Every file below folder, by relative path, with its content.
 QMap<QString, QByteArray> folderContents(const QString &folder)
@@ -51,6 +23,7 @@ QMap<QString, QByteArray> folderContents(const QString &folder)
 
 } // namespace
 
+using skinzip::Entry;
 Q_DECLARE_METATYPE(Entry)
 
 class TestZipFolders : public QObject
@@ -59,7 +32,9 @@ class TestZipFolders : public QObject
 private slots:
     void init();
     void roundTripKeepsSubFolders();
-    void unpackingPutsEntriesAtTheTopOfTheFolder();
+    void unpackingTakesOnlyTheSkinFiles();
+    void oversizedEntryWritesNothing_data();
+    void oversizedEntryWritesNothing();
     void unpackingWithoutSkinXmlFails_data();
     void unpackingWithoutSkinXmlFails();
     void hostileArchiveWritesNothing_data();
@@ -67,6 +42,8 @@ private slots:
     void packingReplacesAnExistingArchive();
     void failedPackingKeepsTheExistingArchive_data();
     void failedPackingKeepsTheExistingArchive();
+    void packingLeavesNoScratch();
+    void staleScratchRemoved();
 
 private:
     QScopedPointer<QTemporaryDir> dir;
@@ -98,17 +75,62 @@ void TestZipFolders::roundTripKeepsSubFolders()
     QCOMPARE(names, QStringList({"icons/deck/play.png", "icons/stop.png", "mypreview.png",
                                  "skin.png", "skin.xml"}));
 
-    QVERIFY(DecopressDir(path("Skins/Mine.zip"), path("extracts")));
-    QCOMPARE(folderContents(path("extracts")), files);
+    JlCompress::extractDir(path("Skins/Mine.zip"), path("unpacked"));
+    QCOMPARE(folderContents(path("unpacked")), files);
 }
 
-void TestZipFolders::unpackingPutsEntriesAtTheTopOfTheFolder()
+void TestZipFolders::unpackingTakesOnlyTheSkinFiles()
 {
-    QVERIFY(writeZip(path("Tessary.zip"),
-                     {{"skin.xml", "<skin/>"}, {"skin.png", "png"}, {"preview.png", "preview"}}));
-    QVERIFY(DecopressDir(path("Tessary.zip"), path("extracts")));
+    QList<Entry> entries{{"preview.png", "preview"}, {"skin.png", "png"}, {"icons/skin.xml", "<nested/>"},
+                         {"skin.xml", "<skin/>"}, {"extra/big.bin", QByteArray(300000, 'b')}};
+    for (int i = 0; i < 2000; ++i)
+        entries << Entry{QString("many/%1.txt").arg(i), "x"};
+    QVERIFY(skinzip::write(path("Tessary.zip"), entries));
+    QString toolarge;
+    QVERIFY(DecopressDir(path("Tessary.zip"), path("extracts"), &toolarge));
     QCOMPARE(folderContents(path("extracts")),
-             (QMap<QString, QByteArray>{{"skin.xml", "<skin/>"}, {"skin.png", "png"}, {"preview.png", "preview"}}));
+             (QMap<QString, QByteArray>{{"skin.xml", "<skin/>"}, {"skin.png", "png"}}));
+    QVERIFY(toolarge.isEmpty());
+}
+
+void TestZipFolders::oversizedEntryWritesNothing_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<quint32>("declared");      // 0: as written
+    QTest::addColumn<QString>("toolarge");
+
+    const quint32 fourgigabytes = 0xf0000000;
+    QTest::newRow("skin.xml declares 4 GB") << "skin.xml" << QByteArray("<skin/>") << fourgigabytes << "skin.xml";
+    QTest::newRow("skin.png declares 4 GB") << "skin.png" << QByteArray("png") << fourgigabytes << "skin.png";
+    QTest::newRow("skin.png holds more than the bound")
+        << "skin.png" << QByteArray(int(fileio::skinfilelimit) + 1, '\0') << quint32(0) << "skin.png";
+    // The reader stops at the declared size, and the check sum fails.
+    QTest::newRow("skin.png holds more than it declares")
+        << "skin.png" << QByteArray(100000, 'p') << quint32(10) << "";
+}
+
+void TestZipFolders::oversizedEntryWritesNothing()
+{
+    QFETCH(QString, entry);
+    QFETCH(QByteArray, data);
+    QFETCH(quint32, declared);
+    QFETCH(QString, toolarge);
+
+    QList<Entry> entries{{"skin.xml", "<skin/>"}, {"skin.png", "png"}};
+    for (Entry &file : entries) {
+        if (file.name == entry)
+            file.data = data;
+    }
+    QVERIFY(skinzip::write(path("Tessary.zip"), entries));
+    if (declared)
+        QVERIFY(skinzip::setdeclaredsize(path("Tessary.zip"), entry.toUtf8(), declared));
+    QVERIFY(QDir().mkpath(path("extracts")));
+
+    QString refused;
+    QVERIFY(!DecopressDir(path("Tessary.zip"), path("extracts"), &refused));
+    QCOMPARE(refused, toolarge);
+    QVERIFY(folderContents(path("extracts")).isEmpty());
 }
 
 void TestZipFolders::unpackingWithoutSkinXmlFails_data()
@@ -124,8 +146,8 @@ void TestZipFolders::unpackingWithoutSkinXmlFails()
 {
     QFETCH(QString, archive);
     QVERIFY(testsupport::writeFile(path("garbage.zip"), "this is not a zip file"));
-    QVERIFY(writeZip(path("noskin.zip"), {{"skin.png", "png"}}));
-    QVERIFY(writeZip(path("nested.zip"), {{"Tessary/skin.xml", "<skin/>"}}));
+    QVERIFY(skinzip::write(path("noskin.zip"), {{"skin.png", "png"}}));
+    QVERIFY(skinzip::write(path("nested.zip"), {{"Tessary/skin.xml", "<skin/>"}}));
     // A skin.xml left over from an earlier run does not count as unpacked.
     QVERIFY(testsupport::writeFile(path("extracts/skin.xml"), "<old/>"));
     QVERIFY(!DecopressDir(path(archive), path("extracts")));
@@ -146,7 +168,7 @@ void TestZipFolders::hostileArchiveWritesNothing_data()
 void TestZipFolders::hostileArchiveWritesNothing()
 {
     QFETCH(QList<Entry>, entries);
-    QVERIFY(writeZip(path("hostile.zip"), entries));
+    QVERIFY(skinzip::write(path("hostile.zip"), entries));
     QVERIFY(QDir().mkpath(path("work/extracts")));
 
     QVERIFY(!DecopressDir(path("hostile.zip"), path("work/extracts")));
@@ -183,6 +205,50 @@ void TestZipFolders::failedPackingKeepsTheExistingArchive()
     QVERIFY(!CopressDir(path(archive), path(folder)));
     QCOMPARE(testsupport::readFile(path("Skins/Mine.zip")), QByteArray("an older skin"));
     QVERIFY(!QFileInfo::exists(path("NoSkins")));
+}
+
+void TestZipFolders::packingLeavesNoScratch()
+{
+    const testsupport::OwnTempFolder tmp(path("tmp"));
+    QVERIFY(testsupport::writeFile(path("toexport/skin.xml"), "<skin/>"));
+    QVERIFY(QDir().mkpath(path("Skins")));
+    QVERIFY(CopressDir(path("Skins/Mine.zip"), path("toexport")));
+    QCOMPARE(QDir(path("tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+// Packing scratch that a killed run left behind goes at the next start;
+// that of runs still at work, and everything that is not this program's
+// packing scratch, stays.
+void TestZipFolders::staleScratchRemoved()
+{
+    const testsupport::OwnTempFolder tmp(path("tmp"));
+    const QString app = QCoreApplication::applicationName();
+    const QString prefix = path("tmp/") + app + "-pack-";
+    const auto makescratch = [&](const QString &folder) {
+        return testsupport::writeFile(folder + "/packed.zip", "PK half a zip");
+    };
+    // Owned by a process that is gone.
+    QVERIFY(testsupport::makeKilledScratch(prefix + "killed"));
+    // In use: locked by a live process (this one).
+    QVERIFY(makescratch(prefix + "living"));
+    QLockFile living(prefix + "living/lock");
+    QVERIFY(living.tryLock(0));
+    // Without a lock: made long ago, or just now by a run about to lock it.
+    QVERIFY(makescratch(prefix + "oldone"));
+    const qint64 longago = QDateTime::currentDateTime().addSecs(-3600).toSecsSinceEpoch();
+    const struct utimbuf times{longago, longago};
+    QCOMPARE(::utime(QFile::encodeName(prefix + "oldone").constData(), &times), 0);
+    QVERIFY(makescratch(prefix + "newone"));
+    // Not this program's packing scratch.
+    QVERIFY(makescratch(path("tmp/other-pack-killed")));
+    QVERIFY(makescratch(prefix + "killedtoo"));
+    QVERIFY(testsupport::writeFile(prefix + "afile0", "a file"));
+
+    removestalescratch();
+
+    QCOMPARE(QDir(path("tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList({"other-pack-killed", app + "-pack-afile0", app + "-pack-killedtoo",
+                          app + "-pack-living", app + "-pack-newone"}));
 }
 
 QTEST_GUILESS_MAIN(TestZipFolders)

@@ -32,7 +32,8 @@ struct HeadlessJob
     CreateSkinJob::Writer steps()
     {
         return {[this] { writer.createpng(); }, [this] { return writer.createxml(); },
-                [this](const QString &path) { return writer.editpreview(path); }};
+                [this](const QString &path) { return writer.editpreview(path); },
+                [this] { return writer.problem(); }};
     }
 
     QTemporaryDir base;

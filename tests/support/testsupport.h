@@ -11,4 +11,16 @@ QByteArray readFile(const QString &path);
 // Writes a whole file, creating its folder; returns whether it was written.
 bool writeFile(const QString &path, const QByteArray &bytes);
 
+// Makes folder as a packing run that was killed leaves it: a half-written
+// zip and a lock whose process is gone.
+bool makeKilledScratch(const QString &folder);
+
+// Points the temporary folder at folder (made when missing) while it lives.
+struct OwnTempFolder
+{
+    explicit OwnTempFolder(const QString &folder);
+    ~OwnTempFolder();
+    QByteArray saved;
+};
+
 } // namespace testsupport

@@ -67,6 +67,8 @@ private slots:
     void stripcontent();
     void narrowdesktop();
     void inthesystempanel();
+    void cornerfaroff_data();
+    void cornerfaroff();
 };
 
 void TestCustomIcons::firstpiece_data()
@@ -226,6 +228,34 @@ void TestCustomIcons::inthesystempanel()
     QCOMPARE(rig.text(), at(1, "<group name=\"system\">") + at(2, "<logo x=\"4\"/>")
                              + at(2, "<customicons iconsize=\"64\" nb=\"144\" nbx=\"16\" x=\"19\" y=\"1085\"/>")
                              + at(1, "</group>") + "\n");
+}
+
+void TestCustomIcons::cornerfaroff_data()
+{
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("y");
+    QTest::newRow("x at the int range's end") << "2147483640" << "1";
+    QTest::newRow("y at the int range's end") << "1" << "2147483647";
+    QTest::newRow("x at the int range's start") << "-2147483648" << "1";
+}
+
+// A strip corner far beyond the strip copies nothing, whatever its edges
+// add up to; the strip still takes its place.
+void TestCustomIcons::cornerfaroff()
+{
+    QFETCH(QString, x);
+    QFETCH(QString, y);
+
+    IconRig rig(IconOption::Alternative);
+    rig.write(QString("<mcustomicons x=\"%1\" y=\"%2\" iconsize=\"64\"/>").arg(x, y));
+    QCOMPARE(rig.text(), at(2, "<customicons iconsize=\"64\" x=\"19\" y=\"1085\"/>"));
+    const QImage sheet = rig.writer.sheet().image();
+    QCOMPARE(sheet.size(), QSize(1920, 1689));
+    const QImage placed = sheet.copy(5, 1085, 1040, 594).convertToFormat(QImage::Format_ARGB32);
+    for (int row = 0; row < placed.height(); ++row) {
+        for (int column = 0; column < placed.width(); ++column)
+            QCOMPARE(qAlpha(placed.pixel(column, row)), 0);
+    }
 }
 
 QTEST_MAIN(TestCustomIcons)

@@ -67,7 +67,7 @@ public:
         const QImage before(m_sheet);
         const int w = qRound(oldW * fx);
         const int h = qRound(oldH * fy);
-        const QPoint corner = packpiece(m_packx, m_packy, m_packbottom, before.width(), before.height(), w, h);
+        const QPoint corner = *packpiece(m_packx, m_packy, m_packbottom, before.width(), before.height(), w, h);
         QImage after(before.width(), m_packbottom + 10, QImage::Format_ARGB32_Premultiplied);
         after.fill(Qt::transparent);
         QPainter painter(&after);
@@ -104,6 +104,12 @@ private slots:
     void piecepixels();
     void samepixelsasrewritingthefile();
     void secondjobstartsafresh();
+    void sheetbound_data();
+    void sheetbound();
+    void negativepieces();
+    void regionsoutsidethesource_data();
+    void regionsoutsidethesource();
+    void unreadablesource();
 };
 
 void TestImageSheet::placement_data()
@@ -138,6 +144,20 @@ void TestImageSheet::placement_data()
                                                     << QVector<int>{110, 1085, 1125};
     QTest::newRow("unreadable sheet") << QVector<int>{0, 0, 0} << QSize(0, 0) << QSize(10, 10)
                                       << QPoint(5, 5) << QVector<int>{15, 5, 15};
+    // Not placed, cursor kept: the corner reads (-1, -1).
+    const QPoint none(-1, -1);
+    QTest::newRow("negative width") << QVector<int>{105, 1085, 1125} << QSize(1920, 1135) << QSize(-2000000000, 10)
+                                    << none << QVector<int>{105, 1085, 1125};
+    QTest::newRow("negative height") << QVector<int>{105, 1085, 1125} << QSize(1920, 1135) << QSize(10, -1)
+                                     << none << QVector<int>{105, 1085, 1125};
+    const int most = std::numeric_limits<int>::max();
+    QTest::newRow("shelf past the int range") << QVector<int>{0, 0, 0} << QSize(1920, most - 2) << QSize(10, 10)
+                                              << none << QVector<int>{0, 0, 0};
+    QTest::newRow("bottom past the int range") << QVector<int>{105, most - 20, most - 20} << QSize(1920, 1135)
+                                               << QSize(10, 30) << none
+                                               << QVector<int>{105, most - 20, most - 20};
+    QTest::newRow("cursor past the int range") << QVector<int>{0, 1085, 1125} << QSize(most, 1135)
+                                               << QSize(most, 10) << none << QVector<int>{0, 1085, 1125};
 }
 
 void TestImageSheet::placement()
@@ -148,9 +168,9 @@ void TestImageSheet::placement()
     QFETCH(QPoint, corner);
     QFETCH(QVector<int>, after);
 
-    const QPoint placed = packpiece(cursor[0], cursor[1], cursor[2], sheet.width(), sheet.height(),
-                                    piece.width(), piece.height());
-    QCOMPARE(placed, corner);
+    const std::optional<QPoint> placed = packpiece(cursor[0], cursor[1], cursor[2], sheet.width(),
+                                                   sheet.height(), piece.width(), piece.height());
+    QCOMPARE(placed.value_or(QPoint(-1, -1)), corner);
     QCOMPARE(cursor, after);
 }
 
@@ -304,6 +324,134 @@ void TestImageSheet::secondjobstartsafresh()
     rig.writer.createpng();
     QCOMPARE(rig.writer.sheet().height(), 1080);
     QCOMPARE(rig.writer.mergepics(0, 0, 10, 10, 1, 1), (QList<int>{5, 1085, 10, 10}));
+}
+
+void TestImageSheet::sheetbound_data()
+{
+    QTest::addColumn<QSize>("start");
+    QTest::addColumn<QSize>("piece");       // placed when valid
+    QTest::addColumn<int>("widen");         // widened to, when not 0
+    QTest::addColumn<bool>("toolarge");
+
+    QTest::newRow("start within") << QSize(1920, 1080) << QSize() << 0 << false;
+    QTest::newRow("start past the area") << QSize(16385, 16384) << QSize() << 0 << true;
+    QTest::newRow("start past a side") << QSize(1000001, 1) << QSize() << 0 << true;
+    QTest::newRow("grown to a side's end") << QSize(1, 100) << QSize(1, 999880) << 0 << false;
+    QTest::newRow("grown past a side") << QSize(1, 100) << QSize(1, 999890) << 0 << true;
+    // 1920 x 139810 rows is the area's end.
+    QTest::newRow("grown past the area") << QSize(1920, 1080) << QSize(10, 138800) << 0 << true;
+    QTest::newRow("a piece a side long, cut off") << QSize(1920, 1080) << QSize(1000000, 1) << 0 << false;
+    QTest::newRow("a piece as wide as an int") << QSize(1920, 1080)
+                                               << QSize(std::numeric_limits<int>::max(), 10) << 0 << true;
+    QTest::newRow("a piece as tall as an int") << QSize(1920, 1080)
+                                               << QSize(10, std::numeric_limits<int>::max()) << 0 << true;
+    QTest::newRow("widened past the area") << QSize(1, 100000) << QSize() << 16384 << true;
+}
+
+// A sheet beyond the bound is refused before its pixels are made: it is
+// marked too large, keeps what it had, takes no piece and is not saved.
+void TestImageSheet::sheetbound()
+{
+    QFETCH(QSize, start);
+    QFETCH(QSize, piece);
+    QFETCH(int, widen);
+    QFETCH(bool, toolarge);
+
+    SheetRig rig;
+    ImageSheet &sheet = rig.writer.sheet();
+    sheet.start(start.width(), start.height(), Qt::black);
+    const QSize started(sheet.width(), sheet.height());
+    std::optional<QPoint> placed;
+    if (piece.isValid())
+        placed = sheet.place(piece.width(), piece.height());
+    if (widen)
+        sheet.widen(widen);
+
+    QCOMPARE(sheet.toolarge(), toolarge);
+    if (!toolarge) {
+        QCOMPARE(placed.has_value(), piece.isValid());
+        return;
+    }
+    QVERIFY(!placed);
+    QCOMPARE(QSize(sheet.width(), sheet.height()), started);
+    QCOMPARE(QVector<int>({rig.model.packx, rig.model.packy, rig.model.packbottom}), QVector<int>({0, 0, 0}));
+    QVERIFY(!sheet.place(1, 1));
+    QVERIFY(!sheet.save(rig.writer.sheetpath()));
+    QVERIFY(!QFile::exists(rig.writer.sheetpath()));
+}
+
+// Pieces of negative size take no place: 2,300 of them, each as wide as
+// the writer lets a piece be, leave the cursor where it was.
+void TestImageSheet::negativepieces()
+{
+    SheetRig rig;
+    rig.writer.createpng();
+    for (int i = 0; i < 2300; ++i)
+        QCOMPARE(rig.writer.mergepics(0, 0, -2000000000, 10, 1, 1).mid(0, 2), (QList<int>{0, 0}));
+    QCOMPARE(rig.writer.mergepics(0, 0, 10, 10, 1, 1), (QList<int>{5, 1085, 10, 10}));
+    QCOMPARE(rig.writer.mergepics(0, 0, 10, 10, -1, 1).mid(0, 2), (QList<int>{0, 0}));
+    QCOMPARE(rig.writer.mergepics(0, 0, 10, 10, 1, 1), (QList<int>{20, 1085, 10, 10}));
+}
+
+void TestImageSheet::regionsoutsidethesource_data()
+{
+    // The region as mergepics takes it: its far edges may lie past the int
+    // range, so it is no QRect.
+    QTest::addColumn<QVector<int>>("region");
+    QTest::addColumn<float>("factor");
+    const int most = std::numeric_limits<int>::max();
+    const int least = std::numeric_limits<int>::min();
+    QTest::newRow("far right") << QVector<int>{most - 10, 0, 10, 10} << 1.0f;
+    QTest::newRow("reaching past the int range") << QVector<int>{most - 10, 0, 100, 10} << 1.0f;
+    QTest::newRow("far below, past the int range") << QVector<int>{0, most - 5, 10, 100} << 1.0f;
+    QTest::newRow("far left") << QVector<int>{least, 0, 100, 10} << 1.0f;
+    // Mirrored by the factors into a piece of positive size.
+    QTest::newRow("negative size") << QVector<int>{20, 20, -8, -6} << -1.0f;
+}
+
+// The part of a region outside the source image is not drawn; a region
+// wholly outside draws nothing, however far its edges reach.
+void TestImageSheet::regionsoutsidethesource()
+{
+    QFETCH(QVector<int>, region);
+    QFETCH(float, factor);
+
+    SheetRig rig;
+    rig.model.screenwidth = 200;
+    rig.model.screenheight = 50;
+    rig.writer.createpng();
+    const QList<int> piece = rig.writer.mergepics(region[0], region[1], region[2], region[3], factor, factor);
+    QCOMPARE(piece.mid(0, 2), (QList<int>{5, 55}));
+    QVERIFY(piece.at(2) > 0 && piece.at(3) > 0);
+    const QImage sheet = rig.writer.sheet().image();
+    for (int y = piece.at(1); y < piece.at(1) + piece.at(3); ++y) {
+        for (int x = piece.at(0); x < qMin(piece.at(0) + piece.at(2), sheet.width()); ++x)
+            QCOMPARE(qAlpha(sheet.pixel(x, y)), 0);
+    }
+    QCOMPARE(rig.writer.problem(), SkinWriter::Problem::None);
+}
+
+// A source picture that does not decode: the pieces still take their
+// places, but the writer saves nothing and says why.
+void TestImageSheet::unreadablesource()
+{
+    SheetRig rig;
+    QVERIFY(testsupport::writeFile(rig.writer.sourcepath(), "\x89PNG\r\n\x1a\n cut short"));
+    QVERIFY(testsupport::writeFile(rig.writer.prunedpath(),
+                                   "<skin><panel name=\"system\"><button x=\"0\" y=\"0\" width=\"10\" height=\"10\">"
+                                   "<off x=\"0\" y=\"0\"/></button></panel></skin>"));
+    rig.writer.createpng();
+    QCOMPARE(rig.writer.problem(), SkinWriter::Problem::None);
+    QVERIFY(!rig.writer.createxml());
+    QCOMPARE(rig.writer.problem(), SkinWriter::Problem::SourcePicture);
+    QVERIFY(!QFile::exists(rig.writer.documentpath()));
+    QVERIFY(!QFile::exists(rig.writer.sheetpath()));
+
+    // The next job starts without the problem.
+    sourcefixture().save(rig.writer.sourcepath());
+    rig.writer.createpng();
+    QVERIFY(rig.writer.createxml());
+    QCOMPARE(rig.writer.problem(), SkinWriter::Problem::None);
 }
 
 QTEST_MAIN(TestImageSheet)

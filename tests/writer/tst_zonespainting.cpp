@@ -63,6 +63,9 @@ private slots:
     void sizes();
     void laterzonecovers();
     void widenedsheet();
+    void zonesfaroff_data();
+    void zonesfaroff();
+    void zonereachingin();
 };
 
 void TestZonesPainting::zonecolours_data()
@@ -218,6 +221,54 @@ void TestZonesPainting::widenedsheet()
     rig.model.zone5shifted = true;
     rig.draw(zonemodule("D2_ZONE5"), 1.0f, 1.0f, 1000 - 200 - 180, 100);
     QCOMPARE(rig.at(200 + 500 + 90, 149), rig.colours.zone6back);
+}
+
+void TestZonesPainting::zonesfaroff_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<bool>("shifted");
+    QTest::addColumn<int>("groupXpos");
+    QTest::addColumn<int>("groupYpos");
+    const int most = std::numeric_limits<int>::max();
+    const int least = std::numeric_limits<int>::min();
+    const QString usual("<size width=\"180\" height=\"98\"/>");
+    QTest::newRow("right edge past the int range") << usual << false << most - 50 << 100;
+    QTest::newRow("bottom edge past the int range") << usual << false << 100 << most - 50;
+    QTest::newRow("shifted from the int range's start") << usual << true << least << 100;
+    QTest::newRow("as wide as an int, right of the sheet") << "<size width=\"2147483647\" height=\"98\"/>"
+                                                          << false << 1930 << 100;
+    QTest::newRow("negative width") << "<size width=\"-180\" height=\"98\"/>" << false << 400 << 100;
+    QTest::newRow("negative height") << "<size width=\"180\" height=\"-98\"/>" << false << 400 << 300;
+}
+
+// A zone that lies off the sheet, or has a negative size, paints nothing,
+// however far its edges reach.
+void TestZonesPainting::zonesfaroff()
+{
+    QFETCH(QString, size);
+    QFETCH(bool, shifted);
+    QFETCH(int, groupXpos);
+    QFETCH(int, groupYpos);
+
+    ZoneRig rig;
+    rig.model.zone5shifted = shifted;
+    const QImage before = rig.writer.sheet().image();
+    rig.draw(zonemodule("D2_ZONE5", size), 1.0f, 1.0f, groupXpos, groupYpos);
+    QCOMPARE(rig.writer.sheet().image(), before);
+}
+
+// A zone that reaches into the sheet from far outside is painted where it
+// lies on the sheet, outlined only along the edges that lie there.
+void TestZonesPainting::zonereachingin()
+{
+    ZoneRig rig;
+    rig.draw(zonemodule("GR_ZONE2", "<size width=\"2000000100\" height=\"2147483647\"/>"), 1.0f, 1.0f,
+             -2000000000, 1000);
+    QCOMPARE(rig.at(50, 1050), rig.colours.zone2back);
+    QCOMPARE(rig.at(0, 1079), rig.colours.zone2back);
+    QVERIFY2(rig.at(100, 1050).red() > 0x70, "outlined at the right edge");
+    QCOMPARE(rig.at(103, 1050), rig.colours.skinback);
+    QCOMPARE(rig.at(50, 997), rig.colours.skinback);
 }
 
 QTEST_MAIN(TestZonesPainting)
