@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -15,6 +16,7 @@
 #include "app/toolsettings.h"
 #include "app/workfolders.h"
 #include "app/zonecontrols.h"
+#include "skinmodel/fileio.h"
 #include "skinmodel/zones.h"
 #include "colours/swatch.h"
 #include "writer/skinwriter.h"
@@ -175,7 +177,9 @@ void MainWindow::loadsettings()
     disablegradience = settings.value("gradience").toInt() == 1;
 
     const QString profilepath = settings.value("colorprofilepath");
-    if (!profilepath.isEmpty() && QFile::exists(profilepath)) {
+    // A folder or a file it may not read counts as no profile, as a missing
+    // file does: the built-in default stands in.
+    if (fileio::isreadablefile(profilepath)) {
         colorprofilepath = profilepath;
         colorprofile = settings.value("colorprofile");
     } else {
@@ -384,11 +388,28 @@ void MainWindow::on_dothejob_clicked()
 
 void MainWindow::setjobrunning(bool running)
 {
+    m_jobrunning = running;
     ui->centralWidget->setDisabled(running);
     menuBar()->setDisabled(running);
     ui->mainToolBar->setDisabled(running);
     if (running)
         ui->statusbar->setText(createskinjob::inprocesstext());
+    // Every run ends here after its last message was answered: a close that
+    // came meanwhile is carried out now.
+    if (!running && m_closeheld) {
+        m_closeheld = false;
+        close();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_jobrunning) {
+        m_closeheld = true;
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 SkinWriter &MainWindow::skinwriter()

@@ -173,6 +173,12 @@ private:
     // Writes the colours to path; warns and returns false when it cannot.
     bool writeprofile(const QString &path, const QString &name);
 
+protected:
+    // While Create Skin runs, a close is held back until the run's result
+    // has been shown and answered: closing the last window ends the program,
+    // and every message box after that would return at once, unseen.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void installtessaryskin();
     void storeoption(const QString &key, const QString &value);
@@ -185,4 +191,6 @@ private:
 
     Ui::MainWindow *ui;
     std::unique_ptr<SkinWriter> m_skinwriter;
+    bool m_jobrunning = false;
+    bool m_closeheld = false;
 };

@@ -79,8 +79,11 @@ void MainWindow::on_projectsaveas_triggered()
 
     projectfile::ProjectContent content;
     content.name = projectfile::basename(chosen);
-    content.screenwidth = int(screenwidth);
-    content.screenheight = int(screenheight);
+    // The size the positions were laid out for, so that the saved file is
+    // read against the same screen later (the desktop's when the project
+    // has no size of its own).
+    content.screenwidth = skinwidth;
+    content.screenheight = skinheight;
     content.tyname = settings.value("tyname");
 
     // The source is read whole before the target is written: saving a

@@ -24,7 +24,7 @@ QString variablestext(const VariableRows &rows);
 struct ProjectContent
 {
     QString name;          // the project's base name
-    int screenwidth = 0;   // the desktop the project is saved on
+    int screenwidth = 0;   // the screen the project's positions were laid out for
     int screenheight = 0;
     QString tyname;        // the Tessary skin's name in the host
 };

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QStandardPaths>
 
 Settings::Settings(QWidget *parent)
@@ -66,16 +65,6 @@ QMap<QString, QString> Settings::getsettings() const
     return settings;
 }
 
-bool Settings::storable(const QString &value)
-{
-    if (!value.contains(QLatin1Char(',')))
-        return true;
-    QMessageBox::warning(this, QStringLiteral("Tessary Extractor"),
-                         tr("The settings cannot keep a name that holds a comma:\n%1\n"
-                            "Please choose one without a comma.").arg(value));
-    return false;
-}
-
 void Settings::on_cancelbutton_clicked()
 {
     saved = false;
@@ -93,7 +82,7 @@ void Settings::on_changeqrnfolder_clicked()
     const QString folder = QFileDialog::getExistingDirectory(
         this, tr("Open Directory"), documentsdir,
         QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
-    if (!folder.isEmpty() && QDir(folder).exists() && storable(folder))
+    if (!folder.isEmpty() && QDir(folder).exists())
         ui->qrnfolder_edit->setText(folder);
 }
 
@@ -107,9 +96,7 @@ void Settings::on_changetessary_clicked()
         return;
     // The rest of the tool finds the skin as <name>.zip in the skins folder,
     // so only the ".zip" goes: "My.Skin.zip" is the skin "My.Skin".
-    const QString name = QFileInfo(file).completeBaseName();
-    if (storable(name))
-        ui->tessaryname_edit->setText(name);
+    ui->tessaryname_edit->setText(QFileInfo(file).completeBaseName());
 }
 
 void Settings::on_profilebutton_clicked()
@@ -117,7 +104,7 @@ void Settings::on_profilebutton_clicked()
     const QString file = QFileDialog::getOpenFileName(
         this, tr("Tessary Extractor - Load a Color Profile"), documentsdir + "/TYX/profiles",
         tr("TY Color Profiles (*.tycp)"));
-    if (file.isEmpty() || !storable(file))
+    if (file.isEmpty())
         return;
     ui->colorprofilename->setText(QFileInfo(file).baseName());
     profilepath = file;

@@ -37,10 +37,6 @@ private slots:
     void on_changetessary_clicked();
 
 private:
-    // The settings file keeps "key,value" lines, so a value holding a comma
-    // would come back cut at the next start; such a choice is refused.
-    bool storable(const QString &value);
-
     QString documentsdir;
     QString profilepath;
     QString skinname;

@@ -1,5 +1,7 @@
 #include "toolsettings.h"
 
+#include <QRegularExpression>
+
 #include "skinmodel/fileio.h"
 
 namespace toolsettings {
@@ -79,14 +81,16 @@ SettingsMap parse(const QByteArray &bytes)
         text.remove(0, 1);
 
     SettingsMap settings;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        const QStringList parts = line.split(QLatin1Char(','));
-        if (parts.size() < 2)
+    // CR alone ends a line too, so a file saved with old Mac line ends does
+    // not read as one long line that swallows every later setting.
+    static const QRegularExpression lineend(QStringLiteral("\r\n|\r|\n"));
+    for (const QString &line : text.split(lineend)) {
+        const int comma = line.indexOf(QLatin1Char(','));
+        if (comma < 0)
             continue;
-        settings.insert(parts.at(0), parts.at(1));
+        // Everything after the first comma, so a name such as "Kit, Deluxe"
+        // comes back whole.
+        settings.insert(line.left(comma), line.mid(comma + 1));
     }
     return settings;
 }
@@ -102,8 +106,13 @@ SettingsMap read(const QString &path)
 QByteArray format(const Entries &entries)
 {
     QByteArray bytes;
-    for (const auto &entry : entries)
-        bytes += (entry.first + QLatin1Char(',') + entry.second).toUtf8() + "\r\n";
+    for (const auto &entry : entries) {
+        // A line break inside a value (a pasted skin name, say) would start a
+        // line of its own, which the next start reads as another setting.
+        QString value = entry.second;
+        value.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        bytes += (entry.first + QLatin1Char(',') + value).toUtf8() + "\r\n";
+    }
     return bytes;
 }
 

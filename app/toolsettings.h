@@ -27,16 +27,18 @@ Entries defaults(const QString &documentsdir, const QString &profilesdir);
 // The entries for keys, in that order; a key the map lacks gets "".
 Entries ordered(const QStringList &keys, const SettingsMap &values);
 
-// Parses a settings file's bytes. Lines end in LF or CR LF; a line is split
-// at its commas and the first two parts are key and value (so a value
-// cannot hold a comma); a later line for the same key wins; a line without
-// any comma (a blank line, for instance) carries no entry and is skipped.
+// Parses a settings file's bytes. Lines end in LF, CR LF or CR alone; the
+// key is the text before a line's first comma and the value everything
+// after it, further commas included; a later line for the same key wins; a
+// line without any comma (a blank line, for instance) carries no entry and
+// is skipped.
 SettingsMap parse(const QByteArray &bytes);
 
 // Reads and parses a file; an empty map when it cannot be read.
 SettingsMap read(const QString &path);
 
-// The file's bytes for entries: "key,value" CR LF each.
+// The file's bytes for entries: "key,value" CR LF each; a CR or LF inside a
+// value is written as a blank, so every entry stays on its one line.
 QByteArray format(const Entries &entries);
 
 // Replaces the file at path as a whole (through a temporary file, so a

@@ -1,8 +1,8 @@
 #include "colourscheme.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 #include "skinmodel/fileio.h"
 
@@ -43,11 +43,26 @@ const QColor *ColourScheme::colourByKey(const QString &key) const
     return entry ? &(this->*entry->colour) : nullptr;
 }
 
+namespace {
+
+// The built-in profiles, and every profile saved before these colours could
+// be saved, lack the button ON borders; loading one must not turn a border
+// the user picked into black.
+bool keptwhenabsent(const QString &key)
+{
+    static const QSet<QString> keys{QStringLiteral("d1_buttononborder"), QStringLiteral("d2_buttononborder"),
+                                    QStringLiteral("masterbuttononborder")};
+    return keys.contains(key);
+}
+
+} // namespace
+
 bool ColourScheme::loadcolorprofile(const QString &path)
 {
-    // A profile that was moved or deleted since it was chosen gives way to the
-    // built-in default rather than to a scheme of invalid colours.
-    if (!QFileInfo::exists(path) && path != defaultProfilePath)
+    // A profile that was moved or deleted since it was chosen, or a path that
+    // names a folder or a file that cannot be read, gives way to the built-in
+    // default rather than to a scheme of invalid colours.
+    if (!fileio::isreadablefile(path) && path != defaultProfilePath)
         return loadcolorprofile(defaultProfilePath);
 
     QByteArray bytes;
@@ -56,10 +71,14 @@ bool ColourScheme::loadcolorprofile(const QString &path)
     buffer.open(QIODevice::ReadOnly);
     profilecolors = opened ? readProfileEntries(buffer) : QMap<QString, QString>();
 
-    // Every colour is set, so one that the profile lacks does not keep the
-    // value of the profile loaded before.
-    for (const ColourEntry &entry : colourTable())
-        this->*entry.colour = colourFromText(profilecolors.value(entry.key));
+    // Every other colour is set, so one that the profile lacks does not keep
+    // the value of the profile loaded before.
+    for (const ColourEntry &entry : colourTable()) {
+        const auto found = profilecolors.constFind(entry.key);
+        if (found == profilecolors.cend() && keptwhenabsent(entry.key))
+            continue;
+        this->*entry.colour = colourFromText(found == profilecolors.cend() ? QString() : found.value());
+    }
     return opened;
 }
 

@@ -55,8 +55,10 @@ public:
     const QColor *colourByKey(const QString &key) const;
 
     // Fills profilecolors and every colour member from a ".tycp" file; when
-    // nothing exists at `path`, from the built-in default instead. A key the
-    // file lacks leaves its colour invalid. Returns whether a profile was read.
+    // path names no readable profile, from the built-in default instead. A
+    // key the file lacks leaves its colour invalid, except the three button
+    // ON border colours, which then keep their value. Returns whether a
+    // profile was read.
     bool loadcolorprofile(const QString &path);
     // Writes every colour as a ".tycp" file; whether it was written.
     bool savecolors(const QString &path) const;

@@ -3,7 +3,7 @@
 # skipping the step entirely when all of them are present already.
 set -eu
 packages="build-essential cmake qtbase5-dev libqt5xml5 libquazip1-qt5-dev
-          xvfb xauth fonts-liberation fonts-dejavu-core"
+          xvfb xauth fonts-liberation fonts-dejavu-core python3"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

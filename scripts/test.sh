@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: in a normal build
-# (twice: also with the processor's own drawing routines switched off) and
+# Installs what is missing, checks that the main window form is up to date
+# with its generator, builds, and runs every test: in a normal build (twice:
+# also with the processor's own drawing routines switched off) and
 # once with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
+# The committed main window form must be what its generator makes of its table.
+python3 "$root/forms/tools/gencolourtabs.py" --check
 mkdir -p "$root/build"
 bash "$root/scripts/build.sh" "$root/build/release"
 (cd "$root/build/release" && ctest -j "$(nproc)" --output-on-failure)

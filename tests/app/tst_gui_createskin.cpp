@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolBar>
 
 #include "app/mainwindow.h"
@@ -52,6 +53,7 @@ struct WindowState
     bool toolbar = false;
     QString status;
     QString progress;
+    bool visible = false;
 };
 
 // One main window over the fixture host, with handles on the widgets the
@@ -70,7 +72,7 @@ struct Rig
     WindowState state() const
     {
         return {window.centralWidget()->isEnabled(), window.menuBar()->isEnabled(),
-                toolbar->isEnabled(), status->text(), progress->text()};
+                toolbar->isEnabled(), status->text(), progress->text(), window.isVisible()};
     }
 
     // Clicks "Create Skin", answering the boxes in turn; states holds the
@@ -113,6 +115,10 @@ private slots:
     void failedRuns_data();
     void failedRuns();
     void completedRuns();
+    void browserOption_data();
+    void browserOption();
+    void closeWaitsForTheResult_data();
+    void closeWaitsForTheResult();
 };
 
 void TestCreateSkin::init()
@@ -353,6 +359,86 @@ void TestCreateSkin::completedRuns()
     QCOMPARE(skinzip::entries(targetzip()), QStringList({"mypreview.png", "skin.png", "skin.xml"}));
     QCOMPARE(skinzip::entry(targetzip(), "skin.png"), firstsheet);
     QCOMPARE(skinzip::entry(targetzip(), "skin.xml"), firstdocument);
+}
+
+void TestCreateSkin::browserOption_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QString>("browserclass");  // empty: no class, the host's own look
+    QTest::newRow("default") << "browserdefault_radio" << QString();
+    QTest::newRow("dark") << "browserdark_radio" << "browserdark";
+    QTest::newRow("white") << "browserwhite_radio" << "browserwhite";
+}
+
+// The browser colours chosen on the Browser tab name the browser's class in
+// the written skin.
+void TestCreateSkin::browserOption()
+{
+    QFETCH(QString, radio);
+    QFETCH(QString, browserclass);
+    Rig rig;
+    // Another choice first, so that the radio under test changes it.
+    const char *other = radio == "browserwhite_radio" ? "browserdark_radio" : "browserwhite_radio";
+    rig.window.findChild<QRadioButton *>(other)->click();
+    rig.window.findChild<QRadioButton *>(radio)->click();
+
+    const QList<SeenBox> boxes = rig.run();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.at(0).text, done);
+    QDomDocument skin;
+    QVERIFY(skin.setContent(skinzip::entry(targetzip(), "skin.xml")));
+    const QDomNodeList browsers = skin.elementsByTagName("browser");
+    QCOMPARE(browsers.size(), 1);
+    const QDomElement browser = browsers.item(0).toElement();
+    QCOMPARE(browser.hasAttribute("class"), !browserclass.isEmpty());
+    QCOMPARE(browser.attribute("class"), browserclass);
+}
+
+void TestCreateSkin::closeWaitsForTheResult_data()
+{
+    QTest::addColumn<bool>("blocked");
+    QTest::newRow("completed") << false;
+    QTest::newRow("failed") << true;
+}
+
+// The window is closed while a run works (the run lets events through), in
+// the application's own event loop, where closing the last window ends the
+// program. The close waits until the result has been shown and answered,
+// and then closes the window.
+void TestCreateSkin::closeWaitsForTheResult()
+{
+    QFETCH(bool, blocked);
+    // A folder where the zip must go makes the run fail.
+    if (blocked)
+        QVERIFY(QDir().mkpath(targetzip()));
+    Rig rig;
+
+    bool closed = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (!closed && !rig.window.centralWidget()->isEnabled() && !QApplication::activeModalWidget()) {
+            closed = true;
+            rig.window.close();
+        }
+    });
+    closer.start(0);
+    QList<SeenBox> boxes;
+    QTimer::singleShot(0, &rig.window, [&] {
+        boxes = rig.run(blocked ? QList<QMessageBox::StandardButton>{QMessageBox::Yes}
+                                : QList<QMessageBox::StandardButton>{});
+    });
+    QTimer giveup;  // a test never waits for ever
+    QObject::connect(&giveup, &QTimer::timeout, qApp, &QCoreApplication::quit);
+    giveup.start(60000);
+    QApplication::exec();
+
+    QVERIFY(closed);
+    QCOMPARE(boxes.size(), blocked ? 2 : 1);
+    QCOMPARE(boxes.last().icon, blocked ? QMessageBox::Warning : QMessageBox::Information);
+    QVERIFY(boxes.last().text.startsWith(blocked ? "Skin has not been created." : "Your Skin has been created"));
+    QVERIFY(rig.states.last().visible);
+    QVERIFY(!rig.window.isVisible());
+    QCOMPARE(QFileInfo(targetzip()).isFile(), !blocked);
 }
 
 QTEST_MAIN(TestCreateSkin)

@@ -64,7 +64,9 @@ private slots:
     void firstRunWritesDefaultsAndExitSavesState();
     void frameHasEveryActionMenuAndTab();
     void windowCannotBeResized();
+    void savedSettingsAreApplied_data();
     void savedSettingsAreApplied();
+    void skinNameKeepsCommasOnOneLine();
     void oddSettingsValues();
     void onlyHostFolderInFile();
     void startupProfile_data();
@@ -296,11 +298,20 @@ void TestMainWindow::windowCannotBeResized()
     QCOMPARE(window.size(), QSize(730, 560));
 }
 
+void TestMainWindow::savedSettingsAreApplied_data()
+{
+    QTest::addColumn<QByteArray>("lineend");
+    QTest::newRow("LF") << QByteArray("\n");
+    QTest::newRow("CR LF") << QByteArray("\r\n");
+    QTest::newRow("CR alone") << QByteArray("\r");
+}
+
 void TestMainWindow::savedSettingsAreApplied()
 {
+    QFETCH(QByteArray, lineend);
     const QString profile = workdir() + "/profiles/mine.tycp";
     QVERIFY(testsupport::writeFile(profile, "backcolor,#102030\n"));
-    QVERIFY(testsupport::writeFile(settingsfile(),
+    QVERIFY(testsupport::writeFile(settingsfile(), QByteArray(
         "qrnfolder,/nowhere/host\n"
         "tyname,First\n"
         "colorprofile,mine\n"
@@ -312,7 +323,7 @@ void TestMainWindow::savedSettingsAreApplied()
         "maintab,5\nbuttonstab,2\ndropstab,3\nfaderstab,1\njogstab,1\nvustab,2\nwavestab,1\ntextstab,2\nknobstab,3\n"
         "browseroption,2\niconoption,1\n"
         "tyname,Second\n"
-        "stray,kept until exit\n"));
+        "stray,kept until exit\n").replace("\n", lineend)));
 
     auto *window = new MainWindow;
     QCOMPARE(window->settings.value("tyname"), QString("Second"));
@@ -347,6 +358,26 @@ void TestMainWindow::savedSettingsAreApplied()
                             "browseroption,2", "iconoption,1"}));
 }
 
+// A name with commas comes back whole at the next start, and one pasted
+// with a line break stays one setting: it cannot move the host folder.
+void TestMainWindow::skinNameKeepsCommasOnOneLine()
+{
+    auto *window = new MainWindow;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QString hostbefore = window->settings.value("qrnfolder");
+    auto *field = child<QLineEdit>(window, "lineEdit");
+    field->setFocus();
+    field->setText("Kit, Deluxe\r\nqrnfolder,/elsewhere");
+    QTest::keyClick(field, Qt::Key_Return);
+    delete window;
+
+    MainWindow again;
+    QCOMPARE(again.settings.value("qrnfolder"), hostbefore);
+    QCOMPARE(again.hostfolder(), hostbefore);
+    QCOMPARE(child<QLineEdit>(&again, "lineEdit")->text(), QString("Kit, Deluxe  qrnfolder,/elsewhere"));
+}
+
 void TestMainWindow::oddSettingsValues()
 {
     QVERIFY(testsupport::writeFile(settingsfile(),
@@ -377,10 +408,10 @@ void TestMainWindow::oddSettingsValues()
 
 void TestMainWindow::onlyHostFolderInFile()
 {
-    QVERIFY(testsupport::writeFile(settingsfile(), "qrnfolder,/srv/host,ignored\r\n"));
+    QVERIFY(testsupport::writeFile(settingsfile(), "qrnfolder,/srv/host, studio\r\n"));
     MainWindow window;
-    QCOMPARE(window.settings.value("qrnfolder"), QString("/srv/host"));
-    QCOMPARE(window.projectpath, QString("/srv/host/settings.xml"));
+    QCOMPARE(window.settings.value("qrnfolder"), QString("/srv/host, studio"));
+    QCOMPARE(window.projectpath, QString("/srv/host, studio/settings.xml"));
     QCOMPARE(window.projectname, QString("Default (from Quorvelin Settings)"));
     QCOMPARE(window.windowTitle(), QString("Tessary Extractor - Default (from Quorvelin Settings)"));
     QCOMPARE(window.settings.value("tyname"), QString("Tessary"));
@@ -404,6 +435,8 @@ void TestMainWindow::startupProfile_data()
                                       << true;
     QTest::newRow("file without a name") << "" << "mine.tycp" << "Color Profile : " << true;
     QTest::newRow("missing file") << "gone" << "gone.tycp" << "Color Profile : default" << true;
+    // A folder is no profile: it counts as missing.
+    QTest::newRow("folder") << "shelf" << "shelf.tycp" << "Color Profile : default" << true;
 }
 
 void TestMainWindow::startupProfile()
@@ -416,15 +449,23 @@ void TestMainWindow::startupProfile()
     QString profilepath = path;
     if (!path.startsWith("://")) {
         profilepath = workdir() + "/profiles/" + path;
-        if (name != "gone")
+        if (name == "shelf")
+            QVERIFY(QDir().mkpath(profilepath));
+        else if (name != "gone")
             QVERIFY(testsupport::writeFile(profilepath, "backcolor,#102030\r\n"));
     }
+    const bool fallsback = name == "gone" || name == "shelf";
     QVERIFY(testsupport::writeFile(settingsfile(),
                                    ("colorprofile," + name + "\r\ncolorprofilepath," + profilepath + "\r\n").toUtf8()));
-    MainWindow window;
-    QCOMPARE(child<QLabel>(&window, "colorprofile_label")->text(), label);
-    QCOMPARE(action(&window, "loaddefaultcolorprofile")->isChecked(), defaultChecked);
-    QCOMPARE(window.colorprofilepath, name == "gone" ? QString("://Resources/default.tycp") : profilepath);
+    {
+        MainWindow window;
+        QCOMPARE(child<QLabel>(&window, "colorprofile_label")->text(), label);
+        QCOMPARE(action(&window, "loaddefaultcolorprofile")->isChecked(), defaultChecked);
+        QCOMPARE(window.colorprofilepath, fallsback ? QString("://Resources/default.tycp") : profilepath);
+    }
+    // The colours kept for the next start are the default's, not a blank scheme.
+    if (fallsback)
+        QVERIFY(testsupport::readFile(workdir() + "/profiles/last_used.tycp").startsWith("backcolor,#202020\r\n"));
 }
 
 void TestMainWindow::titleAndProjectMarks_data()

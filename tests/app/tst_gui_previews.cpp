@@ -6,6 +6,7 @@
 #include <QTabWidget>
 
 #include "app/mainwindow.h"
+#include "support/testsupport.h"
 
 namespace {
 
@@ -70,6 +71,7 @@ private slots:
     void oneFamilyRedrawsOnlyItsScene();
     void gradientSwitchFlattensEveryGradient();
     void newBackgroundWithoutRebuilding();
+    void zoneColoursReachTheirZones();
     void screenshots();
 };
 
@@ -148,6 +150,55 @@ void TestPreviews::newBackgroundWithoutRebuilding()
     for (QGraphicsView *view : window.previewviews())
         QCOMPARE(view->backgroundBrush(), QBrush(QColor("#abcdef"), Qt::SolidPattern));
     QCOMPARE(itemsof(window, &PreviewScenes::scene_knob), knob);
+}
+
+// Each zone of the overview, placed by its own host window, shows its own
+// colour: eight zones side by side, each with a colour of its own.
+void TestPreviews::zoneColoursReachTheirZones()
+{
+    struct Zone {
+        const char *label;
+        int window;
+        QColor ColourScheme::*fill;
+    };
+    const QVector<Zone> zones = {
+        {"1", 4, &ColourScheme::zoneback},      {"2", 5, &ColourScheme::zone2back},
+        {"3", 6, &ColourScheme::zone3back},     {"4", 7, &ColourScheme::zone4back},
+        {"5-L", 208, &ColourScheme::zone5back}, {"5-R", 209, &ColourScheme::zone6back},
+        {"6-L", 210, &ColourScheme::zone7back}, {"6-R", 211, &ColourScheme::zone8back}};
+    QByteArray placements;
+    for (int i = 0; i < zones.size(); ++i)
+        placements += QString("<idx%1 visible=\"yes\" x=\"%2\" y=\"100\" width=\"200\" height=\"300\"/>")
+                          .arg(zones.at(i).window).arg(i * 240).toUtf8();
+    QTemporaryDir dir;
+    const QString project = dir.filePath("zones.xml");
+    QVERIFY(testsupport::writeFile(project, "<project><screenwidth>1920</screenwidth><screenheight>1080</screenheight>"
+                                            "<skinWindows><window name=\"Tessary:skin\">" + placements
+                                                + "</window></skinWindows></project>"));
+
+    MainWindow window;
+    window.initzones(project);
+    for (int i = 0; i < zones.size(); ++i)
+        window.*zones.at(i).fill = QColor(30 * i, 255 - 30 * i, 100 + i);
+    window.drawskin();
+
+    QHash<QString, QGraphicsSimpleTextItem *> labels;
+    for (QGraphicsItem *item : itemsof(window, &PreviewScenes::scene_skin))
+        if (auto *label = dynamic_cast<QGraphicsSimpleTextItem *>(item))
+            labels.insert(label->text(), label);
+    QCOMPARE(labels.size(), zones.size());
+    for (int i = 0; i < zones.size(); ++i) {
+        const Zone &zone = zones.at(i);
+        QGraphicsSimpleTextItem *label = labels.value(zone.label);
+        QVERIFY2(label, zone.label);
+        QGraphicsRectItem *box = nullptr;
+        for (QGraphicsItem *item : window.scene_skin->items(label->sceneBoundingRect().center()))
+            if ((box = dynamic_cast<QGraphicsRectItem *>(item)))
+                break;
+        QVERIFY2(box, zone.label);
+        QCOMPARE(box->rect().x(), qreal(qRound(i * 240 * 231 / 1920.0)));
+        QCOMPARE(box->brush().color(), window.*zone.fill);
+    }
 }
 
 // Saves the window with every colour page shown, for a look by eye, when

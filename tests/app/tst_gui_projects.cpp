@@ -129,6 +129,8 @@ private slots:
     void saveProject();
     void saveProjectFailures();
     void saveProjectOverItself();
+    void savedScreenIsTheProjects_data();
+    void savedScreenIsTheProjects();
     void applyDemoToHost();
     void applyScalesToDesktop();
     void applyRefused_data();
@@ -365,12 +367,61 @@ void TestProjects::saveProjectOverItself()
     FileDialogDriver pick(documents() + "/elsewhere/self.xml");
     QCOMPARE(rig.triggerAnswering("projectsaveas").size(), 1);
 
+    // The file's own width; the height it lacks is the desktop's.
+    const QByteArray height = QByteArray::number(int(rig.window.screenheight));
     QCOMPARE(testsupport::readFile(file),
              QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<project name=\"self\">\r\n"
-                        "\t<screenwidth>1920</screenwidth>\r\n\t<screenheight>1080</screenheight>\r\n"
+                        "\t<screenwidth>1280</screenwidth>\r\n\t<screenheight>" + height + "</screenheight>\r\n"
                         "\t<QRNScriptGlobalVariables>$TYX_JOGFull=0=2.00000</QRNScriptGlobalVariables>\r\n"
                         "\t<skinWindows>\r\n\t\t<window name=\"Tessary:skin\">\r\n"
                         "\t\t\t<idx84 visible=\"yes\" x=\"3\"/>\r\n\t\t</window>\r\n\t</skinWindows>\r\n</project>"));
+}
+
+void TestProjects::savedScreenIsTheProjects_data()
+{
+    QTest::addColumn<QString>("choose");      // the Project menu entry, or a file to load
+    QTest::addColumn<QByteArray>("expected");  // the saved screen size lines
+
+    QTest::newRow("Demo 1") << "loaddemo1project"
+                            << QByteArray("\t<screenwidth>1920</screenwidth>\r\n\t<screenheight>1080</screenheight>\r\n");
+    QTest::newRow("project file") << "file"
+                                  << QByteArray("\t<screenwidth>1280</screenwidth>\r\n\t<screenheight>800</screenheight>\r\n");
+    QTest::newRow("host settings without a size") << "loaddefaultproject"
+                                  << QByteArray("\t<screenwidth>1366</screenwidth>\r\n\t<screenheight>768</screenheight>\r\n");
+}
+
+// On a 1366 x 768 desktop a project keeps the screen its positions were
+// laid out for; only a project without a size of its own takes the desktop's.
+void TestProjects::savedScreenIsTheProjects()
+{
+    QFETCH(QString, choose);
+    QFETCH(QByteArray, expected);
+    QVERIFY(testsupport::writeFile(hostfile(), hostsettings(QByteArray())));
+    const QString file = documents() + "/elsewhere/laptop.xml";
+    QVERIFY(testsupport::writeFile(file, "<project><screenwidth>1280</screenwidth><screenheight>800</screenheight>"
+                                         "<skinWindows/></project>"));
+    Rig rig;
+    rig.window.screenwidth = 1366;
+    rig.window.screenheight = 768;
+    if (choose == "file") {
+        FileDialogDriver load(file);
+        rig.trigger("loadproject");
+    } else {
+        rig.trigger(qPrintable(choose));
+    }
+
+    FileDialogDriver pick(projectsdir() + "/saved.xml");
+    QCOMPARE(rig.triggerAnswering("projectsaveas").size(), 1);
+    const QByteArray saved = testsupport::readFile(projectsdir() + "/saved.xml");
+    QVERIFY2(saved.contains("<project name=\"saved\">\r\n" + expected), saved.constData());
+
+    // Loaded again, the saved project is laid out for the same screen.
+    const int width = rig.window.skinwidth;
+    const int height = rig.window.skinheight;
+    FileDialogDriver load(projectsdir() + "/saved.xml");
+    rig.trigger("loadproject");
+    QCOMPARE(rig.window.skinwidth, width);
+    QCOMPARE(rig.window.skinheight, height);
 }
 
 void TestProjects::applyDemoToHost()

@@ -133,7 +133,7 @@ private slots:
     void tessaryChooser_data();
     void tessaryChooser();
     void hostFolderChooser();
-    void commaCannotBeStored();
+    void commasAreKept();
     void closing_data();
     void closing();
 
@@ -385,10 +385,10 @@ void TestSettingsDialog::hostFolderChooser()
     QCOMPARE(dialog.getsettings().value("qrnfolder"), host);
 }
 
-void TestSettingsDialog::commaCannotBeStored()
+// The settings file keeps everything after a line's first comma, so a
+// choice with commas in it is taken as it is, without a word.
+void TestSettingsDialog::commasAreKept()
 {
-    // The settings file splits its lines at commas, so these would come
-    // back cut at the next start.
     const QString folder = documents() + "/Host, old";
     QVERIFY(QDir().mkpath(folder));
     const QString zip = documents() + "/Tessary,2.zip";
@@ -400,7 +400,6 @@ void TestSettingsDialog::commaCannotBeStored()
     dialog.setsettings(opened("mine", "/p/mine.tycp"));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    const SettingsMap before = dialog.getsettings();
 
     MessageBoxDriver boxes;
     const QList<QPair<const char *, QString>> choices = {
@@ -411,14 +410,11 @@ void TestSettingsDialog::commaCannotBeStored()
         button(&dialog, choice.first)->click();
         QVERIFY2(seen.shown && seen.accepted, choice.first);
     }
-    QCOMPARE(boxes.boxes.size(), 3);
-    for (const SeenBox &box : boxes.boxes) {
-        QCOMPARE(box.title, QString("Tessary Extractor"));
-        QCOMPARE(box.icon, QMessageBox::Warning);
-        QVERIFY(box.text.contains("comma"));
-    }
-    QCOMPARE(dialog.getsettings(), before);
-    QCOMPARE(labeltext(&dialog, "colorprofilename"), QString("mine"));
+    QCOMPARE(boxes.boxes.size(), 0);
+    const SettingsMap chosen = dialog.getsettings();
+    QCOMPARE(chosen.value("qrnfolder"), folder);
+    QCOMPARE(chosen.value("tyname"), QString("Tessary,2"));
+    QCOMPARE(chosen.value("colorprofilepath"), profile);
 }
 
 void TestSettingsDialog::closing_data()

@@ -11,6 +11,8 @@ class TestToolSettings : public QObject
 private slots:
     void parseReadsLines_data();
     void parseReadsLines();
+    void valueStaysOnItsLine_data();
+    void valueStaysOnItsLine();
     void defaultsAreTheFirstRunFile();
     void saveOrderWritesEveryKeyOnce();
     void writeAndReadRoundTrip();
@@ -29,12 +31,15 @@ void TestToolSettings::parseReadsLines_data()
     QTest::newRow("CR LF") << QByteArray("tyname,Tessary\r\nmaintab,3\r\n") << two;
     QTest::newRow("LF") << QByteArray("tyname,Tessary\nmaintab,3\n") << two;
     QTest::newRow("mixed, no final line end") << QByteArray("tyname,Tessary\r\nmaintab,3") << two;
+    QTest::newRow("CR alone") << QByteArray("tyname,Tessary\rmaintab,3\r") << two;
+    QTest::newRow("CR alone, no final line end") << QByteArray("tyname,Tessary\rmaintab,3") << two;
     QTest::newRow("later duplicate wins")
         << QByteArray("tyname,First\r\ntyname,Second\r\n") << SettingsMap{{"tyname", "Second"}};
     QTest::newRow("line without comma skipped")
         << QByteArray("tyname,Tessary\r\n\r\njunk\r\nmaintab,3\r\n") << two;
-    QTest::newRow("value cut at a comma")
-        << QByteArray("qrnfolder,C:/Host,Folder/x\r\n") << SettingsMap{{"qrnfolder", "C:/Host"}};
+    QTest::newRow("value keeps its commas")
+        << QByteArray("qrnfolder,C:/Host,Folder/x\r\nskinname,Kit, Deluxe\r\n")
+        << SettingsMap{{"qrnfolder", "C:/Host,Folder/x"}, {"skinname", "Kit, Deluxe"}};
     QTest::newRow("empty value is present")
         << QByteArray("colorprofile,\r\n") << SettingsMap{{"colorprofile", ""}};
     QTest::newRow("UTF-8 value")
@@ -49,6 +54,30 @@ void TestToolSettings::parseReadsLines()
     QFETCH(QByteArray, bytes);
     QFETCH(SettingsMap, expected);
     QCOMPARE(toolsettings::parse(bytes), expected);
+}
+
+void TestToolSettings::valueStaysOnItsLine_data()
+{
+    QTest::addColumn<QString>("skinname");
+    QTest::addColumn<QString>("written");
+
+    // A pasted name must not smuggle in a setting of its own.
+    QTest::newRow("LF") << "Kit\nqrnfolder,/elsewhere" << "Kit qrnfolder,/elsewhere";
+    QTest::newRow("CR LF") << "Kit\r\nqrnfolder,/elsewhere" << "Kit  qrnfolder,/elsewhere";
+    QTest::newRow("CR") << "Kit\rqrnfolder,/elsewhere" << "Kit qrnfolder,/elsewhere";
+    QTest::newRow("commas") << "Kit, Deluxe,,x" << "Kit, Deluxe,,x";
+}
+
+void TestToolSettings::valueStaysOnItsLine()
+{
+    QFETCH(QString, skinname);
+    QFETCH(QString, written);
+    const toolsettings::Entries entries{{"qrnfolder", "/host"}, {"skinname", skinname}, {"tyname", "Tessary"}};
+
+    const QByteArray bytes = toolsettings::format(entries);
+    QCOMPARE(bytes, "qrnfolder,/host\r\nskinname," + written.toUtf8() + "\r\ntyname,Tessary\r\n");
+    QCOMPARE(toolsettings::parse(bytes),
+             (SettingsMap{{"qrnfolder", "/host"}, {"skinname", written}, {"tyname", "Tessary"}}));
 }
 
 void TestToolSettings::defaultsAreTheFirstRunFile()

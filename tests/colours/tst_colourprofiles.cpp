@@ -149,16 +149,26 @@ private slots:
         QVERIFY(written.contains("\r\nknobmasterringon,#cf9c02\r\n"));
     }
 
-    void missingProfileFallsBackToDefault_data()
+    void noReadableProfileFallsBackToDefault_data()
     {
         QTest::addColumn<QString>("path");
         QTest::newRow("empty path") << QString();
         QTest::newRow("missing file") << "/nonexistent/folder/mine.tycp";
         QTest::newRow("missing built-in") << "://Resources/none.tycp";
+        // Something is there, but nothing a profile can be read from.
+        const QString folder = m_files.filePath("shelf.tycp");
+        QVERIFY(QDir().mkpath(folder));
+        QTest::newRow("folder") << folder;
+        const QString locked = m_files.filePath("locked.tycp");
+        QVERIFY(writeFile(locked, "topbar,#123456\r\n"));
+        QVERIFY(QFile::setPermissions(locked, QFileDevice::WriteOwner));
+        QTest::newRow("unreadable file") << locked;
     }
-    void missingProfileFallsBackToDefault()
+    void noReadableProfileFallsBackToDefault()
     {
         QFETCH(QString, path);
+        if (QFileInfo(path).isFile() && QFileInfo(path).isReadable())
+            QSKIP("this user may read any file");
         ColourScheme expected;
         QVERIFY(expected.loadcolorprofile(ColourScheme::defaultProfilePath));
 
@@ -167,18 +177,35 @@ private slots:
         fillWithDistinctColours(scheme, 1);
         QVERIFY(scheme.loadcolorprofile(path));
         QCOMPARE(scheme.profilecolors, expected.profilecolors);
-        for (const ColourEntry &entry : ColourScheme::colourTable())
-            QCOMPARE(scheme.*entry.colour, expected.*entry.colour);
+        for (const ColourEntry &entry : ColourScheme::colourTable()) {
+            if (!onBorderKeys.contains(entry.key))
+                QCOMPARE(scheme.*entry.colour, expected.*entry.colour);
+        }
     }
 
-    void unreadableProfileLeavesEveryColourInvalid()
+    // Profiles without the three button ON borders (the built-in ones among
+    // them) leave those colours as they were; a profile that has them sets
+    // them; every other colour a profile lacks still becomes invalid.
+    void onBorderColoursOnlyFromProfilesThatHaveThem()
     {
-        QTemporaryDir dir;
         ColourScheme scheme;
-        QVERIFY(scheme.loadcolorprofile(ColourScheme::defaultProfilePath));
-        QVERIFY(!scheme.loadcolorprofile(dir.path()));  // a folder exists, but is no profile
-        QVERIFY(scheme.profilecolors.isEmpty());
-        QVERIFY(validColourKeys(scheme).isEmpty());
+        fillWithDistinctColours(scheme, 5);
+        const ColourScheme picked = scheme;
+        for (const char *path : {"://Resources/default.tycp", "://Resources/dark.tycp", "://Resources/white.tycp"}) {
+            QVERIFY(scheme.loadcolorprofile(QLatin1String(path)));
+            for (const QString &key : onBorderKeys)
+                QCOMPARE(*scheme.colourByKey(key), *picked.colourByKey(key));
+        }
+        QVERIFY(!scheme.colourByKey("masterfaderlines")->isValid());  // white lacks it
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath("borders.tycp");
+        QVERIFY(writeFile(path, "d1_buttononborder,#123456\r\nmasterbuttononborder,\r\n"));
+        QVERIFY(scheme.loadcolorprofile(path));
+        QCOMPARE(colourText(scheme.d1_buttononborder), QString("#123456"));
+        QCOMPARE(scheme.d2_buttononborder, picked.d2_buttononborder);
+        QVERIFY(!scheme.m_buttononborder.isValid());
+        QCOMPARE(validColourKeys(scheme), (QStringList{"d1_buttononborder", "d2_buttononborder"}));
     }
 
     void readingRules_data()
@@ -311,6 +338,9 @@ private slots:
         QCOMPARE(readFile(target), before);
         QVERIFY(!QDir(dir.filePath("missing")).exists());
     }
+
+private:
+    QTemporaryDir m_files;
 };
 
 QTEST_GUILESS_MAIN(TestColourProfiles)

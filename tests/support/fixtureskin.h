@@ -19,7 +19,7 @@
 namespace fixtureskin {
 
 // Five windows: 1 the menu, 2 and 3 a transport module per deck, 4 a logo
-// module, 5 a module that the projects hide. Picture states name regions of
+// module with a browser, 5 a module that the projects hide. Picture states name regions of
 // skinimage() at 56 x 52 and 40 x 20.
 inline QByteArray skinxml()
 {
@@ -74,6 +74,7 @@ inline QByteArray skinxml()
    <button x="0" y="0" width="40" height="20" action="about">
     <off x="120" y="120"/>
    </button>
+   <browser x="0" y="20" width="200" height="20"/>
   </panel>
  </window>
  <window idx="5" name="D1_HIDDEN" prop="0" breakline="0" width="200" height="40" posx="180" posy="47" shown="no">
