@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace createskinjob {
 
 namespace {
@@ -16,27 +18,114 @@ namespace {
 bool isforbidden(QChar c)
 {
     static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
-    return forbidden.contains(c) || c.category() == QChar::Other_Control;
+    return forbidden.contains(c);
+}
+
+// Characters nobody sees in a name: control characters, and formatting ones
+// such as a zero-width space or a right-to-left override, which make two
+// names look alike or a name read backwards.
+bool isinvisible(QChar c)
+{
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Windows opens a device, not a file, for these names, whatever extension
+// follows them and whatever blanks stand before that extension.
+bool isdevicename(const QString &name)
+{
+    const QString stem = name.section(QLatin1Char('.'), 0, 0);
+    int end = stem.size();
+    while (end > 0 && stem.at(end - 1) == QLatin1Char(' '))
+        --end;
+    const QString device = stem.left(end).toUpper();
+    static const QStringList plain = {"CON", "PRN", "AUX", "NUL"};
+    if (plain.contains(device))
+        return true;
+    if (device.size() != 4 || !(device.startsWith(QLatin1String("COM")) || device.startsWith(QLatin1String("LPT"))))
+        return false;
+    // The superscript digits count as well.
+    static const QString numbers = QString::fromUtf8("123456789\u00b9\u00b2\u00b3");
+    return numbers.contains(device.at(3));
+}
+
+// The file-name rules that a skin name and the Tessary name share.
+NameProblem checkfilename(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return NameProblem::Empty;
+    if (std::any_of(name.cbegin(), name.cend(), isinvisible))
+        return NameProblem::Invisible;
+    if (std::any_of(name.cbegin(), name.cend(), isforbidden))
+        return NameProblem::NotAFileName;
+    // Windows drops a trailing dot or blank from a file name, so "My Skin."
+    // and "My Skin" would be one file; "." and ".." end in a dot too.
+    const QChar last = name.at(name.size() - 1);
+    if (last == QLatin1Char('.') || last.isSpace())
+        return NameProblem::NotAFileName;
+    if (isdevicename(name))
+        return NameProblem::DeviceName;
+    return NameProblem::None;
+}
+
+// The name as a message shows it: an invisible character is written as its
+// code, so the user sees where it is and it cannot turn the message round.
+QString shownname(const QString &name)
+{
+    QString shown;
+    for (const QChar c : name) {
+        if (isinvisible(c))
+            shown += QStringLiteral("[U+%1]").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+// Why a name that is no file name was refused.
+QString reasontext(NameProblem problem)
+{
+    switch (problem) {
+    case NameProblem::Empty:
+        return QStringLiteral("A Skin name needs at least one character that is not a blank.");
+    case NameProblem::NotAFileName:
+        return QStringLiteral("A Skin name cannot hold any of / \\ : * ? \" < > | "
+                              "and cannot end in a dot or a blank.");
+    case NameProblem::DeviceName:
+        return QStringLiteral("Windows keeps that name for a device: CON, PRN, AUX, NUL, "
+                              "COM1 to COM9 and LPT1 to LPT9 cannot name a Skin, "
+                              "with or without an extension.");
+    case NameProblem::Invisible:
+        return QStringLiteral("A Skin name cannot hold control characters or invisible ones.");
+    case NameProblem::None:
+    case NameProblem::TessaryName:
+        break;
+    }
+    return QString();
 }
 
 } // namespace
 
 NameProblem checkskinname(const QString &skinname, const QString &tyname)
 {
-    if (skinname.trimmed().isEmpty())
-        return NameProblem::Empty;
-    for (const QChar c : skinname) {
-        if (isforbidden(c))
-            return NameProblem::NotAFileName;
-    }
-    // Windows drops a trailing dot or blank from a file name, so "My Skin."
-    // and "My Skin" would be one file; "." and ".." end in a dot too.
-    const QChar last = skinname.at(skinname.size() - 1);
-    if (last == QLatin1Char('.') || last.isSpace())
-        return NameProblem::NotAFileName;
+    const NameProblem problem = checkfilename(skinname);
+    if (problem != NameProblem::None)
+        return problem;
     if (!tyname.isEmpty() && skinname.compare(tyname, Qt::CaseInsensitive) == 0)
         return NameProblem::TessaryName;
     return NameProblem::None;
+}
+
+NameProblem checktessaryname(const QString &tyname)
+{
+    return checkfilename(tyname);
 }
 
 QString nonametext()
@@ -51,15 +140,21 @@ QString refusednametext(NameProblem problem, const QString &skinname, const QStr
         return QString();
     case NameProblem::Empty:
         return nonametext();
-    case NameProblem::NotAFileName:
-        return QStringLiteral("The Skin cannot be named \"") + skinname
-               + QStringLiteral("\".\nA Skin name cannot hold any of / \\ : * ? \" < > | "
-                                "and cannot end in a dot or a blank.");
     case NameProblem::TessaryName:
         return QStringLiteral("The Skin cannot be named ") + skinname
                + QStringLiteral(".\nThat would replace the ") + tyname + QStringLiteral(" skin itself.");
+    default:
+        return QStringLiteral("The Skin cannot be named \"") + shownname(skinname)
+               + QStringLiteral("\".\n") + reasontext(problem);
     }
-    return QString();
+}
+
+QString refusedtessarytext(NameProblem problem, const QString &tyname)
+{
+    if (problem == NameProblem::None)
+        return QString();
+    return QStringLiteral("The Tessary skin cannot be named \"") + shownname(tyname)
+           + QStringLiteral("\".\n") + reasontext(problem);
 }
 
 QString notinstalledtext(const QString &tyname)

@@ -17,6 +17,8 @@ enum class NameProblem {
     None,
     Empty,          // nothing but blanks
     NotAFileName,   // a character or form that a file name cannot carry
+    DeviceName,     // a name Windows keeps for a device (CON, COM1, ...)
+    Invisible,      // a control character or an invisible one (U+200B, ...)
     TessaryName     // would replace the Tessary skin itself
 };
 
@@ -26,10 +28,15 @@ enum class NameProblem {
 // compares file names).
 NameProblem checkskinname(const QString &skinname, const QString &tyname);
 
+// The Tessary skin's name is the stem of its zip in the skins folder too,
+// so it is held to the same rules.
+NameProblem checktessaryname(const QString &tyname);
+
 // The messages of the job, each shown in a box titled with the program's
 // title.
 QString nonametext();
 QString refusednametext(NameProblem problem, const QString &skinname, const QString &tyname);
+QString refusedtessarytext(NameProblem problem, const QString &tyname);
 QString notinstalledtext(const QString &tyname);
 QString overwritetext(const QString &skinname);
 QString nomodulestext(const QString &tyname);

@@ -5,13 +5,14 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPalette>
 #include <QScreen>
 #include <QStandardPaths>
 
 #include "app/createskinjob.h"
 #include "app/displayoptions.h"
+#include "app/messagebox.h"
 #include "app/statusrules.h"
 #include "app/toolsettings.h"
 #include "app/workfolders.h"
@@ -34,6 +35,10 @@ MainWindow::MainWindow(QWidget *parent)
     ui = new Ui::MainWindow;
     ui->setupUi(this);
     statusBar()->setSizeGripEnabled(false);
+    // These show names from the settings, profiles and the Tessary skin,
+    // which must show as written, never as markup.
+    for (QLabel *label : {ui->colorprofile_label, ui->statusbar, ui->statusbar_2})
+        label->setTextFormat(Qt::PlainText);
 
     workfolders::create(workdir);
 
@@ -329,13 +334,13 @@ void MainWindow::on_dothejob_clicked()
     using namespace createskinjob;
     const QString skinname = ui->lineEdit->text();
     if (skinname.isEmpty()) {
-        QMessageBox::warning(this, apptitle, nonametext());
+        messagebox::warning(this, apptitle, nonametext());
         return;
     }
     const QString tessary = settings.value("tyname");
     const NameProblem problem = checkskinname(skinname, tessary);
     if (problem != NameProblem::None) {
-        QMessageBox::warning(this, apptitle, refusednametext(problem, skinname, tessary));
+        messagebox::warning(this, apptitle, refusednametext(problem, skinname, tessary));
         return;
     }
 
@@ -345,13 +350,13 @@ void MainWindow::on_dothejob_clicked()
     job.processevents = [] { QCoreApplication::processEvents(); };
     job.makefolders();
     if (!job.sourceinstalled()) {
-        QMessageBox::warning(this, apptitle, notinstalledtext(tessary));
+        messagebox::warning(this, apptitle, notinstalledtext(tessary));
         ui->statusbar->setText(QString());
         return;
     }
     if (job.targetexists()
-        && QMessageBox::question(this, apptitle, overwritetext(skinname),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
+        && messagebox::question(this, apptitle, overwritetext(skinname),
+                                QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
         return;
 
     setjobrunning(true);
@@ -359,13 +364,13 @@ void MainWindow::on_dothejob_clicked()
     m_skinwriter.reset();
     const bool unpacked = job.unpack();
     if (!job.sourceinstalled()) {
-        QMessageBox::warning(this, apptitle, notinstalledtext(tessary));
+        messagebox::warning(this, apptitle, notinstalledtext(tessary));
         ui->statusbar->setText(QString());
         setjobrunning(false);
         return;
     }
     if (unpacked && !job.readproject(projectpath)) {
-        QMessageBox::warning(this, apptitle, nomodulestext(tessary));
+        messagebox::warning(this, apptitle, nomodulestext(tessary));
         ui->statusbar->setText(QString());
         job.emptytables();
         setjobrunning(false);
@@ -378,9 +383,9 @@ void MainWindow::on_dothejob_clicked()
     ui->statusbar_2->setText(QString());
     if (failure == CreateSkinJob::Failure::None) {
         ui->statusbar->setText(donestatustext());
-        QMessageBox::information(this, apptitle, donetext(skinname));
+        messagebox::information(this, apptitle, donetext(skinname));
     } else {
-        QMessageBox::warning(this, apptitle, job.failuretext(failure));
+        messagebox::warning(this, apptitle, job.failuretext(failure));
     }
     ui->statusbar->setText(QString());
     setjobrunning(false);

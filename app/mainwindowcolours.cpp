@@ -7,8 +7,8 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QMessageBox>
 
+#include "app/messagebox.h"
 #include "colours/deckcolours.h"
 #include "colours/gradientswitch.h"
 #include "colours/profileactions.h"
@@ -130,7 +130,7 @@ bool MainWindow::writeprofile(const QString &path, const QString &name)
 {
     if (savecolors(path))
         return true;
-    QMessageBox::warning(this, apptitle, profilenotsavedtext(name, path));
+    messagebox::warning(this, apptitle, profilenotsavedtext(name, path));
     return false;
 }
 
@@ -148,7 +148,7 @@ void MainWindow::on_saveascolorprofile_triggered()
     colorprofile = name;
     initcolors();
     setprofilemarks(-1);
-    QMessageBox::information(this, apptitle, profilesavedtext(colorprofile));
+    messagebox::information(this, apptitle, profilesavedtext(colorprofile));
     ui->colorprofile_label->setText(profilelabeltext(colorprofile));
 }
 
@@ -162,7 +162,7 @@ void MainWindow::on_savecolorprofile_triggered()
         return;
     initcolors();
     setprofilemarks(-1);
-    QMessageBox::information(this, apptitle, profileupdatedtext(colorprofile));
+    messagebox::information(this, apptitle, profileupdatedtext(colorprofile));
 }
 
 // Deck actions. A copy reads each colour of the source deck just before the

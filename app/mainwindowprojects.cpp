@@ -7,8 +7,8 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QFileDialog>
-#include <QMessageBox>
 
+#include "app/messagebox.h"
 #include "app/projectapply.h"
 #include "app/projectfile.h"
 
@@ -90,18 +90,18 @@ void MainWindow::on_projectsaveas_triggered()
     // project file over itself rewrites it from its own content.
     QDomDocument source;
     if (projectfile::readxml(projectpath, source) == projectfile::ReadStatus::NotOpened) {
-        QMessageBox::information(this, apptitle, "Quorvelin settings file could not be opened. Project is not saved");
+        messagebox::information(this, apptitle, "Quorvelin settings file could not be opened. Project is not saved");
         return;
     }
     const QString target = projectsdir + "/" + content.name + ".xml";
     if (!projectfile::writefile(target, projectfile::projecttext(content, source))) {
-        QMessageBox::warning(this, apptitle, "Project " + content.name + " could not be saved to "
-                                                 + QDir::toNativeSeparators(target)
-                                                 + ".\nCheck that the folder exists and that you may write to it.");
+        messagebox::warning(this, apptitle, "Project " + content.name + " could not be saved to "
+                                                + QDir::toNativeSeparators(target)
+                                                + ".\nCheck that the folder exists and that you may write to it.");
         return;
     }
 
-    QMessageBox::information(this, apptitle, "Project " + content.name + " has been saved succesfully.");
+    messagebox::information(this, apptitle, "Project " + content.name + " has been saved succesfully.");
     setWindowTitle(apptitle + " - " + content.name);
 }
 
@@ -111,16 +111,16 @@ void MainWindow::on_actionDefault_triggered()
 {
     if (projectname.isEmpty())
         return;
-    if (QMessageBox::question(this, apptitle,
-                              "Please make sure Quorvelin is closed.\nIf Quorvelin is currently running\n"
-                              "the Project's settings will not be applied.\n\nContinue ?",
-                              QMessageBox::Yes | QMessageBox::No)
+    if (messagebox::question(this, apptitle,
+                             "Please make sure Quorvelin is closed.\nIf Quorvelin is currently running\n"
+                             "the Project's settings will not be applied.\n\nContinue ?",
+                             QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return;
 
     const QString hostfile = hostfolder() + settingsfilename;
     if (!QFile::exists(hostfile)) {
-        QMessageBox::information(this, apptitle, "Quorvelin Settings file was not detected." + notapplied);
+        messagebox::information(this, apptitle, "Quorvelin Settings file was not detected." + notapplied);
         return;
     }
 
@@ -128,21 +128,22 @@ void MainWindow::on_actionDefault_triggered()
     // nothing, or the host's whole file with an empty one: nothing is written.
     QDomDocument project;
     if (projectfile::readxml(projectpath, project) != projectfile::ReadStatus::Read) {
-        QMessageBox::warning(this, apptitle, "Project " + projectname + " could not be read." + notapplied);
+        messagebox::warning(this, apptitle, "Project " + projectname + " could not be read." + notapplied);
         return;
     }
     skinwidth = projectapply::projectwidth(project, screenwidth);
     const float factor = projectapply::scalefactor(screenwidth, skinwidth);
 
+    // Every value of the host's own comes back as it was, blanks included.
     QDomDocument host;
-    if (projectfile::readxml(hostfile, host) != projectfile::ReadStatus::Read) {
-        QMessageBox::warning(this, apptitle, "Quorvelin Settings file could not be read." + notapplied);
+    if (projectfile::readxml(hostfile, host, /*keepwhitespace=*/true) != projectfile::ReadStatus::Read) {
+        messagebox::warning(this, apptitle, "Quorvelin Settings file could not be read." + notapplied);
         return;
     }
     projectapply::apply(project, host, settings.value("tyname"), factor);
     if (!projectfile::writefile(hostfile, projectapply::hosttext(host))) {
-        QMessageBox::warning(this, apptitle, "Quorvelin Settings file could not be written." + notapplied);
+        messagebox::warning(this, apptitle, "Quorvelin Settings file could not be written." + notapplied);
         return;
     }
-    QMessageBox::information(this, apptitle, "Project " + projectname + " loaded to Quorvelin Settings");
+    messagebox::information(this, apptitle, "Project " + projectname + " loaded to Quorvelin Settings");
 }

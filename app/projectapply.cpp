@@ -1,11 +1,12 @@
 #include "projectapply.h"
 
-#include <QBuffer>
 #include <QDomElement>
 #include <QList>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -24,6 +25,70 @@ const QString recordtag = QStringLiteral("skinWindows");
 QDomElement firstelement(const QDomDocument &document, const QString &tag)
 {
     return document.elementsByTagName(tag).item(0).toElement();
+}
+
+// Text that only lays the markup out: XML's own white space. A no-break
+// space is a value, not layout.
+bool islayout(const QDomNode &node)
+{
+    if (!node.isText() || node.isCDATASection())
+        return false;
+    const QString text = node.nodeValue();
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    });
+}
+
+// Removes node with the white space that puts it on its line, so that a
+// replaced record leaves no empty line behind, however often it is replaced.
+void removelaidout(const QDomNode &node)
+{
+    QDomNode parent = node.parentNode();
+    const QDomNode before = node.previousSibling();
+    if (islayout(before))
+        parent.removeChild(before);
+    parent.removeChild(node);
+}
+
+// The line end and indentation at the end of white space.
+QString lastline(const QString &layout)
+{
+    const int lineend = layout.lastIndexOf(QLatin1Char('\n'));
+    return lineend < 0 ? layout : layout.mid(lineend);
+}
+
+// Puts each child element of a new element on a line of its own, one blank
+// deeper than the element, which stands at indent.
+void layout(QDomElement &element, const QString &indent)
+{
+    if (element.firstChildElement().isNull())
+        return;
+    const QString inner = indent + QLatin1Char(' ');
+    QDomDocument document = element.ownerDocument();
+    for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
+        element.insertBefore(document.createTextNode(inner), child);
+        layout(child, inner);
+    }
+    element.appendChild(document.createTextNode(indent));
+}
+
+// Appends a new element as the last child of parent, laid out as the file
+// lays out the other children: before the white space that closes the
+// parent, on a line of its own indented as the child before it. A file
+// without such white space gets none either.
+void appendlaidout(QDomNode &parent, QDomElement &child)
+{
+    const QDomNode closing = parent.lastChild();
+    if (!islayout(closing)) {
+        parent.appendChild(child);
+        return;
+    }
+    const QDomNode before = closing.previousSibling().previousSibling();
+    const QString indent = islayout(before) ? lastline(before.nodeValue())
+                                            : lastline(closing.nodeValue()) + QLatin1Char(' ');
+    parent.insertBefore(child, closing);
+    parent.insertBefore(parent.ownerDocument().createTextNode(indent), child);
+    layout(child, indent);
 }
 
 // The host's Tessary window records, which the project's record replaces.
@@ -59,24 +124,25 @@ void replacerecord(const QDomDocument &project, QDomDocument &host, const QStrin
     QDomElement record = firstelement(host, recordtag);
     const QList<QDomNode> replaced = tessaryrecords(record, windowname);
 
+    // The name is not looked at: a project holds one window, the Tessary one.
     QDomElement window = host.createElement(QStringLiteral("window"));
-    if (record.isNull()) {
+    const QDomElement projectwindow = firstelement(project, recordtag).firstChildElement();
+    fillwindow(host, window, projectwindow, factor);
+    window.setAttribute(QStringLiteral("name"), windowname);
+
+    if (!record.isNull()) {
+        appendlaidout(record, window);
+    } else {
         // Without a skins element the record has nowhere to go and stays as it was.
         QDomElement skins = firstelement(host, QStringLiteral("skins"));
         if (!skins.isNull()) {
             record = host.createElement(recordtag);
-            skins.appendChild(record);
+            record.appendChild(window);
+            appendlaidout(skins, record);
         }
     }
-    if (!record.isNull())
-        record.appendChild(window);
-
-    // The name is not looked at: a project holds one window, the Tessary one.
-    const QDomElement projectwindow = firstelement(project, recordtag).firstChildElement();
-    fillwindow(host, window, projectwindow, factor);
-    for (QDomNode old : replaced)
-        record.removeChild(old);
-    window.setAttribute(QStringLiteral("name"), windowname);
+    for (const QDomNode &old : replaced)
+        removelaidout(old);
 }
 
 void replacevariables(const QDomDocument &project, QDomDocument &host)
@@ -97,9 +163,115 @@ void replacevariables(const QDomDocument &project, QDomDocument &host)
     variables.appendChild(host.createTextNode(parts.join(QLatin1Char(','))));
     if (options.isNull())
         return;   // nowhere to put them: the host keeps its variables
-    options.appendChild(variables);
+    appendlaidout(options, variables);
     if (!old.isNull() && old.parentNode() == options)
-        options.removeChild(old);
+        removelaidout(old);
+}
+
+// The host's file is written back node by node rather than by
+// QDomDocument::save: that one adds a line end after every processing
+// instruction, so text after one would grow on every write, and it drops the
+// DOCTYPE whenever it writes a declaration of its own.
+
+// Text as markup. In a text a raw CR would read back as a line end; in an
+// attribute a raw line end or tab would read back as a blank.
+QString escaped(const QString &text, bool attribute)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&': out += QLatin1String("&amp;"); break;
+        case '<': out += QLatin1String("&lt;"); break;
+        case '>': out += QLatin1String("&gt;"); break;
+        case '\r': out += QLatin1String("&#13;"); break;
+        case '"': out += attribute ? QLatin1String("&quot;") : QLatin1String("\""); break;
+        case '\n': out += attribute ? QLatin1String("&#10;") : QLatin1String("\n"); break;
+        case '\t': out += attribute ? QLatin1String("&#9;") : QLatin1String("\t"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+// The XML declaration: UTF-8, as written, whatever the file declared before;
+// a standalone declaration of the host's stays.
+QString declarationtext(const QDomDocument &document)
+{
+    QString declaration = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"");
+    const QDomNode first = document.firstChild();
+    if (first.isProcessingInstruction() && first.nodeName() == QLatin1String("xml")) {
+        static const QRegularExpression standalone(QStringLiteral("standalone\\s*=\\s*[\"'](yes|no)[\"']"));
+        const QRegularExpressionMatch match = standalone.match(first.nodeValue());
+        if (match.hasMatch())
+            declaration += QStringLiteral(" standalone=\"") + match.captured(1) + QLatin1Char('"');
+    }
+    return declaration + QStringLiteral("?>\n");
+}
+
+QString doctypetext(const QDomDocumentType &doctype)
+{
+    if (doctype.isNull() || doctype.name().isEmpty())
+        return QString();
+    QString text;
+    QTextStream stream(&text);
+    doctype.save(stream, 0);   // ends in a line end
+    stream.flush();
+    return text;
+}
+
+void writenode(QString &out, const QDomNode &node);
+
+// Writes element and its children exactly as they are: the white space
+// that lays the file out is part of the document.
+void writeelement(QString &out, const QDomElement &element)
+{
+    out += QLatin1Char('<') + element.tagName();
+    const QDomNamedNodeMap attributes = element.attributes();
+    for (int i = 0; i < attributes.count(); ++i) {
+        const QDomAttr attribute = attributes.item(i).toAttr();
+        out += QLatin1Char(' ') + attribute.name() + QLatin1String("=\"") + escaped(attribute.value(), true)
+               + QLatin1Char('"');
+    }
+    if (!element.hasChildNodes()) {
+        out += QLatin1String("/>");
+        return;
+    }
+    out += QLatin1Char('>');
+    for (QDomNode child = element.firstChild(); !child.isNull(); child = child.nextSibling())
+        writenode(out, child);
+    out += QLatin1String("</") + element.tagName() + QLatin1Char('>');
+}
+
+void writenode(QString &out, const QDomNode &node)
+{
+    switch (node.nodeType()) {
+    case QDomNode::ElementNode:
+        writeelement(out, node.toElement());
+        break;
+    case QDomNode::TextNode:
+        out += escaped(node.nodeValue(), false);
+        break;
+    case QDomNode::CDATASectionNode:
+        out += QLatin1String("<![CDATA[") + node.nodeValue() + QLatin1String("]]>");
+        break;
+    case QDomNode::CommentNode:
+        out += QLatin1String("<!--") + node.nodeValue() + QLatin1String("-->");
+        break;
+    case QDomNode::ProcessingInstructionNode: {
+        const QString data = node.nodeValue();
+        out += QLatin1String("<?") + node.nodeName() + (data.isEmpty() ? QString() : QLatin1Char(' ') + data)
+               + QLatin1String("?>");
+        break;
+    }
+    case QDomNode::EntityReferenceNode:
+        // Its declaration may not be written back; its text always is.
+        for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
+            writenode(out, child);
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace
@@ -135,18 +307,14 @@ void apply(const QDomDocument &project, QDomDocument &host, const QString &tynam
 
 QByteArray hosttext(const QDomDocument &host)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QTextStream stream(&buffer);
-    stream.setCodec("UTF-8");
-    stream.setGenerateByteOrderMark(false);
-    // The declaration is written from the stream's encoding, so it always
-    // matches the bytes, whatever the file declared before.
-    host.save(stream, 1, QDomNode::EncodingFromTextStream);
-    stream.flush();
-    buffer.close();
-    return bytes.replace("\n", "\r\n");
+    QString text = declarationtext(host) + doctypetext(host.doctype());
+    for (QDomNode node = host.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (node.isDocumentType() || (node.isProcessingInstruction() && node.nodeName() == QLatin1String("xml")))
+            continue;
+        writenode(text, node);
+        text += QLatin1Char('\n');
+    }
+    return text.replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8();
 }
 
 } // namespace projectapply

@@ -29,7 +29,9 @@ QString scaled(const QString &value, float factor);
 void apply(const QDomDocument &project, QDomDocument &host, const QString &tyname, float factor);
 
 // The host document as the host reads it: UTF-8 without byte-order mark,
-// declared as such, one blank of indentation per level, CR LF line ends.
+// declared as such, CR LF line ends. Every node is written as it is, white
+// space included, so a document read with its white space comes back as it
+// was; apply() lays out what it adds like the nodes around it.
 QByteArray hosttext(const QDomDocument &host);
 
 } // namespace projectapply

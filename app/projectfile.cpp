@@ -80,13 +80,13 @@ QByteArray projecttext(const ProjectContent &content, const QDomDocument &source
     return lines.join(lineend).toUtf8();
 }
 
-ReadStatus readxml(const QString &path, QDomDocument &document)
+ReadStatus readxml(const QString &path, QDomDocument &document, bool keepwhitespace)
 {
     document = QDomDocument();
     QByteArray bytes;
     if (fileio::readfile(path, &bytes) != fileio::ReadResult::Read)
         return ReadStatus::NotOpened;
-    return fileio::parsexml(&document, bytes) ? ReadStatus::Read : ReadStatus::NotParsed;
+    return fileio::parsexml(&document, bytes, keepwhitespace) ? ReadStatus::Read : ReadStatus::NotParsed;
 }
 
 bool writefile(const QString &path, const QByteArray &bytes)

@@ -36,9 +36,10 @@ struct ProjectContent
 QByteArray projecttext(const ProjectContent &content, const QDomDocument &source);
 
 // Opens and parses an XML file whole; document holds what was read before a
-// fault in the markup.
+// fault in the markup. keepwhitespace keeps text that is only white space,
+// for a file that is written back.
 enum class ReadStatus { Read, NotOpened, NotParsed };
-ReadStatus readxml(const QString &path, QDomDocument &document);
+ReadStatus readxml(const QString &path, QDomDocument &document, bool keepwhitespace = false);
 
 // Replaces path with bytes through a temporary file in the same folder, so an
 // interrupted write never leaves half a file. False when nothing was written.

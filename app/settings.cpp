@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "app/createskinjob.h"
+#include "app/messagebox.h"
+
 Settings::Settings(QWidget *parent)
     : QDialog(parent),
       documentsdir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
@@ -15,6 +18,8 @@ Settings::Settings(QWidget *parent)
     // through the title bar.
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint & ~Qt::WindowCloseButtonHint);
     ui->setupUi(this);
+    // A profile's name comes from a file name, to be shown as written.
+    ui->colorprofilename->setTextFormat(Qt::PlainText);
     setWindowTitle(QStringLiteral("Tessary Extractor - Settings"));
 }
 
@@ -96,7 +101,16 @@ void Settings::on_changetessary_clicked()
         return;
     // The rest of the tool finds the skin as <name>.zip in the skins folder,
     // so only the ".zip" goes: "My.Skin.zip" is the skin "My.Skin".
-    ui->tessaryname_edit->setText(QFileInfo(file).completeBaseName());
+    const QString name = QFileInfo(file).completeBaseName();
+    // The tool installs and opens the skin under this name, so it has to be
+    // a name every platform of the host can carry.
+    const createskinjob::NameProblem problem = createskinjob::checktessaryname(name);
+    if (problem != createskinjob::NameProblem::None) {
+        messagebox::warning(this, QStringLiteral("Tessary Extractor"),
+                            createskinjob::refusedtessarytext(problem, name));
+        return;
+    }
+    ui->tessaryname_edit->setText(name);
 }
 
 void Settings::on_profilebutton_clicked()

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "app/createskinjob.h"
 #include "skinmodel/fileio.h"
 
 namespace toolsettings {
@@ -130,7 +131,9 @@ void fillmissing(SettingsMap &settings, const QString &documentsdir)
         settings.insert("projectname", filledprojectname);
     if (!settings.contains("projectpath"))
         settings.insert("projectpath", settings.value("qrnfolder") + "/settings.xml");
-    if (!settings.contains("tyname"))
+    // The Tessary name becomes a file name in the host's skins folder: one
+    // that is no plain file name there (a path, empty, a device) is not used.
+    if (createskinjob::checktessaryname(settings.value("tyname")) != createskinjob::NameProblem::None)
         settings.insert("tyname", "Tessary");
     if (!settings.contains("gradience"))
         settings.insert("gradience", "0");

@@ -46,7 +46,9 @@ QByteArray format(const Entries &entries);
 bool write(const QString &path, const Entries &entries);
 
 // Gives the keys the rest of the tool cannot do without a value when the
-// file lacks them; keys that are present, even with an empty value, stay.
+// file lacks them; keys that are present, even with an empty value, stay,
+// but for a Tessary name that is no usable file name, which gets the
+// default "Tessary".
 void fillmissing(SettingsMap &settings, const QString &documentsdir);
 
 } // namespace toolsettings

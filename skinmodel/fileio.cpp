@@ -235,6 +235,11 @@ QT_WARNING_DISABLE_DEPRECATED
     QXmlInputSource source;
     source.setData(bytes);
     QXmlSimpleReader reader;
+    // Names are taken as written, as the reader above takes them: with
+    // namespaces on, an xml:space attribute would come back with an
+    // xmlns:xml declaration of its own.
+    reader.setFeature(QStringLiteral("http://xml.org/sax/features/namespaces"), false);
+    reader.setFeature(QStringLiteral("http://xml.org/sax/features/namespace-prefixes"), true);
     return document->setContent(&source, &reader);
 QT_WARNING_POP
 }

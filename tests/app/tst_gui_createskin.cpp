@@ -143,8 +143,17 @@ void TestCreateSkin::refusedNames_data()
     for (const char *name : {"a/b", "a\\b", "a:b", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b",
                              ".", "..", "name.", "name "})
         QTest::newRow(name) << QString(name) << notafile;
-    QTest::newRow("tab") << "tab\there" << notafile;
-    QTest::newRow("line end") << "two\nlines" << notafile;
+    // Markup in a name is shown as typed, never read as HTML.
+    QTest::newRow("bold markup") << "<b>x</b>" << "\"<b>x</b>\"";
+    QTest::newRow("image markup") << "<img src=\"nowhere.png\">" << "\"<img src=\"nowhere.png\">\"";
+    const QString invisible = QStringLiteral("cannot hold control characters or invisible ones");
+    QTest::newRow("tab") << "tab\there" << invisible;
+    QTest::newRow("line end") << "two\nlines" << invisible;
+    QTest::newRow("zero-width space") << QString("My") + QChar(0x200B) + "Skin" << "\"My[U+200B]Skin\"";
+    QTest::newRow("right-to-left override") << QString(QChar(0x202E)) + "nikS" << invisible;
+    const QString device = QStringLiteral("Windows keeps that name for a device");
+    for (const char *name : {"CON", "prn", "Aux", "NUL", "COM1", "com9", "LPT1", "lpt9", "nul.txt", "CON .skin"})
+        QTest::newRow(name) << QString(name) << device;
     const QString tessary = QStringLiteral("That would replace the Tessary skin itself.");
     QTest::newRow("Tessary") << "Tessary" << tessary;
     QTest::newRow("tessary") << "tessary" << tessary;
@@ -169,6 +178,7 @@ void TestCreateSkin::refusedNames()
     QCOMPARE(boxes.at(0).icon, QMessageBox::Warning);
     QCOMPARE(boxes.at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY2(boxes.at(0).text.contains(message), qPrintable(boxes.at(0).text));
+    QCOMPARE(boxes.at(0).shown, boxes.at(0).text);
     QVERIFY(rig.states.at(0).central);
     for (const QString &folder : scratchfolders())
         QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));

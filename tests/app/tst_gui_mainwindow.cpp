@@ -14,6 +14,7 @@
 #include <QTabWidget>
 
 #include "app/mainwindow.h"
+#include "support/shownlabel.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -75,6 +76,9 @@ private slots:
     void titleAndProjectMarks();
     void statusLineAndTessaryInstall_data();
     void statusLineAndTessaryInstall();
+    void unusableTessaryNameFromFile_data();
+    void unusableTessaryNameFromFile();
+    void namesFromSettingsShownAsText();
     void skinNameField();
     void optionRadios();
     void workFoldersWithoutDocuments();
@@ -547,6 +551,48 @@ void TestMainWindow::statusLineAndTessaryInstall()
     else if (!hostSettings)
         expected = "Quorvelin settings not detected. Make sure Quorvelin is installed or change its folder from Settings";
     QCOMPARE(child<QLabel>(&window, "statuslabel")->text(), expected);
+}
+
+void TestMainWindow::unusableTessaryNameFromFile_data()
+{
+    QTest::addColumn<QString>("tyname");
+    QTest::addColumn<QString>("wrongzip");   // where the name would put the built-in zip
+
+    QTest::newRow("path out of the skins folder") << "../../../x" << QDir::homePath() + "/x.zip";
+    QTest::newRow("empty") << "" << hostfolder() + "/Skins/.zip";
+    QTest::newRow("device name") << "CON" << hostfolder() + "/Skins/CON.zip";
+    QTest::newRow("control character") << QString("Tess") + QChar(0x07) + "ary"
+                                       << hostfolder() + "/Skins/Tess" + QChar(0x07) + "ary.zip";
+}
+
+// A Tessary name in the settings file that is no plain file name in the
+// skins folder is not used: the default "Tessary" is, from start-up on.
+void TestMainWindow::unusableTessaryNameFromFile()
+{
+    QFETCH(QString, tyname);
+    QFETCH(QString, wrongzip);
+    QVERIFY(QDir().mkpath(hostfolder() + "/Skins"));
+    QVERIFY(testsupport::writeFile(settingsfile(), settingsLines({"qrnfolder," + hostfolder(), "tyname," + tyname})));
+
+    auto *window = new MainWindow;
+    QVERIFY2(!QFileInfo::exists(wrongzip), qPrintable(wrongzip));
+    QCOMPARE(window->settings.value("tyname"), QString("Tessary"));
+    QCOMPARE(testsupport::readFile(hostfolder() + "/Skins/Tessary.zip"),
+             testsupport::readFile("://Resources/Tessary.zip"));
+    QCOMPARE(QDir(hostfolder() + "/Skins").entryList(QDir::Files | QDir::Hidden), QStringList{"Tessary.zip"});
+    delete window;
+    QVERIFY(testsupport::readFile(settingsfile()).contains("\r\ntyname,Tessary\r\n"));
+}
+
+// Names from the settings file are shown as written, never read as markup.
+void TestMainWindow::namesFromSettingsShownAsText()
+{
+    const QString profile = workdir() + "/profiles/mine.tycp";
+    QVERIFY(testsupport::writeFile(profile, testsupport::readFile("://Resources/default.tycp")));
+    QVERIFY(testsupport::writeFile(settingsfile(),
+                                   settingsLines({"colorprofile,<b>mine</b>", "colorprofilepath," + profile})));
+    MainWindow window;
+    QCOMPARE(shownText(child<QLabel>(&window, "colorprofile_label")), QString("Color Profile : <b>mine</b>"));
 }
 
 void TestMainWindow::skinNameField()

@@ -32,7 +32,7 @@ QByteArray hostsettings(const QByteArray &screen = "<screenwidth>1280</screenwid
                         const QByteArray &zone1 = "<idx4 visible=\"yes\" x=\"10\" y=\"20\" width=\"30\" height=\"40\"/>")
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<settings>\n" + screen
-           + "\n <options>\n  <volume>0.5</volume>\n"
+           + "\n <options>\n  <volume>0.5</volume>\n  <decimalSeparator> </decimalSeparator>\n"
              "  <QRNScriptGlobalVariables>$TYX_OLD=0=4.00000, $Host Volume=1=0.50000</QRNScriptGlobalVariables>\n"
              " </options>\n <skins>\n  <skinWindows>\n"
              "   <window name=\"Tessary:skin\"><idx2 visible=\"yes\" x=\"1\" y=\"1\" width=\"1\" height=\"1\"/>" + zone1
@@ -452,6 +452,8 @@ void TestProjects::applyDemoToHost()
                      "$TYX_KEYFull=0=1.00000,$TYX_CUSTOMTwo=0=1.00000,$TYX_DECKGROUP1_clone=0=1.00000,"
                      "$TYX_DECKGROUP2_clone=0=1.00000,$HostVolume=1=0.50000"));
     QCOMPARE(first(host, "volume").text(), QString("0.5"));
+    // A value of the host's that is only white space stays as it was.
+    QVERIFY(bytes.contains("\r\n  <decimalSeparator> </decimalSeparator>\r\n"));
 
     // The other skin's record stays; the Tessary record is the demo's, last.
     const QDomElement record = first(host, "skinWindows");

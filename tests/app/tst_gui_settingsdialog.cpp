@@ -15,6 +15,7 @@
 #include "support/messageboxdriver.h"
 #include "support/filedialogdriver.h"
 #include "support/modaldialog.h"
+#include "support/shownlabel.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -134,6 +135,9 @@ private slots:
     void tessaryChooser();
     void hostFolderChooser();
     void commasAreKept();
+    void unusableTessaryNameRefused_data();
+    void unusableTessaryNameRefused();
+    void profileNameShownAsText();
     void closing_data();
     void closing();
 
@@ -415,6 +419,64 @@ void TestSettingsDialog::commasAreKept()
     QCOMPARE(chosen.value("qrnfolder"), folder);
     QCOMPARE(chosen.value("tyname"), QString("Tessary,2"));
     QCOMPARE(chosen.value("colorprofilepath"), profile);
+}
+
+void TestSettingsDialog::unusableTessaryNameRefused_data()
+{
+    QTest::addColumn<QString>("filename");
+    QTest::addColumn<QString>("message");
+
+    const QString device = QStringLiteral("Windows keeps that name for a device");
+    QTest::newRow("device name") << "CON.zip" << device;
+    QTest::newRow("device name, any case") << "lpt1.zip" << device;
+    QTest::newRow("device name with extension") << "nul.old.zip" << device;
+    QTest::newRow("no name") << ".zip" << "needs at least one character";
+    QTest::newRow("zero-width space") << QString("Tess") + QChar(0x200B) + "ary.zip"
+                                      << "The Tessary skin cannot be named \"Tess[U+200B]ary\"";
+    QTest::newRow("control character") << QString("Tess") + QChar(0x01) + "ary.zip" << "invisible ones";
+    QTest::newRow("trailing dot") << "Tessary..zip" << "cannot end in a dot";
+    // Markup in the name shows as written.
+    QTest::newRow("markup") << "<i>Tessary.zip" << "The Tessary skin cannot be named \"<i>Tessary\"";
+}
+
+// The tool installs and looks for the Tessary skin as <name>.zip in the
+// host's skins folder, so a name that no platform of the host can carry is
+// refused with a message and the field keeps the name it had.
+void TestSettingsDialog::unusableTessaryNameRefused()
+{
+    QFETCH(QString, filename);
+    QFETCH(QString, message);
+    QTemporaryDir elsewhere;
+    const QString chosen = elsewhere.filePath(filename);
+    makefile(chosen);
+
+    Settings dialog;
+    dialog.setsettings(opened("default", ""));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    MessageBoxDriver boxes;
+    ChooserSeen seen;
+    answerchooser(seen, chosen);
+    button(&dialog, "changetessary")->click();
+    QVERIFY(seen.shown && seen.accepted);
+    QCOMPARE(boxes.boxes.size(), 1);
+    const SeenBox &box = boxes.boxes.at(0);
+    QCOMPARE(box.title, QString("Tessary Extractor"));
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QVERIFY2(box.text.contains(message), qPrintable(box.text));
+    QCOMPARE(box.shown, box.text);
+    QCOMPARE(edittext(&dialog, "tessaryname_edit"), QString("Tessary"));
+    QCOMPARE(dialog.getsettings().value("tyname"), QString("Tessary"));
+}
+
+// A profile's name comes from the settings file or a file name; it shows
+// as written, markup and all.
+void TestSettingsDialog::profileNameShownAsText()
+{
+    Settings dialog;
+    dialog.setsettings(opened("<b>mine</b>", "/p/mine.tycp"));
+    QCOMPARE(shownText(child<QLabel>(&dialog, "colorprofilename")), QString("<b>mine</b>"));
 }
 
 void TestSettingsDialog::closing_data()

@@ -3,6 +3,7 @@
 
 #include "app/projectapply.h"
 #include "app/projectfile.h"
+#include "skinmodel/fileio.h"
 #include "support/testsupport.h"
 
 using projectfile::ReadStatus;
@@ -47,6 +48,65 @@ QByteArray hostfixture(const QByteArray &variables, const QByteArray &windows)
            + "</skinWindows>\n </skins>\n</settings>\n";
 }
 
+// A host file as a host may write it: CR LF line ends, a DOCTYPE, values
+// that are nothing but white space, a preserved space, markup-like text,
+// comments and processing instructions between the elements, and the
+// record and variables that applying a project replaces.
+const QByteArray whitespacehost =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\r\n"
+    "<!DOCTYPE settings SYSTEM \"settings.dtd\">\r\n"
+    "<!-- written by the host -->\r\n"
+    "<settings version=\"8\" xml:lang=\"fr\">\r\n"
+    "  <options>\r\n"
+    "    <decimalSeparator> </decimalSeparator>\r\n"
+    "    <listSeparator>\t</listSeparator>\r\n"
+    "    <lineEnd>&#13;&#10;</lineEnd>\r\n"
+    "    <lonelyReturn>a&#13;b</lonelyReturn>\r\n"
+    "    <padding xml:space=\"preserve\">  two  <b/> </padding>\r\n"
+    "    <thousands>\xc2\xa0</thousands>\r\n"
+    "    <blankLines>\r\n\r\n</blankLines>\r\n"
+    "    <QRNScriptGlobalVariables>$TYX_OLD=0=4.00000, $Host Volume=1=0.50000</QRNScriptGlobalVariables>\r\n"
+    "    <format pattern=\"a&#10;b&#9;c  d\" quote='say \"hi\"'/>\r\n"
+    "    <markup>&lt;b&gt;x&lt;/b&gt; &amp; more</markup>\r\n"
+    "    <?host-hint keep this?>\r\n"
+    "    <compact><a>1</a><?pi?><!--c--><b/></compact>\r\n"
+    "    <cdata><![CDATA[  <raw> & ]]></cdata>\r\n"
+    "    <q:named xmlns:q=\"urn:host\" q:flag=\"1\">text</q:named>\r\n"
+    "  </options>\r\n"
+    "  <skins>\r\n"
+    "\t<skinWindows>\r\n"
+    "\t\t<window name=\"Other:skin\"><idx1 visible=\"yes\" x=\"7\"/></window>\r\n"
+    "\t\t<window name=\"Tessary:skin\">\r\n"
+    "\t\t\t<idx2 visible=\"yes\" x=\"1\"/>\r\n"
+    "\t\t</window>\r\n"
+    "\t\t<window name=\"Tessary:extra\"> </window>\r\n"
+    "\t</skinWindows>\r\n"
+    "  </skins>\r\n"
+    "</settings>\r\n";
+
+// Every node of a document, depth first, as "depth type name value
+// attributes" lines (attributes sorted), white space and all. Nodes for
+// which skip says so are left out with the white space that lays them out.
+QStringList nodelines(const QDomNode &parent, const std::function<bool(const QDomNode &)> &skip, int depth = 0)
+{
+    QStringList lines;
+    for (QDomNode node = parent.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (skip(node) || (node.isText() && node.nodeValue().trimmed().isEmpty() && skip(node.nextSibling())))
+            continue;
+        QStringList attributes;
+        const QDomNamedNodeMap map = node.attributes();
+        for (int i = 0; i < map.count(); ++i)
+            attributes << map.item(i).nodeName() + "=" + map.item(i).nodeValue();
+        attributes.sort();
+        QString value = node.nodeValue();
+        value.replace("\r", "\\r").replace("\n", "\\n").replace("\t", "\\t");
+        lines << QString("%1 %2 %3 [%4] %5").arg(depth).arg(node.nodeType()).arg(node.nodeName(), value,
+                                                                               attributes.join(' '));
+        lines += nodelines(node, skip, depth + 1);
+    }
+    return lines;
+}
+
 QByteArray projectfixture(const QByteArray &variables, const QByteArray &children,
                           const QByteArray &screen = "<screenwidth>1920</screenwidth><screenheight>1080</screenheight>")
 {
@@ -82,6 +142,7 @@ private slots:
     void applyVariablesWithoutOptions();
     void hostTextIsUtf8WithCrLf();
     void rewritingHostKeepsMultiLineText();
+    void applyKeepsEveryUntouchedNode();
 };
 
 void TestProjectFile::baseName_data()
@@ -426,7 +487,8 @@ void TestProjectFile::hostTextIsUtf8WithCrLf()
     QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<settings"));
     QCOMPARE(bytes.count("<?xml"), 1);
     QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
-    QVERIFY(bytes.contains("\r\n <options>\r\n  <name>"));
+    // The layout is the document's own: none added, none dropped.
+    QVERIFY(bytes.contains("\"><options><name>"));
     QVERIFY(bytes.contains("Caf\xc3\xa9"));
 
     QDomDocument back;
@@ -465,6 +527,52 @@ void TestProjectFile::rewritingHostKeepsMultiLineText()
         previous = bytes;
         QVERIFY(testsupport::writeFile(path, bytes));
     }
+}
+
+// Applying a project replaces the Tessary record and the variables; every
+// other node of the host's file comes back as it was, down to its blanks,
+// and applying it again changes nothing more.
+void TestProjectFile::applyKeepsEveryUntouchedNode()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.xml");
+    QVERIFY(testsupport::writeFile(path, whitespacehost));
+    const QDomDocument project = parsed(projectfixture("$TYX_JOGFull=0=1.00000",
+                                                       "<idx3 visible=\"yes\" x=\"5\"/><idx4 visible=\"no\"/>"));
+    const auto replaced = [](const QDomNode &node) {
+        return node.nodeName() == "QRNScriptGlobalVariables"
+               || (node.nodeName() == "window" && node.toElement().attribute("name") == "Tessary:skin");
+    };
+    QDomDocument before;
+    QVERIFY(fileio::parsexml(&before, whitespacehost, /*keepwhitespace=*/true));
+    QCOMPARE(first(before, "decimalSeparator").text(), QString(" "));
+
+    QByteArray previous;
+    for (int round = 0; round < 2; ++round) {
+        QDomDocument host;
+        QVERIFY(fileio::parsexml(&host, testsupport::readFile(path), /*keepwhitespace=*/true));
+        projectapply::apply(project, host, "Tessary", 1.0f);
+        const QByteArray bytes = projectapply::hosttext(host);
+        QVERIFY(testsupport::writeFile(path, bytes));
+        if (round > 0)
+            QCOMPARE(bytes, previous);
+        previous = bytes;
+    }
+    QCOMPARE(previous.count('\n'), previous.count("\r\n"));
+
+    QDomDocument after;
+    QVERIFY2(fileio::parsexml(&after, previous, /*keepwhitespace=*/true), previous.constData());
+    const QStringList kept = nodelines(after, replaced);
+    QCOMPARE(kept, nodelines(before, replaced));
+    QCOMPARE(after.doctype().name(), QString("settings"));
+    QCOMPARE(after.doctype().systemId(), QString("settings.dtd"));
+
+    // What was replaced is the project's, laid out like its neighbours.
+    QCOMPARE(first(after, "QRNScriptGlobalVariables").text(), QString("$TYX_JOGFull=0=1.00000,$HostVolume=1=0.50000"));
+    const QDomElement record = first(after, "skinWindows");
+    QCOMPARE(describe(record.lastChildElement()), QStringList({"idx3 visible=yes x=5", "idx4 visible=no"}));
+    QVERIFY2(previous.contains("\r\n\t\t<window name=\"Tessary:skin\">\r\n\t\t <idx3 "), previous.constData());
+    QVERIFY2(previous.contains("\r\n    <QRNScriptGlobalVariables>$TYX_JOGFull"), previous.constData());
 }
 
 #include "tst_projectfile.moc"

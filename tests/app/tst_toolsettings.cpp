@@ -20,6 +20,8 @@ private slots:
     void readMissingFileGivesNothing();
     void fillMissingOnlyAbsentKeys();
     void fillMissingKeepsEmptyValues();
+    void unusableTessaryNameFallsBack_data();
+    void unusableTessaryNameFallsBack();
 };
 
 void TestToolSettings::parseReadsLines_data()
@@ -168,12 +170,41 @@ void TestToolSettings::fillMissingOnlyAbsentKeys()
 
 void TestToolSettings::fillMissingKeepsEmptyValues()
 {
-    SettingsMap settings{{"qrnfolder", ""}, {"tyname", ""}, {"gradience", "1"}};
+    SettingsMap settings{{"qrnfolder", ""}, {"gradience", "1"}};
     toolsettings::fillmissing(settings, "/docs");
     QCOMPARE(settings.value("qrnfolder"), QString());
-    QCOMPARE(settings.value("tyname"), QString());
     QCOMPARE(settings.value("gradience"), QString("1"));
     QCOMPARE(settings.value("projectpath"), QString("/settings.xml"));
+}
+
+void TestToolSettings::unusableTessaryNameFallsBack_data()
+{
+    QTest::addColumn<QString>("tyname");
+    QTest::addColumn<QString>("expected");
+
+    const QString fallback = QStringLiteral("Tessary");
+    QTest::newRow("renamed") << "My Modular" << "My Modular";
+    QTest::newRow("dots inside") << "Tessary.v2" << "Tessary.v2";
+    // Each of these would install or look for the zip somewhere else than
+    // "<name>.zip" in the skins folder, or under a name Windows refuses.
+    QTest::newRow("path out of the skins folder") << "../../../x" << fallback;
+    QTest::newRow("absolute path") << "/tmp/x" << fallback;
+    QTest::newRow("empty") << "" << fallback;
+    QTest::newRow("blanks") << "   " << fallback;
+    QTest::newRow("control character") << QString("Tess") + QChar(0x07) + "ary" << fallback;
+    QTest::newRow("right-to-left override") << QString("Tess") + QChar(0x202E) + "ary" << fallback;
+    QTest::newRow("device name") << "CON" << fallback;
+    QTest::newRow("device name with extension") << "lpt1.skin" << fallback;
+    QTest::newRow("trailing dot") << "Tessary." << fallback;
+}
+
+void TestToolSettings::unusableTessaryNameFallsBack()
+{
+    QFETCH(QString, tyname);
+    QFETCH(QString, expected);
+    SettingsMap settings{{"tyname", tyname}};
+    toolsettings::fillmissing(settings, "/docs");
+    QCOMPARE(settings.value("tyname"), expected);
 }
 
 QTEST_GUILESS_MAIN(TestToolSettings)

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QTimer>
 
+#include "support/shownlabel.h"
+
 #include <functional>
 
 struct SeenBox
@@ -19,6 +21,7 @@ struct SeenBox
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QString shown;   // the text as the box shows it
 };
 
 class MessageBoxDriver
@@ -43,7 +46,9 @@ private:
         if (!box || !box->isVisible() || box == m_handled)
             return;
         m_handled = box;
-        boxes << SeenBox{box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        boxes << SeenBox{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                         label ? shownText(label) : QString()};
         if (m_onbox)
             m_onbox(box);
         const QMessageBox::StandardButton answer =
