@@ -4,6 +4,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "app/formscale.h"
+
 namespace aboutpages {
 const char *const updates = "https://addons.example.com/tools/tessary-extractor";
 const char *const toolsupport = "https://forum.example.com/threads/tessary-extractor-support";
@@ -25,6 +27,7 @@ About::About(QWidget *parent)
     : QDialog(parent), ui(new Ui::About)
 {
     ui->setupUi(this);
+    formscale::pinfonts(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     setWindowTitle(QStringLiteral("Tessary Extractor - About"));
 }

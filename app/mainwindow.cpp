@@ -12,6 +12,7 @@
 
 #include "app/createskinjob.h"
 #include "app/displayoptions.h"
+#include "app/formscale.h"
 #include "app/messagebox.h"
 #include "app/statusrules.h"
 #include "app/toolsettings.h"
@@ -34,6 +35,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui = new Ui::MainWindow;
     ui->setupUi(this);
+    formscale::pinfonts(this);
     statusBar()->setSizeGripEnabled(false);
     // These show names from the settings, profiles and the Tessary skin,
     // which must show as written, never as markup.

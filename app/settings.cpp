@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 
 #include "app/createskinjob.h"
+#include "app/formscale.h"
 #include "app/messagebox.h"
 
 Settings::Settings(QWidget *parent)
@@ -18,6 +19,7 @@ Settings::Settings(QWidget *parent)
     // through the title bar.
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint & ~Qt::WindowCloseButtonHint);
     ui->setupUi(this);
+    formscale::pinfonts(this);
     // A profile's name comes from a file name, to be shown as written.
     ui->colorprofilename->setTextFormat(Qt::PlainText);
     setWindowTitle(QStringLiteral("Tessary Extractor - Settings"));

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the tool needs to build, run and test,
-# skipping the step entirely when all of them are present already.
+# install-deps.sh [package...]: installs the Debian packages the tool needs
+# to build, run, test and install, and any packages named, skipping the step
+# entirely when all of them are present already.
 set -eu
 packages="build-essential cmake qtbase5-dev libqt5xml5 libquazip1-qt5-dev
-          xvfb xauth fonts-liberation fonts-dejavu-core python3"
+          xvfb xauth fonts-liberation fonts-dejavu-core python3 desktop-file-utils $*"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -11,6 +11,15 @@ export XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_CACHE_
 export XDG_RUNTIME_DIR=$home/.runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset XDG_DOCUMENTS_DIR
+# The tests expect an unscaled 1920 x 1080 desktop at the platform's own DPI
+# and Qt's own style: a user's display scaling, font DPI or desktop theme
+# would change window layouts and the desktop size the tool reads.
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING \
+      QT_SCALE_FACTOR_ROUNDING_POLICY QT_DEVICE_PIXEL_RATIO QT_FONT_DPI QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE
+# A test that is about other font DPIs asks for one through TYX_TEST_FONT_DPI.
+if [ -n "${TYX_TEST_FONT_DPI:-}" ]; then
+  export QT_FONT_DPI=$TYX_TEST_FONT_DPI
+fi
 # A test function that hangs (a dialog nobody answers) fails after two
 # minutes instead of Qt's default five.
 export QTEST_FUNCTION_TIMEOUT=${QTEST_FUNCTION_TIMEOUT:-120000}

@@ -66,9 +66,12 @@ void TestPreview::nameincentreofband()
     QVERIFY(!changed.isEmpty());
     QVERIFY2(QRect(0, 20, 1268, 200).contains(changed), qPrintable(QStringLiteral("%1,%2 %3x%4")
              .arg(changed.x()).arg(changed.y()).arg(changed.width()).arg(changed.height())));
-    // Centred both ways, within a pixel or two of rounding.
-    QVERIFY(qAbs(changed.center().x() - 634) <= 2);
-    QVERIFY(qAbs(changed.center().y() - 120) <= 10);
+    // Centred both ways. The letters' ink is measured, not their box: the
+    // first and last letters' side bearings, and the ascent and descent,
+    // differ by font, so allow a fraction of the letter height.
+    const int slack = changed.height() / 6;
+    QVERIFY2(qAbs(changed.center().x() - 634) <= slack && qAbs(changed.center().y() - 120) <= slack,
+             qPrintable(QStringLiteral("ink centre %1,%2").arg(changed.center().x()).arg(changed.center().y())));
     // Large white letters.
     QVERIFY(changed.height() > 30);
     bool white = false;
