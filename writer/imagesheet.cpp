@@ -108,7 +108,7 @@ void ImageSheet::start(int width, int height, const QColor &background)
         paintbackground(painter, sample.width(), sample.height(), background);
     }
     const QRgb inside = reinterpret_cast<const QRgb *>(sample.constScanLine(2 * frame))[2 * frame];
-    for (int y = 0; y < m_pixels.height(); ++y) {
+    for (int y = 0; y < m_height; ++y) {
         QRgb *row = reinterpret_cast<QRgb *>(m_pixels.scanLine(y));
         if (y >= frame && y < m_height - frame && m_width > 2 * frame) {
             std::fill(row, row + frame, QRgb(0));
@@ -174,17 +174,16 @@ void ImageSheet::setheight(int height)
             m_toolarge = true;
             return;
         }
-        grown.fill(Qt::transparent);
         const int rows = std::min(m_height, m_pixels.height());
         for (int y = 0; y < rows; ++y)
             std::memcpy(grown.scanLine(y), m_pixels.constScanLine(y), size_t(m_pixels.bytesPerLine()));
         m_pixels = grown;
-    } else if (height < m_height) {
-        // Rows that leave the sheet are gone: growing again later gives
-        // transparent rows there, as a fresh image would.
-        for (int y = height; y < m_height; ++y)
-            std::memset(m_pixels.scanLine(y), 0, size_t(m_pixels.bytesPerLine()));
     }
+    // Rows that the sheet grows into start transparent, as in a fresh
+    // image; rows that leave it are gone, and are cleared again if it grows
+    // back into them.
+    for (int y = m_height; y < height; ++y)
+        std::memset(m_pixels.scanLine(y), 0, size_t(m_pixels.bytesPerLine()));
     m_height = height;
 }
 
@@ -199,11 +198,12 @@ void ImageSheet::widen(int width)
         m_toolarge = true;
         return;
     }
-    wider.fill(Qt::transparent);
     const size_t rowbytes = size_t(m_width) * 4;
     const int rows = std::min(m_height, m_pixels.height());
-    for (int y = 0; y < rows; ++y)
+    for (int y = 0; y < rows; ++y) {
         std::memcpy(wider.scanLine(y), m_pixels.constScanLine(y), rowbytes);
+        std::memset(wider.scanLine(y) + rowbytes, 0, size_t(wider.bytesPerLine()) - rowbytes);
+    }
     m_pixels = wider;
     m_width = width;
 }

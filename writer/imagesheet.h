@@ -74,7 +74,8 @@ private:
     int &m_packx;
     int &m_packy;
     int &m_packbottom;
-    // Rows beyond m_height are spare room for growth and always transparent.
+    // Rows beyond m_height are spare room for growth, set only when the
+    // sheet grows into them.
     QImage m_pixels;
     int m_width = 0;
     int m_height = 0;
