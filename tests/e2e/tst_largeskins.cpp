@@ -35,18 +35,20 @@ private slots:
     void manyControls();
 
 private:
-    // Runs the job on the fixture skin with xml as its document; returns
-    // the new skin.xml, parsed.
-    QDomDocument runjob(const QByteArray &xml);
+    // Runs the job on the fixture skin with xml as its document and the
+    // project (the fixture's own by default); returns the new skin.xml,
+    // parsed.
+    QDomDocument runjob(const QByteArray &xml, const QByteArray &projectxml = QByteArray());
 };
 
-QDomDocument TestLargeSkins::runjob(const QByteArray &xml)
+QDomDocument TestLargeSkins::runjob(const QByteArray &xml, const QByteArray &projectxml)
 {
     QTemporaryDir files;
     const QString zip = files.filePath("large.zip");
     const QString project = files.filePath("project.xml");
     if (!fixtureskin::writezip(zip, true, xml)
-        || !testsupport::writeFile(project, fixtureskin::project(fixtureskin::modules())))
+        || !testsupport::writeFile(project, projectxml.isEmpty() ? fixtureskin::project(fixtureskin::modules())
+                                                                 : projectxml))
         return QDomDocument();
     HeadlessJob rig(zip, QStringLiteral("Large"), 1920, 1080);
     rig.model.skinwidth = 1920;
@@ -102,20 +104,50 @@ void TestLargeSkins::longAction()
     QVERIFY(action == QString::fromUtf8(repeated(actionpiece, times)));
 }
 
-// 200,000 buttons in one module's live panel.
+// 200,000 buttons in one module's live panel, in a skin with many module
+// pairs whose right-hand module is placed from its grouped twin.
 void TestLargeSkins::manyControls()
 {
     const int count = 200 * 1000;
-    const QByteArray xml = fixtureskin::skinxml().replace(
+    const int pairs = 80;
+    const int firstextra = 6;   // the fixture has windows 1 to 5
+    QByteArray modules;
+    QByteArray variables = "$TYX_CTRL=0=1.00000";
+    for (int pair = 0; pair < pairs; ++pair) {
+        for (const char *side : {"D1_", "D2_"}) {
+            modules += QString(" <window idx=\"%1\" name=\"%2PAIR%3\" prop=\"0\" width=\"100\" height=\"40\">"
+                               "<panel add=\"yes\"><button x=\"0\" y=\"0\" width=\"40\" height=\"20\" "
+                               "action=\"pair\"/></panel></window>\n")
+                           .arg(firstextra + 2 * pair + (side[1] == '2'))
+                           .arg(side)
+                           .arg(pair)
+                           .toUtf8();
+        }
+        variables += ", $TYX_PAIR" + QByteArray::number(pair) + "=0=" + QByteArray::number(1 + pair % 3) + ".00000";
+    }
+    QByteArray xml = fixtureskin::skinxml().replace(
         leftdeck, leftdeck + repeated("<button x=\"1\" y=\"2\" width=\"10\" height=\"10\" action=\"cue\"/>", count));
+    xml.replace("</skin>", modules + "</skin>");
+    QByteArray project = fixtureskin::project(fixtureskin::modules());
+    project.replace("$TYX_CTRL=0=1.00000", variables);
+    QByteArray places;
+    for (int idx = firstextra; idx < firstextra + 2 * pairs; ++idx)
+        places += "<idx" + QByteArray::number(idx) + " visible=\"yes\" x=\"" + QByteArray::number(idx * 10)
+                  + "\" y=\"300\" width=\"100\" height=\"40\"/>\r\n";
+    project.replace("</window>\r\n</skinWindows>", places + "</window>\r\n</skinWindows>");
 
-    const QDomDocument written = runjob(xml);
+    const QDomDocument written = runjob(xml, project);
 
     int cues = 0;
+    int pairbuttons = 0;
     const QDomNodeList buttons = written.elementsByTagName("button");
-    for (int i = 0; i < buttons.size(); ++i)
-        cues += buttons.at(i).toElement().attribute("action") == QLatin1String("cue");
+    for (int i = 0; i < buttons.size(); ++i) {
+        const QString action = buttons.at(i).toElement().attribute("action");
+        cues += action == QLatin1String("cue");
+        pairbuttons += action == QLatin1String("pair");
+    }
     QCOMPARE(cues, count);
+    QCOMPARE(pairbuttons, 2 * pairs);
 }
 
 QTEST_MAIN(TestLargeSkins)
