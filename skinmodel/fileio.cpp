@@ -1,4 +1,5 @@
 #include "fileio.h"
+#include "xmlscan.h"
 
 #include <QBuffer>
 #include <QDomDocument>
@@ -116,25 +117,6 @@ int skipnonelement(const QByteArray &bytes, int pos)
     return -1;
 }
 
-// Index of the '>' that closes the tag starting before pos, honouring
-// quoted attribute values; bytes.size() when it never closes.
-int tagend(const QByteArray &bytes, int pos)
-{
-    char quote = 0;
-    for (int i = pos; i < bytes.size(); ++i) {
-        const char c = bytes.at(i);
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '>') {
-            return i;
-        }
-    }
-    return bytes.size();
-}
-
 } // namespace
 
 ReadResult readfile(const QString &path, QByteArray *bytes, qint64 limit)
@@ -206,7 +188,8 @@ bool withinxmldepth(const QByteArray &bytes, int maxdepth)
         const int skipped = skipnonelement(bytes, pos + 1);
         int next = skipped;
         if (skipped < 0) {
-            const int end = tagend(bytes, pos + 1);
+            const int found = xmltagend(bytes, pos + 1, false);
+            const int end = found < 0 ? bytes.size() : found;
             if (bytes.at(pos + 1) == '/')
                 --depth;
             else if (bytes.at(end - 1) != '/' && ++depth > maxdepth)

@@ -1,4 +1,5 @@
 #include "windowspans.h"
+#include "xmlscan.h"
 
 namespace {
 
@@ -15,27 +16,6 @@ int skipmarkup(const QByteArray &xml, int position, const char *opening, const c
 {
     const int end = xml.indexOf(closing, position + int(qstrlen(opening)));
     return end < 0 ? -1 : end + int(qstrlen(closing));
-}
-
-// The index of the ">" that ends the tag at position, outside quoted
-// attribute values; -1 when there is none.
-int tagend(const QByteArray &xml, int position)
-{
-    char quote = 0;
-    for (int i = position + 1; i < xml.size(); ++i) {
-        const char c = xml.at(i);
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '>') {
-            return i;
-        } else if (c == '<') {
-            return -1;
-        }
-    }
-    return -1;
 }
 
 bool isnameend(char c)
@@ -70,7 +50,7 @@ bool findwindowspans(const QByteArray &xml, QVector<WindowSpan> *spans)
         } else if (startsat(xml, position, "<!")) {
             return false;   // a document type may declare entities
         } else {
-            const int end = tagend(xml, position);
+            const int end = xmltagend(xml, position + 1, true);
             if (end < 0)
                 return false;
             const bool closing = xml.at(position + 1) == '/';
