@@ -62,11 +62,10 @@ bool ColourScheme::loadcolorprofile(const QString &path)
     // A profile that was moved or deleted since it was chosen, or a path that
     // names a folder or a file that cannot be read, gives way to the built-in
     // default rather than to a scheme of invalid colours.
-    if (!fileio::isreadablefile(path) && path != defaultProfilePath)
-        return loadcolorprofile(defaultProfilePath);
-
     QByteArray bytes;
     const bool opened = fileio::readfile(path, &bytes) == fileio::ReadResult::Read;
+    if (!opened && path != defaultProfilePath)
+        return loadcolorprofile(defaultProfilePath);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     profilecolors = opened ? readProfileEntries(buffer) : QMap<QString, QString>();

@@ -85,25 +85,19 @@ bool finish(QSaveFile *file, bool complete)
     return file->commit();
 }
 
-// Skips from pos (just past "<") over a tag that opens no element: a
-// comment, CDATA, processing instruction or declaration. Returns the index
-// past its end, or -1 when bytes at pos start an element or an end tag.
+// Skips the markup at pos (its "<") that opens no element: a comment,
+// CDATA, processing instruction or declaration. Returns the index past its
+// end, or -1 when an element's start or end tag stands at pos.
 int skipnonelement(const QByteArray &bytes, int pos)
 {
-    auto skipto = [&](const char *end, int from) {
-        const int found = bytes.indexOf(end, from);
-        return found < 0 ? bytes.size() : found + int(qstrlen(end));
-    };
-    if (bytes.mid(pos, 3) == "!--")
-        return skipto("-->", pos + 3);
-    if (bytes.mid(pos, 8) == "![CDATA[")
-        return skipto("]]>", pos + 8);
-    if (bytes.at(pos) == '?')
-        return skipto("?>", pos + 1);
-    if (bytes.at(pos) == '!') {
+    if (xmlisothermarkup(bytes, pos)) {
+        const int end = xmlothermarkupend(bytes, pos);
+        return end < 0 ? bytes.size() : end;
+    }
+    if (bytes.at(pos + 1) == '!') {
         // A DOCTYPE may hold an internal subset in brackets with '>' inside.
         int brackets = 0;
-        for (int i = pos + 1; i < bytes.size(); ++i) {
+        for (int i = pos + 2; i < bytes.size(); ++i) {
             const char c = bytes.at(i);
             if (c == '[')
                 ++brackets;
@@ -185,7 +179,7 @@ bool withinxmldepth(const QByteArray &bytes, int maxdepth)
     int depth = 0;
     int pos = bytes.indexOf('<');
     while (pos >= 0 && pos + 1 < bytes.size()) {
-        const int skipped = skipnonelement(bytes, pos + 1);
+        const int skipped = skipnonelement(bytes, pos);
         int next = skipped;
         if (skipped < 0) {
             const int found = xmltagend(bytes, pos + 1, false);

@@ -29,11 +29,6 @@ RecordEntry readentry(const QDomElement &element)
 
 } // namespace
 
-QByteArray xmllineends(QByteArray bytes)
-{
-    return bytes.replace("\r\n", "\n").replace('\r', '\n');
-}
-
 QDomDocument readxmlfile(const QString &path)
 {
     QDomDocument document;

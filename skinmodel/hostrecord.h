@@ -19,12 +19,6 @@
 #include <QString>
 #include <QVector>
 
-// The bytes of an XML file with every CR LF and lone CR turned into LF, as
-// XML readers must do before parsing. Qt's DOM reader keeps the CRs, and
-// writing such a document back would turn them into "&#xd;" one more time
-// on every rewrite of the file.
-QByteArray xmllineends(QByteArray bytes);
-
 // Parses the XML file at path from a read-only open; failures are not
 // reported (missing: empty document; broken: what was read before the fault).
 QDomDocument readxmlfile(const QString &path);

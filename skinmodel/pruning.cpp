@@ -1,6 +1,5 @@
 #include "pruning.h"
 #include "fileio.h"
-#include "hostrecord.h"
 
 #include <QDomDocument>
 #include <QRegularExpression>
@@ -48,11 +47,9 @@ bool keepswindow(const TextTable &windows, int index, const QDomElement &window)
     if (index >= windows.size())
         return false;
     const QVector<QString> &row = windows.at(index);
-    if (row.size() <= visibleColumn)
+    if (row.value(nameColumn) == "MENU" || window.attribute("name") == "MENU")
         return false;
-    if (row.at(nameColumn) == "MENU" || window.attribute("name") == "MENU")
-        return false;
-    return row.at(visibleColumn) == "1";
+    return rowshowswindow(row);
 }
 
 void dropwindows(QDomDocument &doc, const TextTable &windows)
@@ -307,6 +304,11 @@ void pruneskindocument(QDomDocument &doc, const TextTable &windows)
     strippanels(doc);
     dropmarkedno(doc, "group");
     dropmarkedno(doc, "visual");
+}
+
+bool rowshowswindow(const QVector<QString> &row)
+{
+    return row.value(visibleColumn) == QLatin1String("1");
 }
 
 QVector<QString> elementnames(const QDomDocument &doc, const QString &tag)

@@ -22,6 +22,10 @@ QByteArray skindocumentbytes(const QDomDocument &doc);
 // whole text is written.
 bool writeskindocument(const QString &path, const QDomDocument &doc);
 
+// Whether a windows-table row marks its window as shown ("1" in column 11;
+// a row too short to say counts as not shown).
+bool rowshowswindow(const QVector<QString> &row);
+
 // The "name" attribute of every element of that tag, in document order
 // (the empty text where it is absent).
 QVector<QString> elementnames(const QDomDocument &doc, const QString &tag);

@@ -1,13 +1,8 @@
 #include "tessarydocument.h"
 
 #include "fileio.h"
+#include "pruning.h"
 #include "skinmodel.h"
-
-namespace {
-
-const int visiblecolumn = 11;
-
-} // namespace
 
 bool TessaryDocument::read(const QString &path)
 {
@@ -42,7 +37,7 @@ bool TessaryDocument::prune(SkinModel &model)
         // not be parsed at all.
         QVector<bool> keep(m_spans.size(), false);
         for (int i = 0; i < keep.size() && i < model.windows.size(); ++i)
-            keep[i] = model.windows.at(i).value(visiblecolumn) == QLatin1String("1");
+            keep[i] = rowshowswindow(model.windows.at(i));
         QDomDocument kept;
         if (!fileio::parsexml(&kept, withoutwindowcontent(m_bytes, m_spans, keep)))
             return false;

@@ -3,21 +3,6 @@
 
 namespace {
 
-bool startsat(const QByteArray &xml, int position, const char *literal)
-{
-    const int length = int(qstrlen(literal));
-    return position + length <= xml.size() && qstrncmp(xml.constData() + position, literal, uint(length)) == 0;
-}
-
-// The index just past the end of the markup that starts at position with
-// its own opening (comment, CDATA, processing instruction); -1 when it
-// does not end.
-int skipmarkup(const QByteArray &xml, int position, const char *opening, const char *closing)
-{
-    const int end = xml.indexOf(closing, position + int(qstrlen(opening)));
-    return end < 0 ? -1 : end + int(qstrlen(closing));
-}
-
 bool isnameend(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '/' || c == '>';
@@ -28,7 +13,7 @@ bool iswindowtag(const QByteArray &xml, int namestart)
 {
     const char *const name = "window";
     const int end = namestart + int(qstrlen(name));
-    return startsat(xml, namestart, name) && end < xml.size() && isnameend(xml.at(end));
+    return xmlstartsat(xml, namestart, name) && end < xml.size() && isnameend(xml.at(end));
 }
 
 } // namespace
@@ -41,13 +26,9 @@ bool findwindowspans(const QByteArray &xml, QVector<WindowSpan> *spans)
     int position = xml.indexOf('<');
     while (position >= 0) {
         int next;
-        if (startsat(xml, position, "<!--")) {
-            next = skipmarkup(xml, position, "<!--", "-->");
-        } else if (startsat(xml, position, "<![CDATA[")) {
-            next = skipmarkup(xml, position, "<![CDATA[", "]]>");
-        } else if (startsat(xml, position, "<?")) {
-            next = skipmarkup(xml, position, "<?", "?>");
-        } else if (startsat(xml, position, "<!")) {
+        if (xmlisothermarkup(xml, position)) {
+            next = xmlothermarkupend(xml, position);
+        } else if (xmlstartsat(xml, position, "<!")) {
             return false;   // a document type may declare entities
         } else {
             const int end = xmltagend(xml, position + 1, true);

@@ -2,10 +2,8 @@
 // image sheet, and the customicons element tells the host where it lies.
 #include "skinwriter.h"
 
-#include "picturebounds.h"
 #include "skinmodel/textfunctions.h"
 
-#include <QPainter>
 
 using namespace transforms;
 
@@ -57,16 +55,6 @@ QList<int> SkinWriter::mergeicons(int oldX, int oldY)
     // A desktop narrower than the strip widens the sheet, so that the icons
     // that the document points at all lie inside it.
     m_sheet.widen(w + 5);
-    const std::optional<QPoint> corner = m_sheet.place(w, h);
-
-    const std::optional<QRect> part = partinside(oldX, oldY, w, h, strip.rect());
-    if (corner && part && !part->isEmpty()) {
-        const QImage piece = strip.copy(*part);
-        m_sheet.paint([&](QPainter &painter) {
-            painter.setPen(Qt::NoPen);
-            painter.drawImage(QRect(corner->x(), corner->y(), w, h), piece);
-        });
-    }
-    const QPoint at = corner.value_or(QPoint(0, 0));
+    const QPoint at = packregion(strip, oldX, oldY, w, h, w, h);
     return {at.x() + firsticoncolumn, at.y(), w, h};
 }

@@ -222,18 +222,20 @@ QImage ImageSheet::image() const
 {
     if (m_width <= 0 || m_height <= 0)
         return QImage();
-    // The sheet's rows as they are, without the spare rows and without a
-    // copy before the one conversion.
-    const QImage rows(m_pixels.constBits(), m_width, m_height, m_pixels.bytesPerLine(),
-                      QImage::Format_ARGB32_Premultiplied);
-    return rows.convertToFormat(QImage::Format_ARGB32);
+    return rows().convertToFormat(QImage::Format_ARGB32);
 }
 
 bool ImageSheet::save(const QString &path) const
 {
     if (m_toolarge || m_width <= 0 || m_height <= 0)
         return false;
-    const QImage rows(m_pixels.constBits(), m_width, m_height, m_pixels.bytesPerLine(),
-                      QImage::Format_ARGB32_Premultiplied);
-    return fileio::writepng(path, rows);
+    return fileio::writepng(path, rows());
+}
+
+QImage ImageSheet::rows() const
+{
+    // A view of the sheet's own rows, without the spare ones: no copy is
+    // made before the one conversion that encoding or image() needs.
+    return QImage(m_pixels.constBits(), m_width, m_height, m_pixels.bytesPerLine(),
+                  QImage::Format_ARGB32_Premultiplied);
 }

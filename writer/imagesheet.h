@@ -71,6 +71,9 @@ public:
 private:
     void setheight(int height);
 
+    // The rows of the sheet, shared with m_pixels (valid while it lives).
+    QImage rows() const;
+
     int &m_packx;
     int &m_packy;
     int &m_packbottom;

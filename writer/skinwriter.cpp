@@ -191,12 +191,20 @@ QList<int> SkinWriter::mergepics(int oldX, int oldY, int oldW, int oldH,
     showprogress(QStringLiteral("Processing Image ..."), true);
     const int w = piecesize(oldW, resizefactorX);
     const int h = piecesize(oldH, resizefactorY);
-    const std::optional<QPoint> corner = m_sheet.place(w, h);
-
     const QImage &source = sourceimage();
     if (source.isNull())
         m_sourceunreadable = true;
-    const std::optional<QRect> region = partinside(oldX, oldY, oldW, oldH, source.rect());
+    const QPoint at = packregion(source, oldX, oldY, oldW, oldH, w, h);
+    const QList<int> result{at.x(), at.y(), w, h};
+    if (packrecorder)
+        packrecorder(PackRecord{askedregion(oldX, oldY, oldW, oldH), resizefactorX, resizefactorY, result});
+    return result;
+}
+
+QPoint SkinWriter::packregion(const QImage &source, int x, int y, int regionw, int regionh, int w, int h)
+{
+    const std::optional<QPoint> corner = m_sheet.place(w, h);
+    const std::optional<QRect> region = partinside(x, y, regionw, regionh, source.rect());
     if (corner && w > 0 && h > 0 && region && !region->isEmpty()) {
         const QImage part = source.copy(*region);
         m_sheet.paint([&](QPainter &painter) {
@@ -204,13 +212,8 @@ QList<int> SkinWriter::mergepics(int oldX, int oldY, int oldW, int oldH,
             painter.drawImage(QRect(corner->x(), corner->y(), w, h), part);
         });
     }
-
     // A piece that was not placed has no place to point at.
-    const QPoint at = corner.value_or(QPoint(0, 0));
-    const QList<int> result{at.x(), at.y(), w, h};
-    if (packrecorder)
-        packrecorder(PackRecord{askedregion(oldX, oldY, oldW, oldH), resizefactorX, resizefactorY, result});
-    return result;
+    return corner.value_or(QPoint(0, 0));
 }
 
 bool SkinWriter::editpreview(const QString &path)

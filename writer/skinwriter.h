@@ -192,6 +192,12 @@ public:
     void exportrhythm(QDomNode node, int level, float resizeX, float resizeY, int groupXpos, int groupYpos);
 
 private:
+    // Places a piece of w x h on the sheet and draws into it the part of
+    // the region (x, y, regionw, regionh) that lies inside source, stretched
+    // over the piece. Returns the piece's corner, (0, 0) when it was not
+    // placed.
+    QPoint packregion(const QImage &source, int x, int y, int regionw, int regionh, int w, int h);
+
     // The Tessary image, read once per job on first use.
     const QImage &sourceimage();
 

@@ -506,7 +506,6 @@ void TestProjectFile::hostTextIsUtf8WithCrLf()
     QCOMPARE(back.documentElement().text(), QString::fromUtf8("Caf\xc3\xa9"));
 }
 
-QTEST_GUILESS_MAIN(TestProjectFile)
 // The host's file comes with CR LF line ends; rewriting it again and again
 // must not pile carriage returns into text that spans lines.
 void TestProjectFile::rewritingHostKeepsMultiLineText()
@@ -575,4 +574,5 @@ void TestProjectFile::applyKeepsEveryUntouchedNode()
     QVERIFY2(previous.contains("\r\n    <QRNScriptGlobalVariables>$TYX_JOGFull"), previous.constData());
 }
 
+QTEST_GUILESS_MAIN(TestProjectFile)
 #include "tst_projectfile.moc"
