@@ -13,12 +13,7 @@ class QDomDocument;
 // as the Tessary skin has one.
 bool readskindocument(const QString &path, QDomDocument &doc);
 
-// The text of doc as QDomDocument::toByteArray(1) writes it (one space of
-// indentation per level, UTF-8 without a byte-order mark), in time linear
-// in its size, however long a value.
-QByteArray skindocumentbytes(const QDomDocument &doc);
-
-// Writes skindocumentbytes(doc) to path. The file is replaced only once the
+// Writes skindocumentbytes(doc) (xmlwriter.h) to path. The file is replaced only once the
 // whole text is written.
 bool writeskindocument(const QString &path, const QDomDocument &doc);
 

@@ -61,6 +61,36 @@ QByteArray allshown(int count)
     return text + "</window></skinWindows></project>";
 }
 
+// A project that shows the windows numbered in shown (from 1), of count.
+QByteArray showing(const QList<int> &shown, int count)
+{
+    QByteArray text = "<project><screenwidth>1920</screenwidth><screenheight>1080</screenheight>"
+                      "<skinWindows><window name=\"Tessary:skin\">";
+    for (int idx = 1; idx <= count; ++idx) {
+        text += "<idx" + QByteArray::number(idx) + " visible=\"" + (shown.contains(idx) ? "yes" : "no")
+                + "\" x=\"10\" y=\"10\" width=\"100\" height=\"50\"/>";
+    }
+    return text + "</window></skinWindows></project>";
+}
+
+// A small skin whose first window is a module like any other (the Tessary
+// skin's first is its menu, which pruning always drops), with content of
+// every kind that pruning keeps, changes or drops.
+const QByteArray smallskin =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<skin name=\"Small\" width=\"1920\" height=\"1080\">\n"
+    " <window name=\"first\" width=\"300\" height=\"100\" image=\"a\" posx=\"0\" posy=\"0\">\n"
+    "  <panel add=\"yes\" name=\"live\" visibility=\"x\"><button action=\"play\" x=\"1\"/></panel>\n"
+    "  <group name=\"g1\"><visual add=\"no\"/><visual source=\"v\">text &amp; more</visual></group>\n"
+    "  <!-- a comment --><textzone x=\"2\"><![CDATA[ <raw> ]]></textzone>\n"
+    " </window>\n"
+    " <window name=\"second\" width=\"10\"><group name=\"g2\" add=\"no\"><button/></group><slider/></window>\n"
+    " <window name=\"third\"/>\n"
+    " <window name=\"fourth\" prop=\"p\">\n"
+    "  <panel add=\"no\"><button/></panel><group name=\"g4\"><button name=\"b&lt;4\"/></group>\n"
+    " </window>\n"
+    "</skin>\n";
+
 } // namespace
 
 class TestTessaryDocument : public QObject
@@ -80,6 +110,14 @@ private:
 
 void TestTessaryDocument::initTestCase()
 {
+    QVERIFY(testsupport::writeFile(m_files.filePath("small/skin.xml"), smallskin));
+    const QList<QList<int>> patterns = {{1, 2}, {1, 3}, {2}, {2, 4}, {3, 4}, {4}, {1, 2, 3, 4}};
+    for (const QList<int> &shown : patterns) {
+        QStringList numbers;
+        for (int idx : shown)
+            numbers << QString::number(idx);
+        QVERIFY(testsupport::writeFile(m_files.filePath("small-" + numbers.join('-') + ".xml"), showing(shown, 4)));
+    }
     QVERIFY(QFile::copy(":/Resources/Tessary.zip", m_files.filePath("Tessary.zip")));
     QVERIFY(!JlCompress::extractDir(m_files.filePath("Tessary.zip"), m_files.filePath("tessary")).isEmpty());
     QVERIFY(testsupport::writeFile(m_files.filePath("all.xml"), allshown(238)));
@@ -131,16 +169,22 @@ void TestTessaryDocument::leavesOutContent()
 
 void TestTessaryDocument::prunesAsTheWholeDocument_data()
 {
+    QTest::addColumn<QString>("skin");
     QTest::addColumn<QString>("project");
+    const QString tessary = m_files.filePath("tessary/skin.xml");
     for (const char *demo : {"Demo 1", "Demo 2", "Demo 3"})
-        QTest::newRow(demo) << QString(":/Resources/%1.xml").arg(demo);
-    QTest::newRow("every window shown") << m_files.filePath("all.xml");
+        QTest::newRow(demo) << tessary << QString(":/Resources/%1.xml").arg(demo);
+    QTest::newRow("every window shown") << tessary << m_files.filePath("all.xml");
+    for (const QString &project : QDir(m_files.path()).entryList({"small-*.xml"})) {
+        QTest::addRow("small skin, windows %s shown", qPrintable(project.mid(6).chopped(4)))
+            << m_files.filePath("small/skin.xml") << m_files.filePath(project);
+    }
 }
 
 void TestTessaryDocument::prunesAsTheWholeDocument()
 {
+    QFETCH(QString, skin);
     QFETCH(QString, project);
-    const QString skin = m_files.filePath("tessary/skin.xml");
     QTemporaryDir whole;
     QTemporaryDir parts;
 
