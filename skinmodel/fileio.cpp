@@ -1,12 +1,13 @@
 #include "fileio.h"
-#include "xmlscan.h"
 
 #include <QBuffer>
 #include <QDomDocument>
 #include <QImage>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QTextCodec>
 #include <QXmlInputSource>
 #include <QXmlSimpleReader>
 
@@ -85,32 +86,6 @@ bool finish(QSaveFile *file, bool complete)
     return file->commit();
 }
 
-// Skips the markup at pos (its "<") that opens no element: a comment,
-// CDATA, processing instruction or declaration. Returns the index past its
-// end, or -1 when an element's start or end tag stands at pos.
-int skipnonelement(const QByteArray &bytes, int pos)
-{
-    if (xmlisothermarkup(bytes, pos)) {
-        const int end = xmlothermarkupend(bytes, pos);
-        return end < 0 ? bytes.size() : end;
-    }
-    if (bytes.at(pos + 1) == '!') {
-        // A DOCTYPE may hold an internal subset in brackets with '>' inside.
-        int brackets = 0;
-        for (int i = pos + 2; i < bytes.size(); ++i) {
-            const char c = bytes.at(i);
-            if (c == '[')
-                ++brackets;
-            else if (c == ']')
-                --brackets;
-            else if (c == '>' && brackets <= 0)
-                return i + 1;
-        }
-        return bytes.size();
-    }
-    return -1;
-}
-
 } // namespace
 
 ReadResult readfile(const QString &path, QByteArray *bytes, qint64 limit)
@@ -174,43 +149,80 @@ bool copyfile(const QString &from, const QString &to)
     return finish(&target, complete);
 }
 
-bool withinxmldepth(const QByteArray &bytes, int maxdepth)
+namespace {
+
+// The encoding that a byte-order mark or the layout of the first
+// characters gives, as Qt's XML readers detect it; null when the bytes
+// start in an encoding compatible with ASCII.
+QTextCodec *unicodeencoding(const QByteArray &bytes)
 {
-    int depth = 0;
-    int pos = bytes.indexOf('<');
-    while (pos >= 0 && pos + 1 < bytes.size()) {
-        const int skipped = skipnonelement(bytes, pos);
-        int next = skipped;
-        if (skipped < 0) {
-            const int found = xmltagend(bytes, pos + 1, false);
-            const int end = found < 0 ? bytes.size() : found;
-            if (bytes.at(pos + 1) == '/')
-                --depth;
-            else if (bytes.at(end - 1) != '/' && ++depth > maxdepth)
-                return false;
-            next = end + 1;
-        }
-        pos = bytes.indexOf('<', next);
+    struct Signature
+    {
+        const char *bytes;
+        int size;
+        const char *codec;
+    };
+    // Longer signatures first: a UTF-32 mark starts like a UTF-16 one.
+    static const Signature signatures[] = {
+        {"\x00\x00\xFE\xFF", 4, "UTF-32BE"}, {"\xFF\xFE\x00\x00", 4, "UTF-32LE"},
+        {"\x3C\x00\x00\x00", 4, "UTF-32LE"}, {"\x00\x00\x00\x3C", 4, "UTF-32BE"},
+        {"\xEF\xBB\xBF", 3, "UTF-8"},         {"\xFE\xFF", 2, "UTF-16BE"},
+        {"\xFF\xFE", 2, "UTF-16LE"},           {"\x3C\x00", 2, "UTF-16LE"},
+        {"\x00\x3C", 2, "UTF-16BE"}};
+    for (const Signature &signature : signatures) {
+        if (bytes.startsWith(QByteArray::fromRawData(signature.bytes, signature.size)))
+            return QTextCodec::codecForName(signature.codec);
     }
-    return true;
+    return nullptr;
+}
+
+// The encoding that the XML declaration names, where Qt knows it and it
+// reads ASCII as ASCII (the declaration itself was read so); UTF-8
+// otherwise.
+QTextCodec *declaredencoding(const QByteArray &bytes)
+{
+    QTextCodec *utf8 = QTextCodec::codecForName("UTF-8");
+    if (!bytes.startsWith("<?xml"))
+        return utf8;
+    const int end = bytes.indexOf("?>");
+    static const QRegularExpression encoding(QStringLiteral("\\sencoding\\s*=\\s*([\"'])([A-Za-z][A-Za-z0-9._-]*)\\1"));
+    const QRegularExpressionMatch match = encoding.match(QString::fromLatin1(bytes.left(end < 0 ? 0 : end)));
+    QTextCodec *codec = match.hasMatch() ? QTextCodec::codecForName(match.captured(2).toLatin1()) : nullptr;
+    if (!codec || codec->fromUnicode(QStringLiteral("<?xml")) != "<?xml")
+        return utf8;
+    return codec;
+}
+
+} // namespace
+
+QString decodexml(const QByteArray &bytes)
+{
+    QTextCodec *codec = unicodeencoding(bytes);
+    if (!codec)
+        codec = declaredencoding(bytes);
+    // The decoder drops a byte-order mark and turns what the encoding cannot
+    // hold into replacement characters.
+    return codec->toUnicode(bytes);
 }
 
 bool parsexml(QDomDocument *document, const QByteArray &raw, bool keepwhitespace)
 {
     *document = QDomDocument();
-    if (!withinxmldepth(raw))
-        return false;
+    // Decoded before anything looks at the characters: in UTF-16 a byte
+    // 0x0D or 0x3C may be half of any character.
+    QString text = decodexml(raw);
     // Qt's DOM reader keeps the CRs of CR LF, and writing such a document
     // back would add a "&#xd;" on every rewrite.
-    QByteArray bytes = raw;
-    bytes.replace("\r\n", "\n").replace('\r', '\n');
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (!withinxmldepth(text))
+        return false;
     if (!keepwhitespace)
-        return document->setContent(bytes);
+        return document->setContent(text);
     // Only a reader of our own reports text that is nothing but white space.
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
     QXmlInputSource source;
-    source.setData(bytes);
+    source.setData(text);
     QXmlSimpleReader reader;
     // Names are taken as written, as the reader above takes them: with
     // namespaces on, an xml:space attribute would come back with an

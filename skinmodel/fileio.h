@@ -7,10 +7,13 @@
 //   never a cut file);
 // - a read takes regular files only, up to a size bound, so a FIFO, a device
 //   such as /dev/zero or a huge file can never hang or exhaust the tool;
-// - an XML document nested deeper than any real file is refused before a
-//   DOM is built from it, since the DOM reader and writer recurse per level.
+// - an XML document is decoded before its characters are looked at, and one
+//   nested deeper than any real file is refused before a DOM is built from
+//   it, since the DOM reader and writer recurse per level.
 #include <QByteArray>
 #include <QString>
+
+#include "xmldepth.h"
 
 class QDomDocument;
 class QImage;
@@ -43,17 +46,14 @@ bool writepng(const QString &path, const QImage &image, int quality = -1);
 // Copies a regular file with the same guarantees as writefile, streamed.
 bool copyfile(const QString &from, const QString &to);
 
-// Deeper than this no file of the tool's nests (the Tessary skin needs fewer
-// than 20 levels); a deeper one is treated as unreadable.
-constexpr int maxxmldepth = 256;
+// The text of an XML document: decoded as its byte-order mark, the layout
+// of its first characters (UTF-16 and UTF-32 without a mark) or its XML
+// declaration says, UTF-8 otherwise, as Qt's XML readers decode it.
+QString decodexml(const QByteArray &bytes);
 
-// False when the XML in bytes nests elements deeper than maxdepth. A
-// document the streaming reader cannot read to its end is scanned by its
-// tags instead, so malformed input cannot slip a deep tree past the check.
-bool withinxmldepth(const QByteArray &bytes, int maxdepth = maxxmldepth);
-
-// Parses bytes into document after the depth check, with CR LF and lone CR
-// turned into LF first. keepwhitespace keeps text nodes that hold only white
+// Parses bytes into document: decodes them (decodexml), turns CR LF and
+// lone CR into LF, and refuses a document that withinxmldepth refuses
+// before a DOM is built. keepwhitespace keeps text nodes that hold only white
 // space (needed to write a host file back as it was); otherwise they are
 // dropped, as everywhere else. On failure document holds what the parser
 // read before the fault (nothing when the depth check refused it).

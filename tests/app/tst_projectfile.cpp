@@ -1,5 +1,6 @@
 #include <QtTest>
 #include <QDomDocument>
+#include <QTextCodec>
 
 #include "app/projectapply.h"
 #include "app/projectfile.h"
@@ -64,6 +65,7 @@ const QByteArray whitespacehost =
     "    <lonelyReturn>a&#13;b</lonelyReturn>\r\n"
     "    <padding xml:space=\"preserve\">  two  <b/> </padding>\r\n"
     "    <thousands>\xc2\xa0</thousands>\r\n"
+    "    <language>Skins \xe4\xb8\x8d \xc4\x8d \xe3\x80\x8d</language>\r\n"
     "    <blankLines>\r\n\r\n</blankLines>\r\n"
     "    <QRNScriptGlobalVariables>$TYX_OLD=0=4.00000, $Host Volume=1=0.50000</QRNScriptGlobalVariables>\r\n"
     "    <format pattern=\"a&#10;b&#9;c  d\" quote='say \"hi\"'/>\r\n"
@@ -142,6 +144,7 @@ private slots:
     void applyVariablesWithoutOptions();
     void hostTextIsUtf8WithCrLf();
     void rewritingHostKeepsMultiLineText();
+    void applyKeepsEveryUntouchedNode_data();
     void applyKeepsEveryUntouchedNode();
 };
 
@@ -528,14 +531,33 @@ void TestProjectFile::rewritingHostKeepsMultiLineText()
     }
 }
 
+// The host may have written its file in UTF-16, where many characters hold
+// a byte 0x0D and every "<" is followed by a NUL; more elements than the
+// depth bound show end tags taken for start tags. It is written back as UTF-8.
+void TestProjectFile::applyKeepsEveryUntouchedNode_data()
+{
+    QTest::addColumn<QByteArray>("codec");
+    QTest::addColumn<QByteArray>("mark");
+    QTest::newRow("UTF-8") << QByteArray("UTF-8") << QByteArray();
+    QTest::newRow("UTF-16LE") << QByteArray("UTF-16LE") << QByteArray("\xFF\xFE");
+    QTest::newRow("UTF-16BE") << QByteArray("UTF-16BE") << QByteArray("\xFE\xFF");
+}
+
 // Applying a project replaces the Tessary record and the variables; every
 // other node of the host's file comes back as it was, down to its blanks,
 // and applying it again changes nothing more.
 void TestProjectFile::applyKeepsEveryUntouchedNode()
 {
+    QFETCH(QByteArray, codec);
+    QFETCH(QByteArray, mark);
+    const QByteArray host = QByteArray(whitespacehost).replace(
+        "</settings>", "  <recent>" + QByteArray("<file/>").repeated(300) + "</recent>\r\n</settings>");
+    QString declared = QString::fromUtf8(host);
+    declared.replace("encoding=\"UTF-8\"", "encoding=\"" + (mark.isEmpty() ? codec : "UTF-16") + "\"");
+    QScopedPointer<QTextEncoder> encoder(QTextCodec::codecForName(codec)->makeEncoder(QTextCodec::IgnoreHeader));
     QTemporaryDir dir;
     const QString path = dir.filePath("settings.xml");
-    QVERIFY(testsupport::writeFile(path, whitespacehost));
+    QVERIFY(testsupport::writeFile(path, mark + encoder->fromUnicode(declared)));
     const QDomDocument project = parsed(projectfixture("$TYX_JOGFull=0=1.00000",
                                                        "<idx3 visible=\"yes\" x=\"5\"/><idx4 visible=\"no\"/>"));
     const auto replaced = [](const QDomNode &node) {
@@ -543,8 +565,9 @@ void TestProjectFile::applyKeepsEveryUntouchedNode()
                || (node.nodeName() == "window" && node.toElement().attribute("name") == "Tessary:skin");
     };
     QDomDocument before;
-    QVERIFY(fileio::parsexml(&before, whitespacehost, /*keepwhitespace=*/true));
+    QVERIFY(fileio::parsexml(&before, host, /*keepwhitespace=*/true));
     QCOMPARE(first(before, "decimalSeparator").text(), QString(" "));
+    QCOMPARE(first(before, "language").text(), QString::fromUtf8("Skins \xe4\xb8\x8d \xc4\x8d \xe3\x80\x8d"));
 
     QByteArray previous;
     for (int round = 0; round < 2; ++round) {

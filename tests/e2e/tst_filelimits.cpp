@@ -24,21 +24,37 @@ QByteArray panels(int depth)
     return QByteArray("<panel>").repeated(depth) + QByteArray("</panel>").repeated(depth);
 }
 
+// Document types that hid the rest of the file from an earlier depth check,
+// which counted their brackets without regard to quotes, comments,
+// processing instructions or entity values.
+const char *const doctypes[][2] = {{"no document type", ""},
+                                   {"[ in a system id", "<!DOCTYPE %1 SYSTEM \"x[\">"},
+                                   {"[ in a subset comment", "<!DOCTYPE %1 [<!-- [ -->]>"},
+                                   {"[ in a subset PI", "<!DOCTYPE %1 [<?p [ ?>]>"},
+                                   {"[ in an entity value", "<!DOCTYPE %1 [<!ENTITY e \"[\">]>"}};
+
+// xml with the document type made for its root element in front of it.
+QByteArray withdoctype(QByteArray xml, const QByteArray &doctype, const QByteArray &root)
+{
+    QByteArray made = doctype;
+    return xml.insert(xml.indexOf("<" + root), made.replace("%1", root));
+}
+
 // The fixture skin with a tower of panels inside the left transport module.
-QByteArray deepskin(int depth)
+QByteArray deepskin(int depth, const QByteArray &doctype = QByteArray())
 {
     QByteArray xml = fixtureskin::skinxml();
     const QByteArray anchor("<deck deck=\"left\">");
     xml.replace(anchor, anchor + panels(depth));
-    return xml;
+    return withdoctype(xml, doctype, "skin");
 }
 
 // A host settings file or project whose record sits below a deep element.
-QByteArray deeprecord(int depth)
+QByteArray deeprecord(int depth, const QByteArray &doctype = QByteArray())
 {
     QByteArray xml = fixtureskin::project(fixtureskin::modules());
     xml.replace("</project>", panels(depth) + "</project>");
-    return xml;
+    return withdoctype(xml, doctype, "project");
 }
 
 } // namespace
@@ -47,7 +63,9 @@ class TestFileLimits : public QObject
 {
     Q_OBJECT
 private slots:
+    void deepHostFileReadsAsEmpty_data();
     void deepHostFileReadsAsEmpty();
+    void deepProjectIsNotParsed_data();
     void deepProjectIsNotParsed();
     void skinJob_data();
     void skinJob();
@@ -58,22 +76,36 @@ private:
     QTemporaryDir m_files;
 };
 
+void TestFileLimits::deepHostFileReadsAsEmpty_data()
+{
+    QTest::addColumn<QByteArray>("doctype");
+    for (const auto &doctype : doctypes)
+        QTest::newRow(doctype[0]) << QByteArray(doctype[1]);
+}
+
 void TestFileLimits::deepHostFileReadsAsEmpty()
 {
+    QFETCH(QByteArray, doctype);
     const QString path = m_files.filePath("settings.xml");
-    QVERIFY(testsupport::writeFile(path, deeprecord(25000)));
+    QVERIFY(testsupport::writeFile(path, deeprecord(50000, doctype)));
     const HostRecord deep(path);
     QVERIFY(deep.document().documentElement().isNull());
     QVERIFY(!deep.hasrecordchildren());
 
-    QVERIFY(testsupport::writeFile(path, deeprecord(50)));
+    QVERIFY(testsupport::writeFile(path, deeprecord(50, doctype)));
     QVERIFY(HostRecord(path).hasrecordchildren());
+}
+
+void TestFileLimits::deepProjectIsNotParsed_data()
+{
+    deepHostFileReadsAsEmpty_data();
 }
 
 void TestFileLimits::deepProjectIsNotParsed()
 {
+    QFETCH(QByteArray, doctype);
     const QString path = m_files.filePath("deep.xml");
-    QVERIFY(testsupport::writeFile(path, deeprecord(25000)));
+    QVERIFY(testsupport::writeFile(path, deeprecord(50000, doctype)));
     QDomDocument document;
     QCOMPARE(projectfile::readxml(path, document), projectfile::ReadStatus::NotParsed);
     QVERIFY(document.documentElement().isNull());
@@ -82,17 +114,22 @@ void TestFileLimits::deepProjectIsNotParsed()
 void TestFileLimits::skinJob_data()
 {
     QTest::addColumn<int>("depth");
+    QTest::addColumn<QByteArray>("doctype");
     QTest::addColumn<bool>("created");
-    QTest::newRow("as deep as the tool takes") << fileio::maxxmldepth - 10 << true;
-    QTest::newRow("far deeper") << 20000 << false;
+    for (const auto &doctype : doctypes) {
+        QTest::addRow("as deep as the tool takes, %s", doctype[0])
+            << fileio::maxxmldepth - 10 << QByteArray(doctype[1]) << true;
+        QTest::addRow("far deeper, %s", doctype[0]) << 50000 << QByteArray(doctype[1]) << false;
+    }
 }
 
 void TestFileLimits::skinJob()
 {
     QFETCH(int, depth);
+    QFETCH(QByteArray, doctype);
     QFETCH(bool, created);
     const QString zip = m_files.filePath(QString("deep%1.zip").arg(depth));
-    QVERIFY(fixtureskin::writezip(zip, true, deepskin(depth)));
+    QVERIFY(fixtureskin::writezip(zip, true, deepskin(depth, doctype)));
     const QString project = m_files.filePath("fixture.xml");
     QVERIFY(testsupport::writeFile(project, fixtureskin::project(fixtureskin::modules())));
 
