@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "skinmodel/fileio.h"
+#include "skinmodel/removetree.h"
 #include "skinmodel/zipfolders.h"
 
 namespace workfolders {
@@ -28,7 +29,7 @@ void create(const QString &workdir)
 void removescratch(const QString &workdir)
 {
     for (const QString &folder : scratch(workdir))
-        QDir(folder).removeRecursively();
+        fileio::removetree(folder);
 }
 
 void removeleftovers(const QString &workdir)

@@ -17,7 +17,8 @@ QStringList scratch(const QString &workdir);
 // missing Documents folder does not make every later write fail silently.
 void create(const QString &workdir);
 
-// Deletes the scratch folders with all their contents.
+// Deletes the scratch folders with all their contents that are the user's
+// own, never following a link (see fileio::removetree).
 void removescratch(const QString &workdir);
 
 // At start-up: removes what a run that never finished (killed or crashed)

@@ -1,5 +1,7 @@
 #include <QtTest>
 
+#include <unistd.h>
+
 #include "app/displayoptions.h"
 #include "app/statusrules.h"
 #include "app/workfolders.h"
@@ -154,10 +156,19 @@ void TestStartupRules::scratchFoldersRemovedOthersKept()
     workfolders::create(workdir);
     QVERIFY(testsupport::writeFile(workdir + "/extracts/deep/skin.xml", "<skin/>"));
     QVERIFY(testsupport::writeFile(workdir + "/profiles/mine.tycp", "a,#000000\r\n"));
+    // Links, in a scratch folder and in place of one, to the user's files.
+    QVERIFY(testsupport::writeFile(dir.filePath("elsewhere/mine.txt"), "the user's own"));
+    const QByteArray elsewhere = QFile::encodeName(dir.filePath("elsewhere"));
+    QCOMPARE(symlink(elsewhere.constData(), QFile::encodeName(workdir + "/skin/link").constData()), 0);
+    QVERIFY(QDir(workdir + "/toexport").removeRecursively());
+    QCOMPARE(symlink(elsewhere.constData(), QFile::encodeName(workdir + "/toexport").constData()), 0);
+
     workfolders::removescratch(workdir);
+
     QVERIFY(!QFileInfo::exists(workdir + "/extracts"));
     QVERIFY(!QFileInfo::exists(workdir + "/skin"));
-    QVERIFY(!QFileInfo::exists(workdir + "/toexport"));
+    QVERIFY(QFileInfo(workdir + "/toexport").isSymLink());
+    QCOMPARE(testsupport::readFile(dir.filePath("elsewhere/mine.txt")), QByteArray("the user's own"));
     QVERIFY(QFileInfo::exists(workdir + "/profiles/mine.tycp"));
     QVERIFY(QFileInfo(workdir + "/projects").isDir());
 }
