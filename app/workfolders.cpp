@@ -5,7 +5,6 @@
 
 #include "skinmodel/fileio.h"
 #include "skinmodel/removetree.h"
-#include "skinmodel/zipfolders.h"
 
 namespace workfolders {
 
@@ -34,8 +33,9 @@ void removescratch(const QString &workdir)
 
 void removeleftovers(const QString &workdir)
 {
+    // Packing keeps no scratch anywhere else, and the temporary folder is
+    // shared with other users: nothing there is ours to judge.
     removescratch(workdir);
-    removestalescratch();
 }
 
 bool installmissing(const QString &source, const QString &target)

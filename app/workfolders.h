@@ -22,8 +22,7 @@ void create(const QString &workdir);
 void removescratch(const QString &workdir);
 
 // At start-up: removes what a run that never finished (killed or crashed)
-// left behind: the scratch folders and the packing scratch in the
-// temporary folder that no running program owns.
+// left behind, which is only ever in the scratch folders.
 void removeleftovers(const QString &workdir);
 
 // Copies the file source to target when target does not exist yet, as an
