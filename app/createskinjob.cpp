@@ -2,6 +2,7 @@
 
 #include "skinmodel/skinmodel.h"
 #include "skinmodel/fileio.h"
+#include "skinmodel/removetree.h"
 #include "skinmodel/zipfolders.h"
 #include "writer/picturebounds.h"
 
@@ -259,7 +260,7 @@ bool CreateSkinJob::unpack()
     // Whatever an interrupted run left behind would otherwise end up in
     // the new skin's zip.
     for (const QString &folder : {m_paths.skin, m_paths.extracts, m_paths.toexport}) {
-        QDir(folder).removeRecursively();
+        fileio::removetree(folder);
         QDir().mkpath(folder);
     }
     m_toolargeentry.clear();
@@ -356,7 +357,7 @@ void CreateSkinJob::cleanup()
 {
     startphase(Phase::CleanUp);
     for (const QString &folder : {m_paths.skin, m_paths.extracts, m_paths.toexport})
-        QDir(folder).removeRecursively();
+        fileio::removetree(folder);
     emptytables();
 }
 

@@ -4,7 +4,7 @@
 #include <QFile>
 
 #include "skinmodel/fileio.h"
-#include "skinmodel/zipfolders.h"
+#include "skinmodel/removetree.h"
 
 namespace workfolders {
 
@@ -28,13 +28,14 @@ void create(const QString &workdir)
 void removescratch(const QString &workdir)
 {
     for (const QString &folder : scratch(workdir))
-        QDir(folder).removeRecursively();
+        fileio::removetree(folder);
 }
 
 void removeleftovers(const QString &workdir)
 {
+    // Packing keeps no scratch anywhere else, and the temporary folder is
+    // shared with other users: nothing there is ours to judge.
     removescratch(workdir);
-    removestalescratch();
 }
 
 bool installmissing(const QString &source, const QString &target)

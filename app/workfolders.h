@@ -17,12 +17,12 @@ QStringList scratch(const QString &workdir);
 // missing Documents folder does not make every later write fail silently.
 void create(const QString &workdir);
 
-// Deletes the scratch folders with all their contents.
+// Deletes the scratch folders with all their contents that are the user's
+// own, never following a link (see fileio::removetree).
 void removescratch(const QString &workdir);
 
 // At start-up: removes what a run that never finished (killed or crashed)
-// left behind: the scratch folders and the packing scratch in the
-// temporary folder that no running program owns.
+// left behind, which is only ever in the scratch folders.
 void removeleftovers(const QString &workdir);
 
 // Copies the file source to target when target does not exist yet, as an

@@ -6,14 +6,11 @@
 #include <quazipfile.h>
 #include <quazipfileinfo.h>
 
-#include <QCoreApplication>
-#include <QDateTime>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -63,30 +60,6 @@ bool readentry(QuaZip &zip, const QuaZipFileInfo64 &info, QByteArray *bytes)
     *bytes = entry.read(qint64(info.uncompressedSize) + 1);
     entry.close();
     return entry.getZipError() == UNZ_OK && quint64(bytes->size()) == info.uncompressedSize;
-}
-
-// The scratch folders where this program packs, in the temporary folder.
-QString scratchprefix()
-{
-    return QCoreApplication::applicationName() + QStringLiteral("-pack-");
-}
-
-const QString scratchlock = QStringLiteral("lock");
-
-// A scratch folder whose lock has no owner any more, or one that never got
-// its lock although it was made well before now (a folder gets its lock
-// right after it is made).
-bool isstale(const QFileInfo &folder)
-{
-    QLockFile lock(QDir(folder.filePath()).filePath(scratchlock));
-    // Only a dead owner makes a lock stale, however long a run takes.
-    lock.setStaleLockTime(0);
-    if (!QFileInfo::exists(QDir(folder.filePath()).filePath(scratchlock)))
-        return folder.lastModified().secsTo(QDateTime::currentDateTime()) > 60;
-    const bool stale = lock.tryLock(0);
-    if (stale)
-        lock.unlock();
-    return stale;
 }
 
 } // namespace
@@ -140,28 +113,22 @@ bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *too
 
 bool CopressDir(const QString &Zipfile, const QString &Directory)
 {
-    // Packed in a scratch folder first and then copied over the target in
-    // one step, so a failure never leaves a damaged skin in the host's skins
-    // folder nor destroys the one that was there. The lock marks the folder
-    // as in use until the run is done with it.
-    QTemporaryDir scratch(QDir::tempPath() + QLatin1Char('/') + scratchprefix() + QStringLiteral("XXXXXX"));
-    if (!scratch.isValid() || !QFileInfo(Directory).isDir())
+    // Packed in memory and written beside the target, which it replaces in
+    // one step: a failure never leaves a damaged skin in the host's skins
+    // folder nor destroys the one that was there, and no scratch goes where
+    // other users could reach it. A skin's files take a few megabytes.
+    if (!QFileInfo(Directory).isDir())
         return false;
-    QLockFile lock(scratch.filePath(scratchlock));
-    if (!lock.tryLock(0))
+    QByteArray packed;
+    QBuffer buffer(&packed);
+    QuaZip zip(&buffer);
+    if (!zip.open(QuaZip::mdCreate))
         return false;
-    const QString packed = scratch.filePath(QStringLiteral("packed.zip"));
-    if (!JlCompress::compressDir(packed, Directory, true))
+    // The same files as JlCompress::compressDir(Zipfile, Directory, true)
+    // packs, named by their path relative to Directory.
+    const bool complete = JlCompress::compressSubDir(&zip, Directory, Directory, true, QDir::Filters());
+    zip.close();
+    if (!complete || zip.getZipError() != ZIP_OK)
         return false;
-    return fileio::copyfile(packed, Zipfile);
-}
-
-void removestalescratch()
-{
-    const QFileInfoList folders = QDir(QDir::tempPath()).entryInfoList(
-        {scratchprefix() + QStringLiteral("??????")}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const QFileInfo &folder : folders) {
-        if (!folder.isSymLink() && isstale(folder))
-            QDir(folder.filePath()).removeRecursively();
-    }
+    return fileio::writefile(Zipfile, packed);
 }

@@ -13,11 +13,9 @@
 bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *toolarge = nullptr);
 
 // Packs Directory and its sub-folders into Zipfile, each file named by its
-// path relative to Directory. An existing Zipfile is replaced only once the
-// new archive is complete. Returns whether the archive was written.
+// path relative to Directory. The archive is built in memory and written
+// through a temporary file beside Zipfile, so an existing Zipfile is
+// replaced only once the new archive is complete, and nothing is made in
+// the temporary folder. Returns whether the archive was written.
 bool CopressDir(const QString &Zipfile, const QString &Directory);
 
-// Removes the scratch folders that CopressDir left in the temporary folder
-// in a run that never finished (killed or crashed); those of runs that still
-// work, in this or another process, stay.
-void removestalescratch();

@@ -1,5 +1,9 @@
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utime.h>
+
 #include "app/displayoptions.h"
 #include "app/statusrules.h"
 #include "app/workfolders.h"
@@ -154,32 +158,68 @@ void TestStartupRules::scratchFoldersRemovedOthersKept()
     workfolders::create(workdir);
     QVERIFY(testsupport::writeFile(workdir + "/extracts/deep/skin.xml", "<skin/>"));
     QVERIFY(testsupport::writeFile(workdir + "/profiles/mine.tycp", "a,#000000\r\n"));
+    // Links, in a scratch folder and in place of one, to the user's files.
+    QVERIFY(testsupport::writeFile(dir.filePath("elsewhere/mine.txt"), "the user's own"));
+    const QByteArray elsewhere = QFile::encodeName(dir.filePath("elsewhere"));
+    QCOMPARE(symlink(elsewhere.constData(), QFile::encodeName(workdir + "/skin/link").constData()), 0);
+    QVERIFY(QDir(workdir + "/toexport").removeRecursively());
+    QCOMPARE(symlink(elsewhere.constData(), QFile::encodeName(workdir + "/toexport").constData()), 0);
+
     workfolders::removescratch(workdir);
+
     QVERIFY(!QFileInfo::exists(workdir + "/extracts"));
     QVERIFY(!QFileInfo::exists(workdir + "/skin"));
-    QVERIFY(!QFileInfo::exists(workdir + "/toexport"));
+    QVERIFY(QFileInfo(workdir + "/toexport").isSymLink());
+    QCOMPARE(testsupport::readFile(dir.filePath("elsewhere/mine.txt")), QByteArray("the user's own"));
     QVERIFY(QFileInfo::exists(workdir + "/profiles/mine.tycp"));
     QVERIFY(QFileInfo(workdir + "/projects").isDir());
 }
 
-// What a killed job left: the scratch folders in the work folder and the
-// packing scratch in the temporary folder.
+// What a killed job left is only ever in the work folder's scratch
+// folders. The temporary folder is shared with other users, who may plant
+// anything there, including what looks like this program's old packing
+// scratch: start-up leaves all of it alone and never opens any of it.
 void TestStartupRules::leftoversRemovedAtStart()
 {
     QTemporaryDir dir;
     const QString workdir = dir.filePath("TYX");
     workfolders::create(workdir);
     QVERIFY(testsupport::writeFile(workdir + "/toexport/skin.png", "half a sheet"));
+    QVERIFY(testsupport::writeFile(workdir + "/extracts/icons/.hidden", "unpacked"));
     QVERIFY(testsupport::writeFile(workdir + "/projects/mine.xml", "<project/>"));
+
     const testsupport::OwnTempFolder tmp(dir.filePath("tmp"));
-    const QString killed = dir.filePath("tmp/") + QCoreApplication::applicationName() + "-pack-Ab12Cd";
-    QVERIFY(testsupport::makeKilledScratch(killed));
+    const QString pack = dir.filePath("tmp/") + QCoreApplication::applicationName() + "-pack-";
+    QVERIFY(testsupport::makeKilledScratch(pack + "Ab12Cd"));
+    QVERIFY(testsupport::writeFile(pack + "backup/skin.zip", "PK kept"));
+    const qint64 longago = QDateTime::currentDateTime().addSecs(-3600).toSecsSinceEpoch();
+    const struct utimbuf times{longago, longago};
+    QCOMPARE(utime(QFile::encodeName(pack + "backup").constData(), &times), 0);
+    QVERIFY(testsupport::writeFile(pack + "Fifo12/packed.zip", "PK half a zip"));
+    QCOMPARE(mkfifo(QFile::encodeName(pack + "Fifo12/lock").constData(), 0600), 0);
+    QVERIFY(testsupport::writeFile(dir.filePath("victim/mine.txt"), "the user's own"));
+    QCOMPARE(symlink(QFile::encodeName(dir.filePath("victim")).constData(),
+                     QFile::encodeName(pack + "Link12").constData()), 0);
+    const auto everything = [&] {
+        QStringList entries;
+        QDirIterator it(dir.filePath("tmp"), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            entries << it.next();
+        entries.sort();
+        return entries;
+    };
+    const QStringList planted = everything();
+    QCOMPARE(planted.size(), 9);
 
     workfolders::removeleftovers(workdir);
 
     QVERIFY(!QFileInfo::exists(workdir + "/toexport"));
-    QVERIFY(!QFileInfo::exists(killed));
+    QVERIFY(!QFileInfo::exists(workdir + "/extracts"));
     QVERIFY(QFileInfo::exists(workdir + "/projects/mine.xml"));
+    QCOMPARE(everything(), planted);
+    QCOMPARE(testsupport::readFile(pack + "backup/skin.zip"), QByteArray("PK kept"));
+    QCOMPARE(testsupport::readFile(dir.filePath("victim/mine.txt")), QByteArray("the user's own"));
 }
 
 void TestStartupRules::installMissing()

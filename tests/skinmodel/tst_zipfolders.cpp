@@ -1,7 +1,5 @@
 #include <QtTest>
 
-#include <utime.h>
-
 #include "skinmodel/fileio.h"
 #include "skinmodel/zipfolders.h"
 #include "support/skinzip.h"
@@ -42,8 +40,8 @@ private slots:
     void packingReplacesAnExistingArchive();
     void failedPackingKeepsTheExistingArchive_data();
     void failedPackingKeepsTheExistingArchive();
-    void packingLeavesNoScratch();
-    void staleScratchRemoved();
+    void packingUsesNoTemporaryFolder_data();
+    void packingUsesNoTemporaryFolder();
 
 private:
     QScopedPointer<QTemporaryDir> dir;
@@ -207,48 +205,49 @@ void TestZipFolders::failedPackingKeepsTheExistingArchive()
     QVERIFY(!QFileInfo::exists(path("NoSkins")));
 }
 
-void TestZipFolders::packingLeavesNoScratch()
+// Packing makes nothing in the temporary folder, which other users share,
+// so it neither needs one that works nor leaves anything there.
+void TestZipFolders::packingUsesNoTemporaryFolder_data()
 {
-    const testsupport::OwnTempFolder tmp(path("tmp"));
-    QVERIFY(testsupport::writeFile(path("toexport/skin.xml"), "<skin/>"));
-    QVERIFY(QDir().mkpath(path("Skins")));
-    QVERIFY(CopressDir(path("Skins/Mine.zip"), path("toexport")));
-    QCOMPARE(QDir(path("tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    QTest::addColumn<QString>("tmpdir");
+    QTest::addColumn<QString>("made");   // "folder", "read-only" or "file"; empty: missing
+    QTest::newRow("empty folder") << "tmp/here" << "folder";
+    QTest::newRow("read-only folder") << "tmp/here" << "read-only";
+    QTest::newRow("missing folder") << "tmp/here" << "";
+    QTest::newRow("a file") << "tmp/here" << "file";
 }
 
-// Packing scratch that a killed run left behind goes at the next start;
-// that of runs still at work, and everything that is not this program's
-// packing scratch, stays.
-void TestZipFolders::staleScratchRemoved()
+void TestZipFolders::packingUsesNoTemporaryFolder()
 {
-    const testsupport::OwnTempFolder tmp(path("tmp"));
-    const QString app = QCoreApplication::applicationName();
-    const QString prefix = path("tmp/") + app + "-pack-";
-    const auto makescratch = [&](const QString &folder) {
-        return testsupport::writeFile(folder + "/packed.zip", "PK half a zip");
-    };
-    // Owned by a process that is gone.
-    QVERIFY(testsupport::makeKilledScratch(prefix + "killed"));
-    // In use: locked by a live process (this one).
-    QVERIFY(makescratch(prefix + "living"));
-    QLockFile living(prefix + "living/lock");
-    QVERIFY(living.tryLock(0));
-    // Without a lock: made long ago, or just now by a run about to lock it.
-    QVERIFY(makescratch(prefix + "oldone"));
-    const qint64 longago = QDateTime::currentDateTime().addSecs(-3600).toSecsSinceEpoch();
-    const struct utimbuf times{longago, longago};
-    QCOMPARE(::utime(QFile::encodeName(prefix + "oldone").constData(), &times), 0);
-    QVERIFY(makescratch(prefix + "newone"));
-    // Not this program's packing scratch.
-    QVERIFY(makescratch(path("tmp/other-pack-killed")));
-    QVERIFY(makescratch(prefix + "killedtoo"));
-    QVERIFY(testsupport::writeFile(prefix + "afile0", "a file"));
+    QFETCH(QString, tmpdir);
+    QFETCH(QString, made);
+    QVERIFY(QDir().mkpath(path("tmp")));
+    if (made == "file")
+        QVERIFY(testsupport::writeFile(path(tmpdir), "not a folder"));
+    else if (!made.isEmpty())
+        QVERIFY(QDir().mkpath(path(tmpdir)));
+    if (made == "read-only")
+        QVERIFY(QFile::setPermissions(path(tmpdir), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const QStringList before = folderContents(path("tmp")).keys();
+    QVERIFY(testsupport::writeFile(path("toexport/skin.xml"), "<skin/>"));
+    QVERIFY(testsupport::writeFile(path("toexport/icons/play.png"), "play"));
+    QVERIFY(QDir().mkpath(path("Skins")));
+    const QByteArray saved = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(path(tmpdir)));
 
-    removestalescratch();
+    const bool packed = CopressDir(path("Skins/Mine.zip"), path("toexport"));
 
+    qputenv("TMPDIR", saved);
+    QFile::setPermissions(path(tmpdir), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(packed);
+    QStringList names = JlCompress::getFileList(path("Skins/Mine.zip")).filter(QRegularExpression("[^/]$"));
+    names.sort();
+    QCOMPARE(names, QStringList({"icons/play.png", "skin.xml"}));
+    QCOMPARE(QDir(path("Skins")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList("Mine.zip"));
     QCOMPARE(QDir(path("tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList({"other-pack-killed", app + "-pack-afile0", app + "-pack-killedtoo",
-                          app + "-pack-living", app + "-pack-newone"}));
+             made.isEmpty() ? QStringList() : QStringList("here"));
+    QCOMPARE(folderContents(path("tmp")).keys(), before);
 }
 
 QTEST_GUILESS_MAIN(TestZipFolders)
