@@ -401,7 +401,6 @@ void TestFileIo::parseDecodesBeforeLooking()
     QCOMPARE(fileio::decodexml(bytes).count(QChar(0xFEFF)), 0);
 }
 
-
 void TestFileIo::parseNormalisesLineEnds()
 {
     QDomDocument document;
