@@ -282,7 +282,8 @@ def text_pages():
         w += single_column(scope, [(c1, "Color 1", 41, "textbright"), (c2, "Color 2", 41, "textdark"),
                                    (c3, "Color 3", 41, "textcolor"), (back, "Background", 61, "textback")],
                            (70, 62), 136, 180)
-        w += [label(silk, 204, 120, 51, "Silkscreen")]
+        # The caption fills its 51 pixels; it ends a few pixels short of its button.
+        w += [label(silk, 200, 120, 51, "Silkscreen")]
         w += group(scope + "silkscreen", "Color", 120, (254, 71), (330, 40), (374, 23))
         pages[page] = w
     w = [label("label_156", 10, 5, 271, header)]

@@ -252,7 +252,7 @@ void TestMainWindow::frameHasEveryActionMenuAndTab()
             continue;
         auto *inner = child<QTabWidget>(&window, row.inner);
         QCOMPARE(inner->parentWidget(), main->widget(i));
-        QCOMPARE(inner->geometry(), QRect(0, 0, QByteArray(row.inner) == "tab_faders" ? 691 : 640, 181));
+        QCOMPARE(inner->geometry(), QRect(0, 0, QByteArray(row.inner) == "tab_faders" ? 677 : 640, 181));
         QStringList innerTitles;
         for (int j = 0; j < inner->count(); ++j)
             innerTitles << inner->tabText(j);
