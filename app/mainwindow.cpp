@@ -368,13 +368,13 @@ void MainWindow::on_dothejob_clicked()
     m_skinwriter.reset();
     const bool unpacked = job.unpack();
     if (!job.sourceinstalled()) {
-        messagebox::warning(this, apptitle, notinstalledtext(tessary));
+        showjobresult(messagebox::warning, notinstalledtext(tessary));
         ui->statusbar->setText(QString());
         setjobrunning(false);
         return;
     }
     if (unpacked && !job.readproject(projectpath)) {
-        messagebox::warning(this, apptitle, nomodulestext(tessary));
+        showjobresult(messagebox::warning, nomodulestext(tessary));
         ui->statusbar->setText(QString());
         job.emptytables();
         setjobrunning(false);
@@ -387,12 +387,26 @@ void MainWindow::on_dothejob_clicked()
     ui->statusbar_2->setText(QString());
     if (failure == CreateSkinJob::Failure::None) {
         ui->statusbar->setText(donestatustext());
-        messagebox::information(this, apptitle, donetext(skinname));
+        showjobresult(messagebox::information, donetext(skinname));
     } else {
-        messagebox::warning(this, apptitle, job.failuretext(failure));
+        showjobresult(messagebox::warning, job.failuretext(failure));
     }
     ui->statusbar->setText(QString());
     setjobrunning(false);
+}
+
+void MainWindow::showjobresult(ResultBox box, const QString &text)
+{
+    // The job lets events in only at a few steps, so a close the window
+    // manager asked for since then may still wait in the queue. The box's
+    // own loop would take it in while the box blocks this window, and Qt
+    // drops a close for a blocked window; taken in now, it is held like any
+    // close during the job and carried out once the box is answered. All
+    // events, as the job's own steps let in: Qt's X11 platform counts the
+    // window manager's close as user input, and the disabled form ignores
+    // the rest.
+    QCoreApplication::processEvents();
+    box(this, apptitle, text);
 }
 
 void MainWindow::setjobrunning(bool running)

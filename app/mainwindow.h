@@ -1,6 +1,7 @@
 #pragma once
 #include <QMainWindow>
 #include <QMap>
+#include <QMessageBox>
 #include <QString>
 #include <QVector>
 
@@ -188,6 +189,10 @@ private:
     // While a job runs, nothing of the window may change the tables, the
     // colours or the settings that it works from.
     void setjobrunning(bool running);
+    // Shows a running job's last message (one of the messagebox functions
+    // with an Ok button) without losing a close that came during the job.
+    using ResultBox = QMessageBox::StandardButton (*)(QWidget *, const QString &, const QString &);
+    void showjobresult(ResultBox box, const QString &text);
 
     Ui::MainWindow *ui;
     std::unique_ptr<SkinWriter> m_skinwriter;

@@ -6,7 +6,15 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QThread>
 #include <QToolBar>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <memory>
 
 #include "app/mainwindow.h"
 #include "support/fixtureskin.h"
@@ -99,6 +107,79 @@ struct Rig
     QList<WindowState> states;
 };
 
+// A window manager of its own: asks for the close of a window as a real one
+// does, with a client message through the X server. The program reads it
+// with its other events, whenever it next lets them in.
+class WindowManager
+{
+public:
+    WindowManager() : m_connection(xcb_connect(nullptr, nullptr))
+    {
+        if (connected()) {
+            m_protocols = atom("WM_PROTOCOLS");
+            m_deletewindow = atom("WM_DELETE_WINDOW");
+        }
+    }
+    ~WindowManager() { xcb_disconnect(m_connection); }
+    WindowManager(const WindowManager &) = delete;
+    WindowManager &operator=(const WindowManager &) = delete;
+
+    bool connected() const { return !xcb_connection_has_error(m_connection); }
+
+    // Safe from any thread. On return the server has passed the message on.
+    void close(WId window)
+    {
+        xcb_client_message_event_t message = {};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = xcb_window_t(window);
+        message.type = m_protocols;
+        message.data.data32[0] = m_deletewindow;
+        message.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(m_connection, false, message.window, XCB_EVENT_MASK_NO_EVENT,
+                       reinterpret_cast<const char *>(&message));
+        std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
+    }
+
+private:
+    xcb_atom_t atom(const char *name)
+    {
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+            m_connection, xcb_intern_atom(m_connection, false, uint16_t(qstrlen(name)), name), nullptr);
+        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return atom;
+    }
+
+    xcb_connection_t *m_connection;
+    xcb_atom_t m_protocols = XCB_ATOM_NONE;
+    xcb_atom_t m_deletewindow = XCB_ATOM_NONE;
+};
+
+// Calls back when the watched widget is disabled: the main window disables
+// its form as a run starts its work.
+class DisableWatch : public QObject
+{
+public:
+    DisableWatch(QWidget *widget, std::function<void()> ondisabled)
+        : m_widget(widget), m_ondisabled(std::move(ondisabled))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_widget && event->type() == QEvent::EnabledChange && !m_widget->isEnabled())
+            m_ondisabled();
+        return false;
+    }
+
+private:
+    QWidget *m_widget;
+    std::function<void()> m_ondisabled;
+};
+
 } // namespace
 
 class TestCreateSkin : public QObject
@@ -119,6 +200,8 @@ private slots:
     void browserOption();
     void closeWaitsForTheResult_data();
     void closeWaitsForTheResult();
+    void windowManagerCloseWaitsForTheResult_data();
+    void windowManagerCloseWaitsForTheResult();
 };
 
 void TestCreateSkin::init()
@@ -466,6 +549,88 @@ void TestCreateSkin::closeWaitsForTheResult()
     QVERIFY(rig.states.last().visible);
     QVERIFY(!rig.window.isVisible());
     QCOMPARE(QFileInfo(targetzip()).isFile(), !blocked);
+}
+
+void TestCreateSkin::windowManagerCloseWaitsForTheResult_data()
+{
+    QTest::addColumn<bool>("blocked");
+    QTest::addColumn<int>("delay");  // milliseconds from the start of the run's work
+    for (const bool blocked : {false, true}) {
+        for (const int delay : {0, 10, 20, 30, 40, 60, 80, 100}) {
+            const QString row = QString("%1, %2 ms").arg(blocked ? "failed" : "completed").arg(delay);
+            QTest::newRow(qPrintable(row)) << blocked << delay;
+        }
+    }
+}
+
+// The window manager asks for the close at some moment of the run's work,
+// from outside: the program reads it only when it next lets events in,
+// which may be no sooner than the loop of the result's box, whose modality
+// would then swallow it. Every close asked for while the run works closes
+// the window once the result has been shown and answered.
+void TestCreateSkin::windowManagerCloseWaitsForTheResult()
+{
+    QFETCH(bool, blocked);
+    QFETCH(int, delay);
+    if (QGuiApplication::platformName() != "xcb")
+        QSKIP("the window manager's close is an X client message");
+    // A folder where the zip must go makes the run fail.
+    if (blocked)
+        QVERIFY(QDir().mkpath(targetzip()));
+    Rig rig;
+    WindowManager manager;
+    QVERIFY(manager.connected());
+
+    // The scratch folders go at the end of the run's work, just before its
+    // result; a close asked for while one is there came during the work.
+    // (The run renews them one by one as it starts.)
+    const QStringList scratch = scratchfolders();
+    const WId window = rig.window.winId();
+    std::atomic<bool> duringwork{false};
+    std::unique_ptr<QThread> closer(QThread::create([&] {
+        QThread::msleep(delay);
+        manager.close(window);
+        duringwork = std::any_of(scratch.begin(), scratch.end(),
+                                 [](const QString &folder) { return QFileInfo::exists(folder); });
+    }));
+    DisableWatch startwatch(rig.window.centralWidget(), [&] {
+        if (!closer->isRunning() && !closer->isFinished())
+            closer->start();
+    });
+
+    QList<SeenBox> boxes;
+    QList<WindowState> states;
+    int unexposed = 0;
+    QTimer::singleShot(0, &rig.window, [&] {
+        // Each box is answered as a user answers it: once it is on the
+        // screen, which takes the window system's events in.
+        MessageBoxDriver driver(blocked ? QList<QMessageBox::StandardButton>{QMessageBox::Yes}
+                                        : QList<QMessageBox::StandardButton>{},
+                                [&](QMessageBox *box) {
+                                    if (!QTest::qWaitForWindowExposed(box))
+                                        ++unexposed;
+                                    states << rig.state();
+                                });
+        rig.button->click();
+        boxes = driver.boxes;
+        QCoreApplication::quit();
+    });
+    QTimer giveup;  // a test never waits for ever
+    QObject::connect(&giveup, &QTimer::timeout, qApp, &QCoreApplication::quit);
+    giveup.start(60000);
+    QApplication::exec();
+    QVERIFY(closer->wait(10000));
+    QVERIFY(closer->isFinished());
+    QCOMPARE(unexposed, 0);
+
+    QCOMPARE(boxes.size(), blocked ? 2 : 1);
+    QCOMPARE(boxes.last().icon, blocked ? QMessageBox::Warning : QMessageBox::Information);
+    QVERIFY(boxes.last().text.startsWith(blocked ? "Skin has not been created." : "Your Skin has been created"));
+    QCOMPARE(QFileInfo(targetzip()).isFile(), !blocked);
+    if (!duringwork)
+        QSKIP("the close came after the run's work had ended");
+    QVERIFY(states.last().visible);
+    QVERIFY(!rig.window.isVisible());
 }
 
 QTEST_MAIN(TestCreateSkin)
