@@ -257,13 +257,18 @@ bool CreateSkinJob::targetexists() const
 bool CreateSkinJob::unpack()
 {
     startphase(Phase::Unpack);
-    // Whatever an interrupted run left behind would otherwise end up in
-    // the new skin's zip.
-    for (const QString &folder : {m_paths.skin, m_paths.extracts, m_paths.toexport}) {
-        fileio::removetree(folder);
-        QDir().mkpath(folder);
-    }
     m_toolargeentry.clear();
+    // Whatever an interrupted run left behind would otherwise end up in
+    // the new skin's zip. A folder that cannot be made afresh (a link in its
+    // place, or entries that are not the user's) is not worked in: the run
+    // would write through the link and pack what it finds there.
+    m_scratchrenewed = true;
+    for (const QString &folder : {m_paths.skin, m_paths.extracts, m_paths.toexport}) {
+        if (!fileio::removetree(folder) || !QDir().mkpath(folder)) {
+            m_scratchrenewed = false;
+            return false;
+        }
+    }
     return DecopressDir(m_paths.sourcezip, m_paths.extracts, &m_toolargeentry);
 }
 
@@ -368,6 +373,8 @@ QString CreateSkinJob::failuretext(Failure failure) const
     case Failure::None:
         return QString();
     case Failure::Unpack:
+        if (!m_scratchrenewed)
+            return failuretext(Failure::Prepare);
         if (!m_toolargeentry.isEmpty())
             return head + QStringLiteral("The ") + m_paths.tyname
                    + QStringLiteral(" skin could not be unpacked from ") + m_paths.sourcezip

@@ -102,9 +102,10 @@ public:
     bool sourceinstalled() const;
     bool targetexists() const;
 
-    // Unpacks the Tessary skin's document and picture into extracts; false
-    // when they could not be unpacked, one is too large, or there is no
-    // skin document.
+    // Empties the scratch folders and unpacks the Tessary skin's document
+    // and picture into extracts; false when a scratch folder cannot be
+    // emptied, the files could not be unpacked, one is too large, or there
+    // is no skin document.
     bool unpack();
     // Appends the project's module groups and windows to the model's
     // tables; false when the project shows no module.
@@ -131,6 +132,7 @@ private:
     SkinJobPaths m_paths;
     Writer m_writer;
     QString m_toolargeentry;    // the entry that unpacking refused for its size
+    bool m_scratchrenewed = true;  // whether unpacking could empty the scratch folders
     // The Tessary document, from reading the project until pruning.
     TessaryDocument m_skin;
 };

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "app/mainwindow.h"
+#include "skinmodel/removetree.h"
 #include "support/fixtureskin.h"
 #include "support/messageboxdriver.h"
 #include "support/skinzip.h"
@@ -195,6 +196,8 @@ private slots:
     void noModuleShown();
     void failedRuns_data();
     void failedRuns();
+    void linkedScratchFolderIsNotWrittenThrough_data();
+    void linkedScratchFolderIsNotWrittenThrough();
     void completedRuns();
     void browserOption_data();
     void browserOption();
@@ -425,6 +428,39 @@ void TestCreateSkin::failedRuns()
     // Nothing half-written is left next to the skins either.
     const QStringList skins = QDir(skinsfolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     QCOMPARE(skins.size(), setup == "blocked" ? 2 : 1);
+}
+
+void TestCreateSkin::linkedScratchFolderIsNotWrittenThrough_data()
+{
+    QTest::addColumn<QString>("folder");
+    for (const QString &folder : scratchfolders())
+        QTest::newRow(qPrintable(QFileInfo(folder).fileName())) << folder;
+}
+
+// A link in place of a scratch folder survives start-up (the link is not
+// the tool's to follow or judge). A run must neither write through it nor
+// pack what the folder it points to holds: it stops and says so.
+void TestCreateSkin::linkedScratchFolderIsNotWrittenThrough()
+{
+    QFETCH(QString, folder);
+    const QString elsewhere = documents() + "/elsewhere";
+    QVERIFY(testsupport::writeFile(elsewhere + "/mine.txt", "the user's own"));
+    QVERIFY(fileio::removetree(folder));
+    QVERIFY(QFile::link(elsewhere, folder));
+    Rig rig;
+
+    const QList<SeenBox> boxes = rig.run();
+
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.at(0).icon, QMessageBox::Warning);
+    QCOMPARE(boxes.at(0).text, "Skin has not been created.\nThe unpacked Tessary skin could not be prepared in "
+                                   + workdir() + ".");
+    QVERIFY(rig.window.centralWidget()->isEnabled());
+    QCOMPARE(QDir(elsewhere).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+             QStringList{"mine.txt"});
+    QCOMPARE(testsupport::readFile(elsewhere + "/mine.txt"), QByteArray("the user's own"));
+    QVERIFY(QFileInfo(folder).isSymLink());
+    QVERIFY(!QFileInfo::exists(targetzip()));
 }
 
 // Two completed runs on the same inputs, the second replacing the first
