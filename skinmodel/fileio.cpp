@@ -185,15 +185,21 @@ QTextCodec *declaredencoding(const QByteArray &bytes)
     if (!bytes.startsWith("<?xml"))
         return utf8;
     const int end = bytes.indexOf("?>");
-    static const QRegularExpression encoding(QStringLiteral("\\sencoding\\s*=\\s*([\"'])([A-Za-z][A-Za-z0-9._-]*)\\1"));
-    const QRegularExpressionMatch match = encoding.match(QString::fromLatin1(bytes.left(end < 0 ? 0 : end)));
-    QTextCodec *codec = match.hasMatch() ? QTextCodec::codecForName(match.captured(2).toLatin1()) : nullptr;
+    const QString name = xmlencodingname(QString::fromLatin1(bytes.left(end < 0 ? 0 : end)));
+    QTextCodec *codec = name.isEmpty() ? nullptr : QTextCodec::codecForName(name.toLatin1());
     if (!codec || codec->fromUnicode(QStringLiteral("<?xml")) != "<?xml")
         return utf8;
     return codec;
 }
 
 } // namespace
+
+QString xmlencodingname(const QString &declaration)
+{
+    static const QRegularExpression encoding(
+        QStringLiteral("(?:^|\\s)encoding\\s*=\\s*([\"'])([A-Za-z][A-Za-z0-9._-]*)\\1"));
+    return encoding.match(declaration).captured(2);
+}
 
 QString decodexml(const QByteArray &bytes)
 {

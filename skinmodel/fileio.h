@@ -51,6 +51,10 @@ bool copyfile(const QString &from, const QString &to);
 // declaration says, UTF-8 otherwise, as Qt's XML readers decode it.
 QString decodexml(const QByteArray &bytes);
 
+// The encoding an XML declaration names (the text of "<?xml ...?>", or the
+// value of its node), empty when it names none.
+QString xmlencodingname(const QString &declaration);
+
 // Parses bytes into document: decodes them (decodexml), turns CR LF and
 // lone CR into LF, and refuses a document that withinxmldepth refuses
 // before a DOM is built. keepwhitespace keeps text nodes that hold only white

@@ -1,6 +1,6 @@
 #pragma once
-// Small steps of scanning XML text without parsing it, shared by the
-// checks that run before a document is built.
+// Small steps of scanning XML bytes without parsing them, for finding the
+// Tessary skin's windows before any document is built from it.
 #include <QByteArray>
 
 // Whether literal stands in xml at position.

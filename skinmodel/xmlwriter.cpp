@@ -1,7 +1,8 @@
 #include "xmlwriter.h"
 
 #include <QDomDocument>
-#include <QRegularExpression>
+
+#include "fileio.h"
 
 namespace {
 
@@ -158,12 +159,7 @@ bool declaresotherencoding(const QDomDocument &doc)
     const QDomNode first = doc.firstChild();
     if (!isxmldeclaration(first))
         return false;
-    static const QRegularExpression encoding(
-        QStringLiteral("encoding\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)')"));
-    const QRegularExpressionMatch match = encoding.match(first.nodeValue());
-    if (!match.hasMatch())
-        return false;
-    const QString name = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
+    const QString name = fileio::xmlencodingname(first.nodeValue());
     return !name.isEmpty() && name.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) != 0
            && name.compare(QLatin1String("UTF8"), Qt::CaseInsensitive) != 0;
 }
