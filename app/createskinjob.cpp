@@ -1,9 +1,9 @@
 #include "createskinjob.h"
 
 #include "skinmodel/skinmodel.h"
-#include "skinmodel/fileio.h"
-#include "skinmodel/removetree.h"
-#include "skinmodel/zipfolders.h"
+#include "fileio/fileio.h"
+#include "fileio/removetree.h"
+#include "fileio/zipfolders.h"
 #include "writer/picturebounds.h"
 
 #include <QDir>

@@ -18,7 +18,7 @@
 #include "app/toolsettings.h"
 #include "app/workfolders.h"
 #include "app/zonecontrols.h"
-#include "skinmodel/fileio.h"
+#include "fileio/fileio.h"
 #include "skinmodel/zones.h"
 #include "colours/swatch.h"
 #include "writer/skinwriter.h"

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "skinmodel/fileio.h"
+#include "fileio/fileio.h"
 #include <QStringList>
 
 #include "skinmodel/hostrecord.h"

@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 
 #include "app/createskinjob.h"
-#include "skinmodel/fileio.h"
+#include "fileio/fileio.h"
 
 namespace toolsettings {
 

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFile>
 
-#include "skinmodel/fileio.h"
-#include "skinmodel/removetree.h"
+#include "fileio/fileio.h"
+#include "fileio/removetree.h"
 
 namespace workfolders {
 

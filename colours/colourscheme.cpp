@@ -4,7 +4,7 @@
 #include <QHash>
 #include <QSet>
 
-#include "skinmodel/fileio.h"
+#include "fileio/fileio.h"
 
 #include "profileformat.h"
 

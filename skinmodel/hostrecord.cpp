@@ -4,7 +4,7 @@
 
 #include <QDomNodeList>
 
-#include "fileio.h"
+#include "fileio/fileio.h"
 
 namespace {
 

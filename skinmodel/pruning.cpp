@@ -1,6 +1,6 @@
 #include "pruning.h"
-#include "fileio.h"
-#include "xmlwriter.h"
+#include "fileio/fileio.h"
+#include "fileio/xmlwriter.h"
 
 #include <QDomDocument>
 

@@ -1,6 +1,6 @@
 #include "tessarydocument.h"
 
-#include "fileio.h"
+#include "fileio/fileio.h"
 #include "pruning.h"
 #include "skinmodel.h"
 

@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "skinmodel/fileio.h"
+#include "fileio/fileio.h"
 
 #include <algorithm>
 #include <cstring>

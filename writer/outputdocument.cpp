@@ -3,7 +3,7 @@
 #include "skinmodel/textfunctions.h"
 
 
-#include "skinmodel/fileio.h"
+#include "fileio/fileio.h"
 
 void OutputDocument::clear()
 {

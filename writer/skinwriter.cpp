@@ -3,7 +3,7 @@
 #include "picturebounds.h"
 #include "xmlescape.h"
 #include "colours/colourscheme.h"
-#include "skinmodel/fileio.h"
+#include "fileio/fileio.h"
 #include "skinmodel/skinmodel.h"
 
 #include <QDomDocument>

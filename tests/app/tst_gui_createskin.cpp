@@ -17,7 +17,7 @@
 #include <memory>
 
 #include "app/mainwindow.h"
-#include "skinmodel/removetree.h"
+#include "fileio/removetree.h"
 #include "support/fixtureskin.h"
 #include "support/messageboxdriver.h"
 #include "support/skinzip.h"

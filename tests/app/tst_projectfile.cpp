@@ -4,7 +4,7 @@
 
 #include "app/projectapply.h"
 #include "app/projectfile.h"
-#include "skinmodel/fileio.h"
+#include "fileio/fileio.h"
 #include "support/testsupport.h"
 
 using projectfile::ReadStatus;

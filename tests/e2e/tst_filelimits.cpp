@@ -10,7 +10,7 @@
 
 #include "app/createskinjob.h"
 #include "app/projectfile.h"
-#include "skinmodel/fileio.h"
+#include "fileio/fileio.h"
 #include "skinmodel/hostrecord.h"
 #include "support/filesizelimit.h"
 #include "support/fixtureskin.h"

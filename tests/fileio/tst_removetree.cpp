@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "skinmodel/removetree.h"
+#include "fileio/removetree.h"
 #include "support/testsupport.h"
 
 namespace {

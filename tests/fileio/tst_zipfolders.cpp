@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "skinmodel/fileio.h"
-#include "skinmodel/zipfolders.h"
+#include "fileio/fileio.h"
+#include "fileio/zipfolders.h"
 #include "support/skinzip.h"
 #include "support/testsupport.h"
 

@@ -7,7 +7,7 @@
 
 #include <sys/stat.h>
 
-#include "skinmodel/fileio.h"
+#include "fileio/fileio.h"
 #include "support/filesizelimit.h"
 #include "support/testsupport.h"
 

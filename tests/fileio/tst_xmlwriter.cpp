@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <QDomDocument>
 
-#include "skinmodel/xmlwriter.h"
+#include "fileio/xmlwriter.h"
 
 Q_DECLARE_METATYPE(QDomDocument)
 
