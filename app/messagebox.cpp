@@ -2,15 +2,20 @@
 
 #include <QAbstractButton>
 #include <QCursor>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QtMath>
 
 namespace messagebox {
 
 namespace {
+
+const QString textviewname = QStringLiteral("tyx_msgbox_text");
 
 // The widest box Qt lets a message box grow to on the screen it opens on
 // (the screen under the mouse), before it breaks lines anywhere at all.
@@ -23,10 +28,58 @@ int widestbox()
     return screenwidth <= 1024 ? screenwidth : qMin(screenwidth - 480, 1000);
 }
 
+// A read-only view drawn as the label draws its plain text: its font and
+// colours, no frame, no background, no scroll bars, and as selectable.
+QTextEdit *viewlike(const QLabel *label, QWidget *parent)
+{
+    auto *view = new QTextEdit(parent);
+    view->setReadOnly(true);
+    view->setTextInteractionFlags(label->textInteractionFlags());
+    view->setFocusPolicy(label->focusPolicy());
+    view->setFont(label->font());
+    QPalette palette = label->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Text, palette.color(group, QPalette::WindowText));
+    view->setPalette(palette);
+    view->setFrameShape(QFrame::NoFrame);
+    view->viewport()->setAutoFillBackground(false);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->document()->setDocumentMargin(0);
+    return view;
+}
+
+// Shows the box's text in a view as wide as the label's least width, in
+// the label's place. A label breaks lines only where a word ends, so a skin
+// name or a path wider than the box would run past its edge; the view
+// breaks such a word between any two characters, and is as tall as its
+// lines. The hidden label keeps the text, which the box reports and copies,
+// and the view holds the same characters for the user to select.
+void showinview(QMessageBox &box, QLabel *label)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    const int index = grid ? grid->indexOf(label) : -1;
+    if (index < 0)
+        return;
+    int row, column, rows, columns;
+    grid->getItemPosition(index, &row, &column, &rows, &columns);
+
+    QTextEdit *view = viewlike(label, &box);
+    view->setObjectName(textviewname);
+    view->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    view->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    view->setLineWrapColumnOrWidth(label->minimumWidth());
+    view->setPlainText(label->text());
+    view->setFixedSize(label->minimumWidth(), qCeil(view->document()->size().height()));
+    label->hide();
+    grid->addWidget(view, row, column, rows, columns);
+}
+
 // Qt wraps a box's text at a fixed width of about 500 pixels, so with a
 // large desktop font a line breaks wherever a word may end, inside
 // "Settings->Interface" too. Asking the label for the width of its longest
-// line keeps each line whole, as far as the screen allows.
+// line keeps each line whole, as far as the screen allows; a longer line
+// breaks, in a view as wide as the widest box.
 void keeplines(QMessageBox &box)
 {
     auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
@@ -36,8 +89,10 @@ void keeplines(QMessageBox &box)
     label->setWordWrap(false);
     label->setMinimumWidth(label->sizeHint().width());
     const int over = box.layout()->totalMinimumSize().width() - widestbox();
-    if (over > 0)
-        label->setMinimumWidth(qMax(0, label->minimumWidth() - over));
+    if (over > 0) {
+        label->setMinimumWidth(qMax(1, label->minimumWidth() - over));
+        showinview(box, label);
+    }
 }
 
 QMessageBox::StandardButton show(QMessageBox::Icon icon, QWidget *parent, const QString &title,
@@ -61,6 +116,13 @@ QMessageBox::StandardButton show(QMessageBox::Icon icon, QWidget *parent, const 
 }
 
 } // namespace
+
+QWidget *textwidget(const QMessageBox *box)
+{
+    if (auto *view = box->findChild<QTextEdit *>(textviewname))
+        return view;
+    return box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+}
 
 QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text)
 {

@@ -17,4 +17,9 @@ QMessageBox::StandardButton information(QWidget *parent, const QString &title, c
 QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
                                      QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No);
 
+// The widget that shows an open box's text: Qt's own label (a QLabel), or,
+// when a line is wider than the widest box, the read-only view (a QTextEdit)
+// that shows it in the label's place.
+QWidget *textwidget(const QMessageBox *box);
+
 } // namespace messagebox

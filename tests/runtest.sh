@@ -25,7 +25,9 @@ fi
 export QTEST_FUNCTION_TIMEOUT=${QTEST_FUNCTION_TIMEOUT:-120000}
 if [ "$kind" = gui ]; then
   export QT_QPA_PLATFORM=xcb
-  xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" "$@"
+  # A test that is about a smaller desktop asks for one through
+  # TYX_TEST_SCREEN (width x height x depth).
+  xvfb-run -a -s "-screen 0 ${TYX_TEST_SCREEN:-1920x1080x24} -nolisten tcp" "$@"
 else
   export QT_QPA_PLATFORM=offscreen
   "$@"

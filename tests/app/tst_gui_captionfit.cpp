@@ -3,10 +3,12 @@
 // text does), and no widget stacked above a label covers or touches its
 // text. The forms have fixed pixel geometry, so this must hold at whatever
 // font DPI the desktop uses: CTest runs this program at 96, 100 and 120 DPI
-// (QT_FONT_DPI). Message boxes, which follow the desktop's font, show their
-// text on the lines it gives. Font metrics against the room the widget's
-// style leaves for the text; no pixels are compared.
+// (QT_FONT_DPI). Message boxes, which follow the desktop's font, keep the
+// lines of their text whole where they can and show every character, on an
+// 800 x 600 desktop too. Font metrics and text layouts against the room the
+// widget's style leaves for the text; no pixels are compared.
 #include <QtTest>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,6 +19,9 @@
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
 
 #include "app/about.h"
 #include "app/createskinjob.h"
@@ -24,6 +29,7 @@
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
 #include "app/settings.h"
+#include "skinmodel/skinmodel.h"
 #include "support/messageboxdriver.h"
 
 namespace {
@@ -274,6 +280,97 @@ void verifyfits(QWidget *window)
     QVERIFY2(survey.cut.isEmpty() && survey.misplaced.isEmpty(), qPrintable(summary));
 }
 
+// Where a message box lays out its text: the widget's font, the width it
+// breaks lines at and how it breaks them, and the room it shows them in,
+// in the widget's own coordinates. Holds the widget while its box is open.
+struct TextPlace
+{
+    QString text;
+    QFont font;
+    QWidget *device = nullptr;
+    QTextOption::WrapMode wrap = QTextOption::ManualWrap;
+    qreal wrapwidth = 0;
+    QRect room;
+};
+
+// A plain-text label breaks lines where words end when it wraps, and at
+// its line ends only otherwise, at the width of its contents. A text view
+// breaks lines as its word wrap mode says, at a fixed width or at its
+// viewport's, and shows them in its viewport.
+TextPlace textplace(QWidget *widget)
+{
+    TextPlace place;
+    place.font = widget->font();
+    place.device = widget;
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        place.text = label->text();
+        place.room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                    -label->margin());
+        place.wrap = label->wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap;
+        place.wrapwidth = place.room.width();
+    } else if (auto *view = qobject_cast<QTextEdit *>(widget)) {
+        place.text = view->toPlainText();
+        const int margin = qCeil(view->document()->documentMargin());
+        place.room = QRect(view->viewport()->mapTo(view, QPoint()), view->viewport()->size())
+                         .adjusted(margin, margin, -margin, -margin);
+        place.wrap = view->lineWrapMode() == QTextEdit::NoWrap ? QTextOption::ManualWrap : view->wordWrapMode();
+        place.wrapwidth = view->lineWrapMode() == QTextEdit::FixedPixelWidth ? view->lineWrapColumnOrWidth()
+                                                                              : place.room.width();
+    }
+    return place;
+}
+
+// The width of the widest line, and the height from the top of the first
+// line to the bottom of the last.
+struct TextExtent
+{
+    qreal width = 0;
+    qreal height = 0;
+    int lines = 0;
+};
+
+TextExtent layouttext(const TextPlace &place)
+{
+    TextExtent extent;
+    qreal nexttop = 0;
+    QTextOption option;
+    option.setWrapMode(place.wrap);
+    for (const QString &paragraph : place.text.split('\n')) {
+        QTextLayout layout(paragraph, place.font, place.device);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            const bool wraps = place.wrap != QTextOption::ManualWrap && place.wrap != QTextOption::NoWrap;
+            line.setLineWidth(wraps ? place.wrapwidth : QWIDGETSIZE_MAX);
+            // A word longer than the line runs past its end.
+            extent.width = qMax(extent.width, line.naturalTextWidth());
+            // Lines stack a leading apart (which some fonts make negative),
+            // unrounded, as a text document stacks them; the last line
+            // reaches down to its descent.
+            extent.height = nexttop + line.ascent() + line.descent();
+            nexttop += line.ascent() + line.descent() + line.leading();
+            ++extent.lines;
+        }
+        layout.endLayout();
+    }
+    return extent;
+}
+
+// A skin name as long as a user may type, without a space to break it at.
+QString longname(int letters)
+{
+    return QStringLiteral("SaturdayNightSets").repeated(letters / 17 + 1).left(letters);
+}
+
+// The message of a run whose zip could not be written, for a skin named
+// skinname in a host folder at a usual place.
+QString packfailuretext(const QString &skinname)
+{
+    SkinModel model;
+    const SkinJobPaths paths("/home/dj/Documents/TYX", "/home/dj/Documents/Quorvelin", "Tessary", skinname);
+    return CreateSkinJob(model, paths, {}).failuretext(CreateSkinJob::Failure::Pack);
+}
+
 } // namespace
 
 class TestCaptionFit : public QObject
@@ -284,8 +381,8 @@ private slots:
     void mainWindowFits();
     void settingsDialogFits();
     void aboutDialogFits();
-    void messageBoxesKeepTheirLines_data();
-    void messageBoxesKeepTheirLines();
+    void messageBoxesShowTheirText_data();
+    void messageBoxesShowTheirText();
 };
 
 void TestCaptionFit::initTestCase()
@@ -324,7 +421,7 @@ void TestCaptionFit::aboutDialogFits()
     verifyfits(&dialog);
 }
 
-void TestCaptionFit::messageBoxesKeepTheirLines_data()
+void TestCaptionFit::messageBoxesShowTheirText_data()
 {
     using namespace createskinjob;
     QTest::addColumn<QString>("text");
@@ -335,43 +432,79 @@ void TestCaptionFit::messageBoxesKeepTheirLines_data()
     QTest::newRow("overwrite") << overwritetext(name);
     QTest::newRow("no name") << nonametext();
     QTest::newRow("refused name") << refusednametext(NameProblem::NotAFileName, name + ".", "Tessary");
-    // A line longer than any screen is the one case that has to wrap.
+    // Lines longer than the widest box, which have to break.
     QTest::newRow("long path") << "Cannot write\n" + QString("/very/long/folder").repeated(12) + "\nThe end.";
+    QTest::newRow("done, 200-letter name") << donetext(longname(200));
+    QTest::newRow("failure, 300-letter name") << packfailuretext(longname(300));
+    // Wider than an 800 x 600 screen allows (CTest runs this on one too).
+    QTest::newRow("done, 120-letter name") << donetext(longname(120));
 }
 
 // Message boxes follow the desktop's font, so at a large one Qt narrows the
 // box and breaks lines anywhere a word may break, "Settings->Interface"
-// included. Each line of the text must stay one line, unless it is wider
-// than the screen could show.
-void TestCaptionFit::messageBoxesKeepTheirLines()
+// included. Each line of the text must stay one line where the box can be
+// wide enough for it; a line wider than any box the screen allows breaks,
+// between letters where a word is too long, and the box grows taller. Every
+// character shows: the text laid out as the box lays it out (the font, the
+// width it breaks lines at, and how it breaks them) lies inside the room of
+// the widget that shows it, that widget inside the box, and the box inside
+// the screen.
+void TestCaptionFit::messageBoxesShowTheirText()
 {
     QFETCH(QString, text);
     QWidget parent;
     parent.resize(730, 560);
     parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    const QRect screen = parent.screen()->availableGeometry();
 
-    int shownheight = 0, unwrappedheight = 0, linewidth = 0, labelwidth = 0, boxwidth = 0;
+    TextPlace place;
+    TextExtent extent;
+    QString widgetclass, copied;
+    QRect widgetrect, boxrect, boxframe;
+    QStringList brokenlines;   // lines narrower than half the screen that break
     MessageBoxDriver driver({}, [&](QMessageBox *box) {
-        const auto *label = box->findChild<QLabel *>("qt_msgbox_label");
-        QVERIFY(label);
-        shownheight = label->height();
-        unwrappedheight = label->heightForWidth(QWIDGETSIZE_MAX);
-        labelwidth = label->contentsRect().width();
-        boxwidth = box->width();
-        for (const QString &line : text.split('\n'))
-            linewidth = qMax(linewidth, label->fontMetrics().horizontalAdvance(line));
+        QWidget *widget = messagebox::textwidget(box);
+        QVERIFY(widget);
+        place = textplace(widget);
+        extent = layouttext(place);
+        widgetclass = widget->metaObject()->className();
+        widgetrect = QRect(widget->mapTo(box, QPoint()), widget->size());
+        boxrect = box->rect();
+        boxframe = box->frameGeometry();
+        // What the user copies: all of the text, selected with the keyboard.
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
+        copied = QGuiApplication::clipboard()->text();
+        const QFontMetricsF metrics(place.font, widget);
+        TextPlace oneline = place;
+        for (const QString &line : place.text.split('\n')) {
+            oneline.text = line;
+            if (metrics.horizontalAdvance(line) < screen.width() / 2 && layouttext(oneline).lines > 1)
+                brokenlines << line;
+        }
     });
     messagebox::information(&parent, "Tessary Extractor", text);
     QCOMPARE(driver.boxes.size(), 1);
+    QCOMPARE(driver.boxes.at(0).text, text);
     QCOMPARE(driver.boxes.at(0).shown, text);
-    const int screenwidth = parent.screen()->availableGeometry().width();
-    QVERIFY2(boxwidth <= screenwidth, qPrintable(QString("the box is %1 px wide").arg(boxwidth)));
-    if (linewidth < screenwidth / 2) {
-        QVERIFY2(labelwidth >= linewidth,
-                 qPrintable(QString("the longest line needs %1 px, the label has %2").arg(linewidth).arg(labelwidth)));
-        QCOMPARE(shownheight, unwrappedheight);
-    }
+    QCOMPARE(copied, text);
+
+    const QRect room = place.room.translated(widgetrect.topLeft());
+    qInfo("%s %d x %d in a box of %d x %d: the text takes %.1f x %.1f on %d lines",
+          qPrintable(widgetclass), widgetrect.width(), widgetrect.height(),
+          boxrect.width(), boxrect.height(), extent.width, extent.height, extent.lines);
+    QVERIFY2(brokenlines.isEmpty(), qPrintable("breaks: " + brokenlines.join(" | ")));
+    // A pixel for the fractions of the advances and the line heights.
+    QVERIFY2(extent.width <= room.width() + 1 && extent.height <= room.height() + 1,
+             qPrintable(QString("the text needs %1 x %2 px, its room is %3 x %4")
+                            .arg(extent.width).arg(extent.height).arg(room.width()).arg(room.height())));
+    QVERIFY2(boxrect.contains(widgetrect),
+             qPrintable(QString("the text's widget %1 lies outside the box of %2 x %3")
+                            .arg(describe(widgetrect)).arg(boxrect.width()).arg(boxrect.height())));
+    QVERIFY2(screen.contains(boxframe),
+             qPrintable(QString("the box %1 lies outside the screen's %2").arg(describe(boxframe), describe(screen))));
 }
 
 QTEST_MAIN(TestCaptionFit)

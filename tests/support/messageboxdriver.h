@@ -2,15 +2,17 @@
 // Answers the message boxes that the code under test opens, the way a user
 // would: a timer finds the open modal box, notes what it says, lets the test
 // look at the window while the box is open, and clicks the next answer.
-// Header-only, as only programs that link widgets use it.
+// Header-only, as only programs that link the app use it.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QList>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
+#include <QTextEdit>
 #include <QTimer>
 
+#include "app/messagebox.h"
 #include "support/shownlabel.h"
 
 #include <functional>
@@ -40,15 +42,25 @@ public:
     QList<SeenBox> boxes;
 
 private:
+    // A label shows its text as plain text or markup; the view that stands
+    // in for a box's label shows plain text.
+    static QString shownText(const QWidget *widget)
+    {
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            return ::shownText(label);
+        if (const auto *view = qobject_cast<const QTextEdit *>(widget))
+            return view->toPlainText();
+        return QString();
+    }
+
     void poll()
     {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box || !box->isVisible() || box == m_handled)
             return;
         m_handled = box;
-        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
         boxes << SeenBox{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                         label ? shownText(label) : QString()};
+                         shownText(messagebox::textwidget(box))};
         if (m_onbox)
             m_onbox(box);
         const QMessageBox::StandardButton answer =
