@@ -6,6 +6,8 @@
 #include <QLockFile>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 namespace testsupport {
 
 QByteArray readFile(const QString &path)
@@ -23,6 +25,11 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return file.write(bytes) == bytes.size();
+}
+
+unsigned int otherUser()
+{
+    return ::geteuid() == 65534 ? 65533 : 65534;
 }
 
 bool makeKilledScratch(const QString &folder)

@@ -11,6 +11,10 @@ QByteArray readFile(const QString &path);
 // Writes a whole file, creating its folder; returns whether it was written.
 bool writeFile(const QString &path, const QByteArray &bytes);
 
+// A user id that is not the one the tests run as, to stand for another
+// user.
+unsigned int otherUser();
+
 // Makes folder as a packing run that was killed leaves it: a half-written
 // zip and a lock whose process is gone.
 bool makeKilledScratch(const QString &folder);
