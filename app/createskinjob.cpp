@@ -253,7 +253,7 @@ QString CreateSkinJob::phasename(Phase phase)
 }
 
 CreateSkinJob::CreateSkinJob(SkinModel &model, const SkinJobPaths &paths, Writer writer)
-    : scratchowner(fileio::effectiveuser()), m_model(model), m_paths(paths), m_writer(std::move(writer))
+    : m_model(model), m_paths(paths), m_writer(std::move(writer))
 {
 }
 

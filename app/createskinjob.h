@@ -99,9 +99,9 @@ public:
     std::function<void()> processevents;
     // Told as each phase starts.
     std::function<void(Phase)> phasestarted;
-    // Whose entries a run may remove from its scratch folders: the user the
-    // program runs as.
-    uint scratchowner;
+    // Which entries a run may remove from its scratch folders: those of the
+    // user the program runs as.
+    fileio::Ownership scratchowner = fileio::ownedby(fileio::effectiveuser());
 
     const SkinJobPaths &paths() const { return m_paths; }
 

@@ -22,6 +22,11 @@ uint effectiveuser()
     return ::geteuid();
 }
 
+Ownership ownedby(uint owner)
+{
+    return [owner](uint uid, const QString &) { return uid == owner; };
+}
+
 namespace {
 
 // Far deeper than any folder the tool makes; each level holds one open
@@ -55,9 +60,12 @@ int opensame(int parent, const char *name, const struct stat &status)
 class Walk
 {
 public:
-    explicit Walk(uid_t owner) : m_owner(owner) {}
+    explicit Walk(const Ownership &ours) : m_ours(ours) {}
 
-    bool ours(const struct stat &status) const { return status.st_uid == m_owner; }
+    bool ours(const struct stat &status, const QByteArray &path) const
+    {
+        return m_ours(status.st_uid, QFile::decodeName(path));
+    }
 
     // Notes why path stays; false, for returning at once.
     bool keep(Removal::Left why, const QByteArray &path)
@@ -74,7 +82,7 @@ public:
 private:
     bool emptyfolder(int fd, const QByteArray &path, int depth);
 
-    uid_t m_owner;
+    const Ownership &m_ours;
     Removal m_result;
 };
 
@@ -85,7 +93,7 @@ bool Walk::removeentry(int parent, const QByteArray &name, const QByteArray &pat
     struct stat status;
     if (::fstatat(parent, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT || keep(Removal::Left::Failed, path);
-    if (!ours(status))
+    if (!ours(status, path))
         return keep(Removal::Left::OtherUser, path);
     if (!S_ISDIR(status.st_mode))
         return ::unlinkat(parent, name.constData(), 0) == 0 || errno == ENOENT || keep(Removal::Left::Failed, path);
@@ -126,12 +134,12 @@ bool Walk::emptyfolder(int fd, const QByteArray &path, int depth)
 
 } // namespace
 
-Removal removetree(const QString &path, uint owner)
+Removal removetree(const QString &path, const Ownership &ours)
 {
     const QFileInfo info(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     const QByteArray name = QFile::encodeName(info.fileName());
     const QByteArray native = QFile::encodeName(info.filePath());
-    Walk walk(owner);
+    Walk walk(ours);
     if (path.isEmpty() || name.isEmpty()) {
         walk.keep(Removal::Left::Failed, QFile::encodeName(path));
         return walk.result();
@@ -166,8 +174,13 @@ uint effectiveuser()
     return 0;
 }
 
+Ownership ownedby(uint)
+{
+    return [](uint, const QString &) { return true; };
+}
+
 // Without owners to tell apart, everything below path is taken.
-Removal removetree(const QString &path, uint)
+Removal removetree(const QString &path, const Ownership &)
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())

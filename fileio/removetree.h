@@ -5,6 +5,8 @@
 // device cannot block the removal.
 #include <QString>
 
+#include <functional>
+
 namespace fileio {
 
 // What a removal left at its path, and why.
@@ -29,13 +31,20 @@ struct Removal
 // The user the program runs as, as an owner of files.
 uint effectiveuser();
 
-// Removes the folder at path and everything below it that belongs to
-// owner. A link inside is removed itself, never what it points to; each
-// sub-folder is entered through its parent's open handle, so swapping it
-// for a link while the removal runs cannot send it elsewhere. An entry of
-// another owner stays, and so do the folders leading to it. A path that is
-// a link or not a folder is refused and left alone. True (as a Removal)
-// when nothing is left at path, also when there was nothing.
-Removal removetree(const QString &path, uint owner = effectiveuser());
+// Whether the entry at path, owned by the user uid, is a removal's to take.
+using Ownership = std::function<bool(uint uid, const QString &path)>;
+
+// The entries of owner, wherever they are.
+Ownership ownedby(uint owner);
+
+// Removes the folder at path and everything below it that ours takes, by
+// default what belongs to the user the program runs as. A link inside is
+// removed itself, never what it points to; each sub-folder is entered
+// through its parent's open handle, so swapping it for a link while the
+// removal runs cannot send it elsewhere. An entry that ours does not take
+// stays, and so do the folders leading to it. A path that is a link or not
+// a folder is refused and left alone. True (as a Removal) when nothing is
+// left at path, also when there was nothing.
+Removal removetree(const QString &path, const Ownership &ours = ownedby(effectiveuser()));
 
 } // namespace fileio
