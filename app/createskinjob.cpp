@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -194,6 +195,33 @@ QString donestatustext()
     return QStringLiteral("Done !");
 }
 
+QString leftfoldertext(const QString &folder, const fileio::Removal &removal)
+{
+    using Left = fileio::Removal::Left;
+    const bool itself = QDir::cleanPath(QFileInfo(folder).absoluteFilePath()) == removal.entry;
+    switch (removal.left) {
+    case Left::Nothing:
+        break;
+    case Left::Link:
+        return folder + QStringLiteral(" is a link; remove it, and the tool makes the folder anew.");
+    case Left::NotAFolder:
+        return folder + QStringLiteral(" is not a folder; remove it, and the tool makes the folder anew.");
+    case Left::OtherUser:
+        if (itself)
+            return folder + QStringLiteral(" belongs to another user.");
+        return folder + QStringLiteral(" holds ") + removal.entry
+               + QStringLiteral(", which belongs to another user.");
+    case Left::TooDeep:
+        return folder + QStringLiteral(" nests deeper than the tool removes.");
+    case Left::Failed:
+        if (itself)
+            return folder + QStringLiteral(" could not be removed.");
+        return folder + QStringLiteral(" could not be removed: ") + removal.entry
+               + QStringLiteral(" could not be deleted.");
+    }
+    return QString();
+}
+
 } // namespace createskinjob
 
 SkinJobPaths::SkinJobPaths(const QString &workdir, const QString &hostfolder,
@@ -262,10 +290,15 @@ bool CreateSkinJob::unpack()
     // the new skin's zip. A folder that cannot be made afresh (a link in its
     // place, or entries that are not the user's) is not worked in: the run
     // would write through the link and pack what it finds there.
-    m_scratchrenewed = true;
+    m_scratchproblem.clear();
     for (const QString &folder : {m_paths.skin, m_paths.extracts, m_paths.toexport}) {
-        if (!fileio::removetree(folder) || !QDir().mkpath(folder)) {
-            m_scratchrenewed = false;
+        const fileio::Removal removal = fileio::removetree(folder, scratchowner);
+        if (!removal) {
+            m_scratchproblem = createskinjob::leftfoldertext(folder, removal);
+            return false;
+        }
+        if (!QDir().mkpath(folder)) {
+            m_scratchproblem = folder + QStringLiteral(" could not be created.");
             return false;
         }
     }
@@ -373,8 +406,8 @@ QString CreateSkinJob::failuretext(Failure failure) const
     case Failure::None:
         return QString();
     case Failure::Unpack:
-        if (!m_scratchrenewed)
-            return failuretext(Failure::Prepare);
+        if (!m_scratchproblem.isEmpty())
+            return failuretext(Failure::Prepare) + QLatin1Char('\n') + m_scratchproblem;
         if (!m_toolargeentry.isEmpty())
             return head + QStringLiteral("The ") + m_paths.tyname
                    + QStringLiteral(" skin could not be unpacked from ") + m_paths.sourcezip

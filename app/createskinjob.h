@@ -4,6 +4,7 @@
 // skin to the finished zip in the host's skins folder. The main window adds
 // the questions, the messages and the disabled form around these steps; the
 // tests and the benchmark run the same steps without a window.
+#include "fileio/removetree.h"
 #include "skinmodel/tessarydocument.h"
 #include "writer/skinwriter.h"
 
@@ -46,6 +47,10 @@ QString nomodulestext(const QString &tyname);
 QString donetext(const QString &skinname);
 QString inprocesstext();
 QString donestatustext();
+
+// The line that says why the scratch folder could not be made afresh, after
+// removing it left what removal says; a user can mend the folder by it.
+QString leftfoldertext(const QString &folder, const fileio::Removal &removal);
 
 } // namespace createskinjob
 
@@ -94,6 +99,9 @@ public:
     std::function<void()> processevents;
     // Told as each phase starts.
     std::function<void(Phase)> phasestarted;
+    // Which entries a run may remove from its scratch folders: those of the
+    // user the program runs as.
+    fileio::Ownership scratchowner = fileio::ownedby(fileio::effectiveuser());
 
     const SkinJobPaths &paths() const { return m_paths; }
 
@@ -104,8 +112,8 @@ public:
 
     // Empties the scratch folders and unpacks the Tessary skin's document
     // and picture into extracts; false when a scratch folder cannot be
-    // emptied, the files could not be unpacked, one is too large, or there
-    // is no skin document.
+    // made afresh (the failure text then says which and why), the files
+    // could not be unpacked, one is too large, or there is no skin document.
     bool unpack();
     // Appends the project's module groups and windows to the model's
     // tables; false when the project shows no module.
@@ -132,7 +140,9 @@ private:
     SkinJobPaths m_paths;
     Writer m_writer;
     QString m_toolargeentry;    // the entry that unpacking refused for its size
-    bool m_scratchrenewed = true;  // whether unpacking could empty the scratch folders
+    // Which scratch folder unpacking could not make afresh, and why; empty
+    // when it made them all.
+    QString m_scratchproblem;
     // The Tessary document, from reading the project until pruning.
     TessaryDocument m_skin;
 };

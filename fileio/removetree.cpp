@@ -17,6 +17,16 @@ namespace fileio {
 
 #ifdef Q_OS_UNIX
 
+uint effectiveuser()
+{
+    return ::geteuid();
+}
+
+Ownership ownedby(uint owner)
+{
+    return [owner](uint uid, const QString &) { return uid == owner; };
+}
+
 namespace {
 
 // Far deeper than any folder the tool makes; each level holds one open
@@ -28,12 +38,7 @@ constexpr int maxdepth = 256;
 // link in place of the folder.
 int openfolder(int parent, const char *name)
 {
-    return ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-}
-
-bool ours(const struct stat &status)
-{
-    return status.st_uid == ::geteuid();
+    return ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
 }
 
 // Opens the entry name of parent as a folder, only when it is still the
@@ -51,35 +56,67 @@ int opensame(int parent, const char *name, const struct stat &status)
     return fd;
 }
 
-bool emptyfolder(int fd, int depth);
+// One removal: whose entries it takes, and the first entry that stayed.
+class Walk
+{
+public:
+    explicit Walk(const Ownership &ours) : m_ours(ours) {}
 
-// Removes the entry name of the folder parent; a folder is emptied first
-// through its own handle.
-bool removeentry(int parent, const char *name, int depth)
+    bool ours(const struct stat &status, const QByteArray &path) const
+    {
+        return m_ours(status.st_uid, QFile::decodeName(path));
+    }
+
+    // Notes why path stays; false, for returning at once.
+    bool keep(Removal::Left why, const QByteArray &path)
+    {
+        if (m_result.left == Removal::Left::Nothing)
+            m_result = {why, QFile::decodeName(path)};
+        return false;
+    }
+
+    const Removal &result() const { return m_result; }
+
+    bool removeentry(int parent, const QByteArray &name, const QByteArray &path, int depth);
+
+private:
+    bool emptyfolder(int fd, const QByteArray &path, int depth);
+
+    const Ownership &m_ours;
+    Removal m_result;
+};
+
+// Removes the entry name of the folder parent, found at path; a folder is
+// emptied first through its own handle.
+bool Walk::removeentry(int parent, const QByteArray &name, const QByteArray &path, int depth)
 {
     struct stat status;
-    if (::fstatat(parent, name, &status, AT_SYMLINK_NOFOLLOW) != 0)
-        return errno == ENOENT;
-    if (!ours(status))
-        return false;
+    if (::fstatat(parent, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT || keep(Removal::Left::Failed, path);
+    if (!ours(status, path))
+        return keep(Removal::Left::OtherUser, path);
     if (!S_ISDIR(status.st_mode))
-        return ::unlinkat(parent, name, 0) == 0 || errno == ENOENT;
+        return ::unlinkat(parent, name.constData(), 0) == 0 || errno == ENOENT || keep(Removal::Left::Failed, path);
     if (depth >= maxdepth)
+        return keep(Removal::Left::TooDeep, path);
+    const int fd = opensame(parent, name.constData(), status);
+    if (fd < 0)
+        return keep(Removal::Left::Failed, path);
+    if (!emptyfolder(fd, path, depth + 1))
         return false;
-    const int fd = opensame(parent, name, status);
-    if (fd < 0 || !emptyfolder(fd, depth + 1))
-        return false;
-    return ::unlinkat(parent, name, AT_REMOVEDIR) == 0 || errno == ENOENT;
+    return ::unlinkat(parent, name.constData(), AT_REMOVEDIR) == 0 || errno == ENOENT
+           || keep(Removal::Left::Failed, path);
 }
 
-// Removes what it may of the open folder fd, and closes fd. The names are
-// read before any is removed, since removing while reading may skip some.
-bool emptyfolder(int fd, int depth)
+// Removes what it may of the open folder fd, found at path, and closes fd.
+// The names are read before any is removed, since removing while reading
+// may skip some.
+bool Walk::emptyfolder(int fd, const QByteArray &path, int depth)
 {
     DIR *folder = ::fdopendir(fd);
     if (!folder) {
         ::close(fd);
-        return false;
+        return keep(Removal::Left::Failed, path);
     }
     QList<QByteArray> names;
     errno = 0;
@@ -88,46 +125,73 @@ bool emptyfolder(int fd, int depth)
         if (name != "." && name != "..")
             names << name;
     }
-    bool removed = errno == 0;
+    bool removed = errno == 0 || keep(Removal::Left::Failed, path);
     for (const QByteArray &name : qAsConst(names))
-        removed = removeentry(::dirfd(folder), name.constData(), depth) && removed;
+        removed = removeentry(::dirfd(folder), name, path + '/' + name, depth) && removed;
     ::closedir(folder);
     return removed;
 }
 
 } // namespace
 
-bool removetree(const QString &path)
+Removal removetree(const QString &path, const Ownership &ours)
 {
     const QFileInfo info(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     const QByteArray name = QFile::encodeName(info.fileName());
-    if (path.isEmpty() || name.isEmpty())
-        return false;
+    const QByteArray native = QFile::encodeName(info.filePath());
+    Walk walk(ours);
+    if (path.isEmpty() || name.isEmpty()) {
+        walk.keep(Removal::Left::Failed, QFile::encodeName(path));
+        return walk.result();
+    }
     // The folders above are the caller's choice and may well be links.
     const int parent = ::open(QFile::encodeName(info.path()).constData(),
                               O_RDONLY | O_DIRECTORY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (parent < 0)
-        return errno == ENOENT;
+    if (parent < 0) {
+        if (errno != ENOENT)
+            walk.keep(Removal::Left::Failed, native);
+        return walk.result();
+    }
     struct stat status;
-    bool removed;
-    if (::fstatat(parent, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
-        removed = errno == ENOENT;
-    else
-        removed = S_ISDIR(status.st_mode) && removeentry(parent, name.constData(), 0);
+    if (::fstatat(parent, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno != ENOENT)
+            walk.keep(Removal::Left::Failed, native);
+    } else if (S_ISLNK(status.st_mode)) {
+        walk.keep(Removal::Left::Link, native);
+    } else if (!S_ISDIR(status.st_mode)) {
+        walk.keep(Removal::Left::NotAFolder, native);
+    } else {
+        walk.removeentry(parent, name, native, 0);
+    }
     ::close(parent);
-    return removed;
+    return walk.result();
 }
 
 #else
 
-bool removetree(const QString &path)
+uint effectiveuser()
+{
+    return 0;
+}
+
+Ownership ownedby(uint)
+{
+    return [](uint, const QString &) { return true; };
+}
+
+// Without owners to tell apart, everything below path is taken.
+Removal removetree(const QString &path, const Ownership &)
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
-        return true;
-    if (info.isSymLink() || !info.isDir())
-        return false;
-    return QDir(path).removeRecursively();
+        return {};
+    if (info.isSymLink())
+        return {Removal::Left::Link, path};
+    if (!info.isDir())
+        return {Removal::Left::NotAFolder, path};
+    if (!QDir(path).removeRecursively())
+        return {Removal::Left::Failed, path};
+    return {};
 }
 
 #endif

@@ -16,8 +16,9 @@ void appendcharacterreference(QString &out, ushort code)
 // Appends value escaped as Qt's DOM writer escapes it, in one pass (the DOM
 // writer replaces in place, which takes time quadratic in the value's
 // length): "<" and "&" always; '"', tab and line feed in attribute values;
-// ">" after "]]"; carriage returns as character references; half of a
-// character (a lone surrogate) as "?".
+// ">" after "]]"; carriage returns as character references. Half of a
+// character (a lone surrogate) is kept: the conversion to UTF-8 writes "?"
+// for it, as Qt's writer does.
 void appendescaped(QString &out, const QString &value, bool attribute)
 {
     const QChar *text = value.constData();
@@ -56,16 +57,7 @@ void appendescaped(QString &out, const QString &value, bool attribute)
         default:
             break;
         }
-        if (text[i].isHighSurrogate() && i + 1 < length && text[i + 1].isLowSurrogate()) {
-            out += text[i];
-            out += text[++i];
-        } else if (text[i].isSurrogate()) {
-            // UTF-8 cannot carry half a character and XML has no reference
-            // to one: Qt's writer puts a question mark in its place.
-            out += QLatin1Char('?');
-        } else {
-            out += text[i];
-        }
+        out += text[i];
     }
 }
 

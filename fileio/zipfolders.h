@@ -16,6 +16,7 @@ bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *too
 // path relative to Directory. The archive is built in memory and written
 // through a temporary file beside Zipfile, so an existing Zipfile is
 // replaced only once the new archive is complete, and nothing is made in
-// the temporary folder. Returns whether the archive was written.
+// the temporary folder. A file below Directory that cannot be read fails
+// the packing. Returns whether the archive was written.
 bool CopressDir(const QString &Zipfile, const QString &Directory);
 

@@ -439,7 +439,7 @@ void TestCreateSkin::linkedScratchFolderIsNotWrittenThrough_data()
 
 // A link in place of a scratch folder survives start-up (the link is not
 // the tool's to follow or judge). A run must neither write through it nor
-// pack what the folder it points to holds: it stops and says so.
+// pack what the folder it points to holds: it stops and names the link.
 void TestCreateSkin::linkedScratchFolderIsNotWrittenThrough()
 {
     QFETCH(QString, folder);
@@ -454,7 +454,8 @@ void TestCreateSkin::linkedScratchFolderIsNotWrittenThrough()
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes.at(0).icon, QMessageBox::Warning);
     QCOMPARE(boxes.at(0).text, "Skin has not been created.\nThe unpacked Tessary skin could not be prepared in "
-                                   + workdir() + ".");
+                                   + workdir() + ".\n" + folder
+                                   + " is a link; remove it, and the tool makes the folder anew.");
     QVERIFY(rig.window.centralWidget()->isEnabled());
     QCOMPARE(QDir(elsewhere).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
              QStringList{"mine.txt"});

@@ -4,13 +4,15 @@
 //   DOM reader and writer recurse once per level, so such a file reads as
 //   unreadable, while a skin nested only a little less deep still goes
 //   through the whole job;
-// - a full disk while the job writes: the job fails and an earlier skin of
-//   the same name stays as it was.
+// - a full disk while the job writes, or a file of the new skin that cannot
+//   be packed: the job fails and an earlier skin of the same name stays as
+//   it was.
 #include <QtTest>
 
 #include "app/createskinjob.h"
 #include "app/projectfile.h"
 #include "fileio/fileio.h"
+#include "fileio/zipfolders.h"
 #include "skinmodel/hostrecord.h"
 #include "support/filesizelimit.h"
 #include "support/fixtureskin.h"
@@ -71,6 +73,8 @@ private slots:
     void skinJob();
     void skinJobOnFullDisk_data();
     void skinJobOnFullDisk();
+    void skinJobThatCannotPack_data();
+    void skinJobThatCannotPack();
 
 private:
     QTemporaryDir m_files;
@@ -180,6 +184,60 @@ void TestFileLimits::skinJobOnFullDisk()
     job.cleanup();
     QCOMPARE(int(stopped), failure);
     QCOMPARE(testsupport::readFile(rig.paths.targetzip), earlier);
+}
+
+void TestFileLimits::skinJobThatCannotPack_data()
+{
+    QTest::addColumn<QString>("fault");
+    // Once the skin's files are written, the disk has room for all but the
+    // last byte of the zip.
+    QTest::newRow("the zip does not fit") << "full disk";
+    // A file of the skin that packing cannot open.
+    QTest::newRow("a file of the skin cannot be read") << "unreadable file";
+}
+
+void TestFileLimits::skinJobThatCannotPack()
+{
+    QFETCH(QString, fault);
+    const QString zip = m_files.filePath("fixture.zip");
+    QVERIFY(fixtureskin::writezip(zip));
+    const QString project = m_files.filePath("fixture.xml");
+    QVERIFY(testsupport::writeFile(project, fixtureskin::project(fixtureskin::modules())));
+
+    HeadlessJob rig(zip, QStringLiteral("Full"), 1920, 1080);
+    const QString earlier = rig.base.filePath("earlier.zip");
+    QVERIFY(fixtureskin::writezip(earlier));
+    QVERIFY(QFile::copy(earlier, rig.paths.targetzip));
+    CreateSkinJob job(rig.model, rig.paths, rig.steps());
+    QScopedPointer<testsupport::FileSizeLimit> full;
+    bool faulted = false;
+    job.phasestarted = [&](CreateSkinJob::Phase phase) {
+        if (phase != CreateSkinJob::Phase::Pack)
+            return;
+        if (fault == "full disk") {
+            const QString whole = rig.base.filePath("whole.zip");
+            faulted = CopressDir(whole, rig.paths.toexport);
+            full.reset(new testsupport::FileSizeLimit(QFileInfo(whole).size() - 1));
+            faulted = faulted && full->isapplied();
+        } else {
+            faulted = !testsupport::writeFileBeyondPathLimit(rig.paths.toexport + "/z", "unreadable").isEmpty();
+        }
+    };
+    job.makefolders();
+    QVERIFY(job.unpack());
+    QVERIFY(job.readproject(project));
+
+    const CreateSkinJob::Failure stopped = job.build();
+
+    full.reset();
+    job.cleanup();
+    QVERIFY(faulted);
+    QCOMPARE(int(stopped), int(CreateSkinJob::Failure::Pack));
+    QCOMPARE(job.failuretext(stopped), "Skin has not been created.\n" + rig.paths.targetzip + " could not be written.");
+    QCOMPARE(testsupport::readFile(rig.paths.targetzip), testsupport::readFile(earlier));
+    QCOMPARE(QDir(QFileInfo(rig.paths.targetzip).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList({"Full.zip", "Tessary.zip"}));
+    QVERIFY(!QFileInfo::exists(rig.paths.toexport));
 }
 
 QTEST_MAIN(TestFileLimits)

@@ -1,6 +1,7 @@
 // Removing a folder tree that another user may have reached into: links are
 // removed, never followed; another user's entries stay; a FIFO is removed
-// without being opened. An alarm ends the program if anything hangs.
+// without being opened; the removal says what stayed and why. An alarm ends
+// the program if anything hangs.
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -11,8 +12,16 @@
 
 namespace {
 
-// Any user other than the one the tests run as.
-constexpr uid_t otheruser = 65534;
+using Left = fileio::Removal::Left;
+
+// "d/d/.../d" with depth steps.
+QString nested(int depth)
+{
+    QStringList steps;
+    for (int i = 0; i < depth; ++i)
+        steps << "d";
+    return steps.join('/');
+}
 
 // Every entry below folder, links not followed, by relative path.
 QStringList entriesbelow(const QString &folder)
@@ -44,11 +53,21 @@ private slots:
 private:
     QScopedPointer<QTemporaryDir> dir;
     QString path(const QString &relative) const { return dir->filePath(relative); }
-    bool make(const QString &entry, bool *skipped);
+    bool make(const QString &entry);
+    // The runner's entries but those that make() counted as another user's.
+    fileio::Ownership runners() const
+    {
+        const QStringList theirs = m_theirs;
+        return [theirs](uint uid, const QString &entry) {
+            return uid == fileio::effectiveuser() && !theirs.contains(entry);
+        };
+    }
+    QStringList m_theirs;
 };
 
 void TestRemoveTree::init()
 {
+    m_theirs.clear();
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
     // Files the removal must never reach through a link.
@@ -64,9 +83,10 @@ void TestRemoveTree::cleanup()
 
 // Makes one entry of a tree, relative to the test folder: "a/" a folder,
 // "a" a file, "a|" a FIFO, "a -> b" a link to b (to the test folder's b
-// for "/b"); a leading "~" gives the
-// entry to another user (skipped when that is not allowed here).
-bool TestRemoveTree::make(const QString &entry, bool *skipped)
+// for "/b"); a leading "~" counts the entry as another user's. Only root
+// could give it away, so the removal is told whose it is instead: the rule
+// then holds the same for every user that runs the test.
+bool TestRemoveTree::make(const QString &entry)
 {
     QString name = entry;
     const bool theirs = name.startsWith('~');
@@ -90,52 +110,81 @@ bool TestRemoveTree::make(const QString &entry, bool *skipped)
     } else {
         made = testsupport::writeFile(path(name), "scratch");
     }
-    if (made && theirs && lchown(native(path(name)).constData(), otheruser, otheruser) != 0)
-        *skipped = true;
+    if (theirs)
+        m_theirs << QDir::cleanPath(path(name));
     return made;
 }
 
 void TestRemoveTree::removesOnlyWhatIsOurs_data()
 {
     QTest::addColumn<QStringList>("tree");
-    QTest::addColumn<bool>("removed");
+    QTest::addColumn<bool>("forother");      // removed for another user, not for the runner
     QTest::addColumn<QStringList>("left");   // below the test folder, besides outside/
+    QTest::addColumn<int>("why");            // a Removal::Left
+    QTest::addColumn<QString>("entry");      // what the removal names, relative
 
     QTest::newRow("files, hidden files and empty folders")
         << QStringList{"tree/skin.xml", "tree/.hidden", "tree/icons/deck/play.png", "tree/.cache/x",
                        "tree/empty/", "tree/a/b/c/d/"}
-        << true << QStringList();
+        << false << QStringList() << int(Left::Nothing) << "";
     QTest::newRow("links to an outside folder and file")
         << QStringList{"tree/skin.xml", "tree/folder -> ../outside", "tree/sub/file -> ../../outside/keep.txt",
                        "tree/absolute -> /outside/sub", "tree/dangling -> nowhere"}
-        << true << QStringList();
-    QTest::newRow("FIFO") << QStringList{"tree/lock|", "tree/sub/pipe|", "tree/skin.png"} << true << QStringList();
+        << false << QStringList() << int(Left::Nothing) << "";
+    QTest::newRow("FIFO") << QStringList{"tree/lock|", "tree/sub/pipe|", "tree/skin.png"} << false
+                          << QStringList() << int(Left::Nothing) << "";
+    QTest::newRow("200 folders deep") << QStringList{"tree/" + nested(200) + "/"} << false << QStringList()
+                                      << int(Left::Nothing) << "";
+
+    // Every entry here is the runner's, so any user can see the rule kept.
+    QTest::newRow("a tree removed for another user")
+        << QStringList{"tree/mine.txt", "tree/a/b/file", "tree/link -> ../outside", "tree/pipe|"} << true
+        << QStringList{"tree", "tree/a", "tree/a/b", "tree/a/b/file", "tree/link", "tree/mine.txt", "tree/pipe"}
+        << int(Left::OtherUser) << "tree";
+
+    // What stays keeps the folders leading to it; the rest goes.
+    QStringList deep{"tree", "tree/deep"};
+    for (int depth = 1; depth <= 300; ++depth)
+        deep << "tree/deep/" + nested(depth);
+    QTest::newRow("folders nested 300 deep")
+        << QStringList{"tree/mine.txt", "tree/deep/" + nested(300) + "/", "tree/z/mine.txt"} << false << deep
+        << int(Left::TooDeep) << "tree/deep/d/";
+
+    // Entries of two owners.
     QTest::newRow("another user's file")
-        << QStringList{"tree/mine.txt", "tree/a/b/mine/", "~tree/a/b/theirs.txt", "tree/c/mine.txt"}
-        << false << QStringList{"tree", "tree/a", "tree/a/b", "tree/a/b/theirs.txt"};
+        << QStringList{"tree/mine.txt", "tree/a/b/mine/", "~tree/a/b/theirs.txt", "tree/c/mine.txt"} << false
+        << QStringList{"tree", "tree/a", "tree/a/b", "tree/a/b/theirs.txt"}
+        << int(Left::OtherUser) << "tree/a/b/theirs.txt";
     QTest::newRow("another user's folder")
-        << QStringList{"tree/mine.txt", "tree/theirs/inner.txt", "~tree/theirs/"}
-        << false << QStringList{"tree", "tree/theirs", "tree/theirs/inner.txt"};
+        << QStringList{"tree/mine.txt", "tree/theirs/inner.txt", "~tree/theirs/"} << false
+        << QStringList{"tree", "tree/theirs", "tree/theirs/inner.txt"} << int(Left::OtherUser) << "tree/theirs";
     QTest::newRow("another user's link and FIFO")
-        << QStringList{"~tree/link -> ../outside", "~tree/pipe|"}
-        << false << QStringList{"tree", "tree/link", "tree/pipe"};
+        << QStringList{"~tree/link -> ../outside", "~tree/pipe|"} << false
+        << QStringList{"tree", "tree/link", "tree/pipe"} << int(Left::OtherUser) << "tree/";
     QTest::newRow("another user's tree") << QStringList{"tree/mine.txt", "~tree/"} << false
-                                         << QStringList{"tree", "tree/mine.txt"};
+                                         << QStringList{"tree", "tree/mine.txt"} << int(Left::OtherUser) << "tree";
 }
 
+// An entry column ending in a slash stands for any entry below that path.
 void TestRemoveTree::removesOnlyWhatIsOurs()
 {
     QFETCH(QStringList, tree);
-    QFETCH(bool, removed);
+    QFETCH(bool, forother);
     QFETCH(QStringList, left);
-    bool skipped = false;
-    for (const QString &entry : qAsConst(tree))
-        QVERIFY2(make(entry, &skipped), qPrintable(entry));
-    if (skipped)
-        QSKIP("Files cannot be given to another user here.");
+    QFETCH(int, why);
+    QFETCH(QString, entry);
+    for (const QString &made : qAsConst(tree))
+        QVERIFY2(make(made), qPrintable(made));
 
-    QCOMPARE(fileio::removetree(path("tree")), removed);
+    const fileio::Removal removal = fileio::removetree(
+        path("tree"), forother ? fileio::ownedby(testsupport::otherUser()) : runners());
 
+    QCOMPARE(int(removal.left), why);
+    QCOMPARE(bool(removal), why == int(Left::Nothing));
+    if (entry.endsWith('/'))
+        QVERIFY2(removal.entry.startsWith(path(entry)), qPrintable(removal.entry));
+    else
+        QCOMPARE(removal.entry, entry.isEmpty() ? QString() : path(entry));
     QStringList expected = left;
     expected << "outside" << "outside/keep.txt" << "outside/sub" << "outside/sub/.hidden";
     expected.sort();
@@ -147,32 +196,38 @@ void TestRemoveTree::refusesWhatIsNotAFolder_data()
 {
     QTest::addColumn<QStringList>("tree");
     QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("removed");
+    QTest::addColumn<int>("why");
+    QTest::addColumn<QString>("entry");
 
-    QTest::newRow("link to a folder") << QStringList{"link -> outside"} << "link" << false;
+    QTest::newRow("link to a folder") << QStringList{"link -> outside"} << "link" << int(Left::Link) << "link";
     QTest::newRow("link to a folder, with a slash")
-        << QStringList{"link -> outside"} << "link/" << false;
+        << QStringList{"link -> outside"} << "link/" << int(Left::Link) << "link";
     QTest::newRow("link below a link")
-        << QStringList{"folder -> outside", "outside/sub/inner -> .."} << "folder/sub/inner" << false;
-    QTest::newRow("file") << QStringList{"file"} << "file" << false;
-    QTest::newRow("FIFO") << QStringList{"pipe|"} << "pipe" << false;
+        << QStringList{"folder -> outside", "outside/sub/inner -> .."} << "folder/sub/inner" << int(Left::Link)
+        << "folder/sub/inner";
+    QTest::newRow("file") << QStringList{"file"} << "file" << int(Left::NotAFolder) << "file";
+    QTest::newRow("FIFO") << QStringList{"pipe|"} << "pipe" << int(Left::NotAFolder) << "pipe";
+    // A path that cannot be looked into is no path that holds nothing.
+    QTest::newRow("below a file") << QStringList{"file"} << "file/tree" << int(Left::Failed) << "file/tree";
     // Nothing there is nothing left to remove.
-    QTest::newRow("missing") << QStringList() << "missing" << true;
-    QTest::newRow("missing parent") << QStringList() << "missing/tree" << true;
+    QTest::newRow("missing") << QStringList() << "missing" << int(Left::Nothing) << "";
+    QTest::newRow("missing parent") << QStringList() << "missing/tree" << int(Left::Nothing) << "";
 }
 
 void TestRemoveTree::refusesWhatIsNotAFolder()
 {
     QFETCH(QStringList, tree);
     QFETCH(QString, target);
-    QFETCH(bool, removed);
-    bool skipped = false;
-    for (const QString &entry : qAsConst(tree))
-        QVERIFY2(make(entry, &skipped), qPrintable(entry));
+    QFETCH(int, why);
+    QFETCH(QString, entry);
+    for (const QString &made : qAsConst(tree))
+        QVERIFY2(make(made), qPrintable(made));
     const QStringList before = entriesbelow(path("."));
 
-    QCOMPARE(fileio::removetree(path(target)), removed);
+    const fileio::Removal removal = fileio::removetree(path(target));
 
+    QCOMPARE(int(removal.left), why);
+    QCOMPARE(removal.entry, entry.isEmpty() ? QString() : path(entry));
     QCOMPARE(entriesbelow(path(".")), before);
     QCOMPARE(testsupport::readFile(path("outside/keep.txt")), QByteArray("the user's own"));
 }

@@ -1,7 +1,9 @@
 #include <QtTest>
 
 #include "fileio/fileio.h"
+#include "fileio/removetree.h"
 #include "fileio/zipfolders.h"
+#include "support/filesizelimit.h"
 #include "support/skinzip.h"
 #include "support/testsupport.h"
 
@@ -19,6 +21,16 @@ QMap<QString, QByteArray> folderContents(const QString &folder)
     return contents;
 }
 
+// Bytes that deflate cannot shrink, the same on every run.
+QByteArray noise(int size)
+{
+    QRandomGenerator generator(28);
+    QByteArray bytes(size, '\0');
+    for (char &byte : bytes)
+        byte = char(generator.generate());
+    return bytes;
+}
+
 } // namespace
 
 using skinzip::Entry;
@@ -29,6 +41,7 @@ class TestZipFolders : public QObject
     Q_OBJECT
 private slots:
     void init();
+    void cleanup();
     void roundTripKeepsSubFolders();
     void unpackingTakesOnlyTheSkinFiles();
     void oversizedEntryWritesNothing_data();
@@ -52,6 +65,12 @@ void TestZipFolders::init()
 {
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
+}
+
+// Some tests leave paths too long for QTemporaryDir to remove.
+void TestZipFolders::cleanup()
+{
+    QVERIFY(fileio::removetree(dir->path()));
 }
 
 void TestZipFolders::roundTripKeepsSubFolders()
@@ -190,18 +209,45 @@ void TestZipFolders::failedPackingKeepsTheExistingArchive_data()
 {
     QTest::addColumn<QString>("archive");
     QTest::addColumn<QString>("folder");
-    QTest::newRow("missing folder") << "Skins/Mine.zip" << "absent";
-    QTest::newRow("missing skins folder") << "NoSkins/Mine.zip" << "toexport";
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("missing folder") << "Skins/Mine.zip" << "absent" << "";
+    QTest::newRow("missing skins folder") << "NoSkins/Mine.zip" << "toexport" << "";
+    // The disk fills up while the new archive is written, one byte short.
+    QTest::newRow("the archive does not fit") << "Skins/Mine.zip" << "toexport" << "full disk";
+    // Packing stops at a file it cannot read, after it packed others.
+    QTest::newRow("a file cannot be read") << "Skins/Mine.zip" << "toexport" << "unreadable file";
 }
 
 void TestZipFolders::failedPackingKeepsTheExistingArchive()
 {
     QFETCH(QString, archive);
     QFETCH(QString, folder);
-    QVERIFY(testsupport::writeFile(path("Skins/Mine.zip"), "an older skin"));
+    QFETCH(QString, fault);
+    QVERIFY(QDir().mkpath(path("Skins")));
+    QVERIFY(skinzip::write(path("Skins/Mine.zip"), {{"skin.xml", "<older/>"}}));
+    const QByteArray older = testsupport::readFile(path("Skins/Mine.zip"));
     QVERIFY(testsupport::writeFile(path("toexport/skin.xml"), "<skin/>"));
-    QVERIFY(!CopressDir(path(archive), path(folder)));
-    QCOMPARE(testsupport::readFile(path("Skins/Mine.zip")), QByteArray("an older skin"));
+    QVERIFY(testsupport::writeFile(path("toexport/a/skin.png"), noise(100000)));
+    QScopedPointer<testsupport::FileSizeLimit> full;
+    if (fault == "full disk") {
+        QVERIFY(CopressDir(path("whole.zip"), path(folder)));
+        full.reset(new testsupport::FileSizeLimit(QFileInfo(path("whole.zip")).size() - 1));
+        QVERIFY(full->isapplied());
+    }
+    if (fault == "unreadable file") {
+        const QString holder = testsupport::writeFileBeyondPathLimit(path("toexport/z"), "unreadable");
+        QVERIFY(!holder.isEmpty());
+        QCOMPARE(QDir(holder).entryList(QDir::Files).size(), 1);
+        QVERIFY(!QFile(QDir(holder).filePath(QDir(holder).entryList(QDir::Files).at(0))).open(QIODevice::ReadOnly));
+    }
+
+    const bool packed = CopressDir(path(archive), path(folder));
+
+    full.reset();
+    QVERIFY(!packed);
+    QCOMPARE(testsupport::readFile(path("Skins/Mine.zip")), older);
+    QCOMPARE(QDir(path("Skins")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList("Mine.zip"));
     QVERIFY(!QFileInfo::exists(path("NoSkins")));
 }
 

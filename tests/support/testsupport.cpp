@@ -6,6 +6,13 @@
 #include <QLockFile>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+
 namespace testsupport {
 
 QByteArray readFile(const QString &path)
@@ -23,6 +30,39 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return file.write(bytes) == bytes.size();
+}
+
+unsigned int otherUser()
+{
+    return ::geteuid() == 65534 ? 65533 : 65534;
+}
+
+QString writeFileBeyondPathLimit(const QString &folder, const QByteArray &bytes)
+{
+    // The folder that holds the file stays just short of the limit, the
+    // file's name takes its path beyond.
+    const int folderlength = PATH_MAX - 200;
+    if (!QDir().mkpath(folder))
+        return QString();
+    QByteArray path = QFile::encodeName(QDir(folder).absolutePath());
+    int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    while (fd >= 0 && path.size() < folderlength) {
+        const QByteArray name(std::min(200, folderlength - path.size()), 'd');
+        const int parent = fd;
+        fd = ::mkdirat(parent, name.constData(), 0700) == 0
+                 ? ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+                 : -1;
+        ::close(parent);
+        path += '/' + name;
+    }
+    if (fd < 0)
+        return QString();
+    const int file = ::openat(fd, QByteArray(250, 'f').constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    ::close(fd);
+    const bool written = file >= 0 && ::write(file, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    if (file >= 0)
+        ::close(file);
+    return written ? QFile::decodeName(path) : QString();
 }
 
 bool makeKilledScratch(const QString &folder)

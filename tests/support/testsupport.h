@@ -11,6 +11,17 @@ QByteArray readFile(const QString &path);
 // Writes a whole file, creating its folder; returns whether it was written.
 bool writeFile(const QString &path, const QByteArray &bytes);
 
+// A user id that is not the one the tests run as, to stand for another
+// user.
+unsigned int otherUser();
+
+// Writes a file below folder whose path is longer than any path the system
+// opens (PATH_MAX): listing its folder shows it, but no user, root
+// included, can open it by its path, and nothing blocks. Made through
+// open handles; QDir cannot remove it, fileio::removetree can. Returns its
+// folder, empty when it could not be made.
+QString writeFileBeyondPathLimit(const QString &folder, const QByteArray &bytes);
+
 // Makes folder as a packing run that was killed leaves it: a half-written
 // zip and a lock whose process is gone.
 bool makeKilledScratch(const QString &folder);
