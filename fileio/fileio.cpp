@@ -270,11 +270,14 @@ bool decodexml(const QByteArray &bytes, QString *text)
     if (isutf32(codec) && !holdscodepoints(bytes, codec))
         return false;
     // The converter drops a byte-order mark and turns what the encoding
-    // cannot decode into U+FFFD; its state tells only some of that.
+    // cannot decode into U+FFFD. Its state counts UTF-8's faults and a
+    // character cut off at the end, but not a surrogate without its pair in
+    // UTF-16, nor the faults of some other encodings.
     QTextCodec::ConverterState state;
     QString decoded = codec->toUnicode(bytes.constData(), bytes.size(), &state);
     if (state.invalidChars > 0 || state.remainingChars > 0 || hasunpairedsurrogate(decoded))
         return false;
+    // An encoding that has no U+FFFD gives one only for bytes it cannot decode.
     if (decoded.contains(QChar::ReplacementCharacter) && !codec->canEncode(QChar::ReplacementCharacter))
         return false;
     *text = std::move(decoded);

@@ -49,19 +49,20 @@ bool writepng(const QString &path, const QImage &image, int quality = -1);
 // Copies a regular file with the same guarantees as writefile, streamed.
 bool copyfile(const QString &from, const QString &to);
 
-// Decodes an XML document into text (without its byte-order mark), in the
-// encoding that its byte-order mark or the layout of its first characters
-// gives (UTF-8, and UTF-16 and UTF-32 in either byte order); failing those,
-// the one its XML declaration names, when Qt knows it and it encodes the
-// declaration's ASCII as ASCII; UTF-8 otherwise. So a file without a mark
-// that is laid out as ASCII but declares UTF-16 is read as UTF-8, where Qt's
-// readers would take it for UTF-16 and fail.
+// Decodes an XML document into text, without its byte-order mark. The
+// encoding is the one its byte-order mark gives (UTF-8, UTF-16 or UTF-32,
+// either byte order), or the layout of a first "<" followed by NULs (UTF-16
+// or UTF-32 without a mark); failing those, the one that an XML declaration
+// at the very start names (in either quotes), when Qt knows it and it
+// encodes "<?xml" as those ASCII bytes; UTF-8 otherwise. So a file laid out
+// in ASCII that declares UTF-16 is read as UTF-8, where Qt's readers take
+// it for UTF-16 and fail.
 // False, with text empty, when the bytes are not text in that encoding: a
 // sequence the encoding does not have (in UTF-8 also an overlong one or an
 // encoded surrogate), a character cut off at the end, a surrogate without
 // its pair, a UTF-32 value that is no code point, or a byte that an
-// encoding without U+FFFD of its own can only give as U+FFFD. A U+FFFD that
-// the bytes do encode is text.
+// encoding without a U+FFFD of its own can only decode as U+FFFD. A U+FFFD
+// that the bytes do encode is text.
 bool decodexml(const QByteArray &bytes, QString *text);
 
 // The encoding an XML declaration names (the text of "<?xml ...?>", or the
