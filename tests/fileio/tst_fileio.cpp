@@ -283,7 +283,8 @@ void TestFileIo::scanHoldsForQtsReaders_data()
             const bool usesentity = QByteArray(style) == "entity at the bottom";
             for (int depth : {bound - 5, bound - 1, bound, bound + 1}) {
                 // The empty elements of each hidden-tags level are a level
-                // below it, as is a reference that no reader resolves.
+                // below it; so is the reference at the bottom, which no
+                // reader resolves.
                 const int levels = depth + (QByteArray(style) == "hidden tags" ? 1 : 0) + (usesentity ? 1 : 0);
                 const QString xml = prolog.text + nestedbody(depth, style, usesentity ? "&deep;" : "text");
                 QTest::addRow("%s, %s, %d", prolog.name, style, depth) << xml << (levels <= bound && !prolog.refused);
@@ -382,7 +383,8 @@ void TestFileIo::entityDeclarationsAreRefused()
     QFETCH(QByteArray, doctype);
     QFETCH(bool, reads);
     // Only the entity rows reference it; elsewhere the text is plain.
-    const QByteArray body = reads ? QByteArray("<r>x &amp; &#60;y&gt;</r>") : "<r>" + QByteArray("&e;").repeated(2000) + "</r>";
+    const QByteArray body =
+        reads ? QByteArray("<r>x &amp; &#60;y&gt;</r>") : "<r>" + QByteArray("&e;").repeated(2000) + "</r>";
     const QString text = QString::fromUtf8(doctype + body);
 
     bool within = !reads;
