@@ -1,6 +1,7 @@
-// tyx-jobbenchmark [RUNS]: times the create-skin job (RUNS runs per input,
-// 5 by default; every figure is the median) without a window, in a
-// temporary folder.
+// tyx-jobbenchmark [RUNS] [job|parse]: times the create-skin job (RUNS runs
+// per input, 5 by default; every figure is the median) without a window, in
+// a temporary folder, and the reading of large XML documents; job or parse
+// runs only that part.
 //
 // 1. The largest built-in demo project against the built-in Tessary skin,
 //    for a desktop of 1920x1080 and of 3840x2160, phase by phase; and in
@@ -13,11 +14,20 @@
 //    k times as tall), and the stand-in skin with more and more windows
 //    shown and every deck and mixer module in a numbered group.
 //
-// The last lines are one "ratio WxH R" per desktop (job / floor) and
-// "growth G": on each axis the time per packed piece at the largest input
-// over that at the smallest; G is the larger of the two.
+// 3. The parse of a generated document of 8 MB and of 32 MB (fileio::parsexml,
+//    as every XML file is read) with CR LF line ends, as the Tessary skin
+//    has them, and with LF ones for comparison: line ends must cost time in
+//    proportion to the document, like everything else the parse does.
+//
+// The last lines of the job part are one "ratio WxH R" per desktop (job /
+// floor) and "growth G": on each axis the time per packed piece at the
+// largest input over that at the smallest; G is the larger of the two. The
+// parse part ends with "line ends L" (CR LF time over LF time at the larger
+// size) and "parse growth P" (CR LF time per megabyte at the larger size
+// over that at the smaller).
 #include "app/createskinjob.h"
 #include "colours/colourscheme.h"
+#include "fileio/fileio.h"
 #include "skinmodel/skinmodel.h"
 #include "writer/skinwriter.h"
 
@@ -421,6 +431,28 @@ QMap<FloorStep, double> floorof(const RunResult &output, const QByteArray &sourc
     return times;
 }
 
+// -- Reading XML --
+
+// A flat document of about megabytes MB, laid out in short lines ending in
+// lineend, each an element with an attribute and text: the more line ends
+// per byte, the more their handling shows.
+QByteArray linesdocument(int megabytes, const QByteArray &lineend)
+{
+    const qint64 size = qint64(megabytes) * 1024 * 1024;
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + lineend + "<skin>" + lineend;
+    xml.reserve(int(size + 1024));
+    for (int n = 0; xml.size() < size; ++n)
+        xml += "\t<line n=\"" + QByteArray::number(n) + "\">" + QByteArray::number(n) + "</line>" + lineend;
+    return xml + "</skin>" + lineend;
+}
+
+// The time the parse of xml takes, without freeing the tree it built.
+double parsemilliseconds(const QByteArray &xml, bool *parsed)
+{
+    QDomDocument document;
+    return millisecondsof([&] { *parsed = fileio::parsexml(&document, xml); });
+}
+
 // -- Printing --
 
 void row(QTextStream &out, const QString &label, const QStringList &cells)
@@ -436,26 +468,13 @@ QString ms(double value)
     return QString::number(value, 'f', 1);
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Parts 1 and 2: the create-skin job.
+bool benchmarkjob(int runs, QTextStream &out, QTextStream &err)
 {
-    // Nothing is shown; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-
-    const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 5;
-    if (runs < 1) {
-        err << "usage: tyx-jobbenchmark [RUNS]\n";
-        return 2;
-    }
     const QString project = largestdemo();
     if (!QFile::exists(tessaryzip) || project.isEmpty()) {
         err << "the built-in Tessary skin or demo projects are missing\n";
-        return 1;
+        return false;
     }
     QTemporaryDir inputs;
     const Input demo{project.mid(project.lastIndexOf('/') + 1), tessaryzip, project};
@@ -473,7 +492,7 @@ int main(int argc, char *argv[])
             const RunResult result = runjob(demo, screens.at(s), true);
             if (!result.ok) {
                 err << "the job failed at " << screens.at(s).width() << "x" << screens.at(s).height() << "\n";
-                return 1;
+                return false;
             }
             for (const Phase phase : phases())
                 samples[s][phase] << result.timings.value(phase);
@@ -546,7 +565,7 @@ int main(int argc, char *argv[])
         for (const Input &input : axis.inputs) {
             if (input.zip.isEmpty() || input.project.isEmpty()) {
                 err << "could not make the input " << input.label << "\n";
-                return 1;
+                return false;
             }
             QVector<double> totals;
             int count = 0;
@@ -554,7 +573,7 @@ int main(int argc, char *argv[])
                 const RunResult result = runjob(input, screens.first(), false);
                 if (!result.ok) {
                     err << "the job failed on " << input.label << "\n";
-                    return 1;
+                    return false;
                 }
                 totals << total(result.timings);
                 count = result.pieces;
@@ -571,5 +590,68 @@ int main(int argc, char *argv[])
         out << "ratio " << sizes.at(s) << " "
             << QString::number(median(jobtotals[s]) / median(floortotals[s]), 'f', 2) << "\n";
     out << "growth " << QString::number(growth, 'f', 2) << "\n";
+    return true;
+}
+
+// Part 3: the parse of large documents, by line ends and size.
+bool benchmarkparse(int runs, QTextStream &out, QTextStream &err)
+{
+    const QVector<int> sizes = {8, 32};
+    const QVector<QPair<QString, QByteArray>> lineends = {{QStringLiteral("LF"), QByteArrayLiteral("\n")},
+                                                         {QStringLiteral("CR LF"), QByteArrayLiteral("\r\n")}};
+    out << "Parse of a generated document (fileio::parsexml), median of " << runs << " runs\n";
+    QStringList header;
+    for (const int size : sizes)
+        header << QStringLiteral("%1 MB ms").arg(size);
+    row(out, QStringLiteral("document"), header);
+    QMap<QString, QVector<double>> medians;
+    for (const auto &lineend : lineends) {
+        QStringList cells;
+        for (const int size : sizes) {
+            const QByteArray xml = linesdocument(size, lineend.second);
+            QVector<double> times;
+            for (int r = 0; r < runs; ++r) {
+                bool parsed = false;
+                times << parsemilliseconds(xml, &parsed);
+                if (!parsed) {
+                    err << "the " << size << " MB document with " << lineend.first << " did not parse\n";
+                    return false;
+                }
+            }
+            medians[lineend.first] << median(times);
+            cells << ms(medians[lineend.first].last());
+        }
+        row(out, lineend.first, cells);
+        out.flush();
+    }
+    const QVector<double> &crlf = medians.value(QStringLiteral("CR LF"));
+    const QVector<double> &lf = medians.value(QStringLiteral("LF"));
+    out << "line ends " << QString::number(crlf.last() / lf.last(), 'f', 2) << "\n";
+    out << "parse growth "
+        << QString::number((crlf.last() / sizes.last()) / (crlf.first() / sizes.first()), 'f', 2) << "\n";
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Nothing is shown; no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 5;
+    const QString part = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (runs < 1 || argc > 3 || !(part.isEmpty() || part == "job" || part == "parse")) {
+        err << "usage: tyx-jobbenchmark [RUNS] [job|parse]\n";
+        return 2;
+    }
+    if (part != "parse" && !benchmarkjob(runs, out, err))
+        return 1;
+    if (part != "job" && !benchmarkparse(runs, out, err))
+        return 1;
     return 0;
 }

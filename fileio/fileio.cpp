@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextCodec>
+#include <QtEndian>
 #include <QXmlInputSource>
 #include <QXmlSimpleReader>
 
@@ -192,6 +193,65 @@ QTextCodec *declaredencoding(const QByteArray &bytes)
     return codec;
 }
 
+bool isutf32(const QTextCodec *codec)
+{
+    return codec->name() == "UTF-32LE" || codec->name() == "UTF-32BE";
+}
+
+// Whether bytes, in UTF-32 as codec reads it, hold only code points: Qt's
+// converter turns any 32-bit value into one or two UTF-16 units, and a
+// value past U+10FFFF, or two encoded surrogates, may come out as a valid
+// pair for another character.
+bool holdscodepoints(const QByteArray &bytes, const QTextCodec *codec)
+{
+    if (bytes.size() % 4 != 0)
+        return false;
+    const bool bigendian = codec->name() == "UTF-32BE";
+    const uchar *data = reinterpret_cast<const uchar *>(bytes.constData());
+    for (int i = 0; i < bytes.size(); i += 4) {
+        const quint32 value = bigendian ? qFromBigEndian<quint32>(data + i) : qFromLittleEndian<quint32>(data + i);
+        if (value > 0x10FFFF || QChar::isSurrogate(value))
+            return false;
+    }
+    return true;
+}
+
+// Qt's UTF-16 converter passes a surrogate without its pair through, and
+// Qt's UTF-32 one makes such halves of values that are no code points.
+bool hasunpairedsurrogate(const QString &text)
+{
+    const int size = text.size();
+    const QChar *data = text.constData();
+    for (int i = 0; i < size; ++i) {
+        if (data[i].isHighSurrogate() && i + 1 < size && data[i + 1].isLowSurrogate())
+            ++i;
+        else if (data[i].isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+// Turns CR LF and lone CR into LF in place, in one pass over text.
+void tolinefeeds(QString *text)
+{
+    const int first = text->indexOf(QLatin1Char('\r'));
+    if (first < 0)
+        return;
+    const int size = text->size();
+    QChar *data = text->data();
+    int kept = first;
+    for (int i = first; i < size; ++i) {
+        if (data[i] != QLatin1Char('\r')) {
+            data[kept++] = data[i];
+            continue;
+        }
+        data[kept++] = QLatin1Char('\n');
+        if (i + 1 < size && data[i + 1] == QLatin1Char('\n'))
+            ++i;
+    }
+    text->truncate(kept);
+}
+
 } // namespace
 
 QString xmlencodingname(const QString &declaration)
@@ -201,14 +261,27 @@ QString xmlencodingname(const QString &declaration)
     return encoding.match(declaration).captured(2);
 }
 
-QString decodexml(const QByteArray &bytes)
+bool decodexml(const QByteArray &bytes, QString *text)
 {
+    text->clear();
     QTextCodec *codec = unicodeencoding(bytes);
     if (!codec)
         codec = declaredencoding(bytes);
-    // The decoder drops a byte-order mark and turns what the encoding cannot
-    // hold into replacement characters.
-    return codec->toUnicode(bytes);
+    if (isutf32(codec) && !holdscodepoints(bytes, codec))
+        return false;
+    // The converter drops a byte-order mark and turns what the encoding
+    // cannot decode into U+FFFD. Its state counts UTF-8's faults and a
+    // character cut off at the end, but not a surrogate without its pair in
+    // UTF-16, nor the faults of some other encodings.
+    QTextCodec::ConverterState state;
+    QString decoded = codec->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (state.invalidChars > 0 || state.remainingChars > 0 || hasunpairedsurrogate(decoded))
+        return false;
+    // An encoding that has no U+FFFD gives one only for bytes it cannot decode.
+    if (decoded.contains(QChar::ReplacementCharacter) && !codec->canEncode(QChar::ReplacementCharacter))
+        return false;
+    *text = std::move(decoded);
+    return true;
 }
 
 bool parsexml(QDomDocument *document, const QByteArray &raw, bool keepwhitespace)
@@ -216,11 +289,13 @@ bool parsexml(QDomDocument *document, const QByteArray &raw, bool keepwhitespace
     *document = QDomDocument();
     // Decoded before anything looks at the characters: in UTF-16 a byte
     // 0x0D or 0x3C may be half of any character.
-    QString text = decodexml(raw);
+    QString text;
+    if (!decodexml(raw, &text))
+        return false;
     // Qt's DOM reader keeps the CRs of CR LF, and writing such a document
     // back would add a "&#xd;" on every rewrite.
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    if (!withinxmldepth(text))
+    tolinefeeds(&text);
+    if (!withinxmlbounds(text))
         return false;
     if (!keepwhitespace)
         return document->setContent(text);

@@ -7,13 +7,16 @@
 //   never a cut file);
 // - a read takes regular files only, up to a size bound, so a FIFO, a device
 //   such as /dev/zero or a huge file can never hang or exhaust the tool;
-// - an XML document is decoded before its characters are looked at, and one
-//   nested deeper than any real file is refused before a DOM is built from
-//   it, since the DOM reader and writer recurse per level.
+// - an XML document is decoded before its characters are looked at, and
+//   refused when its bytes are not text in its encoding (never read, and
+//   written back, with replacement characters), when it nests deeper than
+//   any real file (the DOM reader and writer recurse per level) or when it
+//   declares entities (a few kilobytes of references could make millions
+//   of elements), before a DOM is built from it.
 #include <QByteArray>
 #include <QString>
 
-#include "xmldepth.h"
+#include "xmlbounds.h"
 
 class QDomDocument;
 class QImage;
@@ -46,21 +49,33 @@ bool writepng(const QString &path, const QImage &image, int quality = -1);
 // Copies a regular file with the same guarantees as writefile, streamed.
 bool copyfile(const QString &from, const QString &to);
 
-// The text of an XML document: decoded as its byte-order mark, the layout
-// of its first characters (UTF-16 and UTF-32 without a mark) or its XML
-// declaration says, UTF-8 otherwise, as Qt's XML readers decode it.
-QString decodexml(const QByteArray &bytes);
+// Decodes an XML document into text, without its byte-order mark. The
+// encoding is the one its byte-order mark gives (UTF-8, UTF-16 or UTF-32,
+// either byte order), or the layout of a first "<" followed by NULs (UTF-16
+// or UTF-32 without a mark); failing those, the one that an XML declaration
+// at the very start names (in either quotes), when Qt knows it and it
+// encodes "<?xml" as those ASCII bytes; UTF-8 otherwise. So a file laid out
+// in ASCII that declares UTF-16 is read as UTF-8, where Qt's readers take
+// it for UTF-16 and fail.
+// False, with text empty, when the bytes are not text in that encoding: a
+// sequence the encoding does not have (in UTF-8 also an overlong one or an
+// encoded surrogate), a character cut off at the end, a surrogate without
+// its pair, a UTF-32 value that is no code point, or a byte that an
+// encoding without a U+FFFD of its own can only decode as U+FFFD. A U+FFFD
+// that the bytes do encode is text.
+bool decodexml(const QByteArray &bytes, QString *text);
 
 // The encoding an XML declaration names (the text of "<?xml ...?>", or the
 // value of its node), empty when it names none.
 QString xmlencodingname(const QString &declaration);
 
 // Parses bytes into document: decodes them (decodexml), turns CR LF and
-// lone CR into LF, and refuses a document that withinxmldepth refuses
-// before a DOM is built. keepwhitespace keeps text nodes that hold only white
-// space (needed to write a host file back as it was); otherwise they are
-// dropped, as everywhere else. On failure document holds what the parser
-// read before the fault (nothing when the depth check refused it).
+// lone CR into LF in one pass, and refuses a document that decodexml or
+// withinxmlbounds refuses before a DOM is built. keepwhitespace keeps text
+// nodes that hold only white space (needed to write a host file back as it
+// was); otherwise they are dropped, as everywhere else. On failure document
+// holds what the parser read before the fault (nothing when the bytes were
+// refused before it).
 bool parsexml(QDomDocument *document, const QByteArray &bytes, bool keepwhitespace = false);
 
 } // namespace fileio

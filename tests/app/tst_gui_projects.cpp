@@ -507,6 +507,26 @@ void TestProjects::applyRefused_data()
                                       << "Quorvelin Settings file could not be read.\nProject was not loaded to Settings";
     QTest::newRow("broken project") << host << QByteArray("<project><skinWindows></project>") << int(QMessageBox::Yes)
                                     << "Project broken could not be read.\nProject was not loaded to Settings";
+
+    // Files the reader refuses: applying would write a U+FFFD in place of
+    // what the host wrote, or build millions of elements.
+    const QString unreadablehost = "Quorvelin Settings file could not be read.\nProject was not loaded to Settings";
+    QByteArray latin1 = QByteArray(host).replace("<volume>", "<language>caf\xe9</language>\n  <volume>");
+    QTest::newRow("host file with a byte that is not UTF-8, declared")
+        << latin1 << QByteArray() << int(QMessageBox::Yes) << unreadablehost;
+    latin1.remove(0, latin1.indexOf("?>") + 2);
+    QTest::newRow("host file with a byte that is not UTF-8, undeclared")
+        << latin1 << QByteArray() << int(QMessageBox::Yes) << unreadablehost;
+    const QByteArray entity = testsupport::entitydoctypes("settings").first().second;
+    QTest::newRow("host file with an entity")
+        << QByteArray(host).insert(host.indexOf("<settings>"), entity).replace("</settings>", "&e;&e;</settings>")
+        << QByteArray() << int(QMessageBox::Yes) << unreadablehost;
+    QTest::newRow("project with an entity")
+        << host << testsupport::entitydoctypes("project").first().second + "<project>&e;&e;<skinWindows/></project>"
+        << int(QMessageBox::Yes) << "Project broken could not be read.\nProject was not loaded to Settings";
+    QTest::newRow("project with a byte that is not UTF-8")
+        << host << QByteArray("<project name=\"caf\xe9\"><skinWindows/></project>") << int(QMessageBox::Yes)
+        << "Project broken could not be read.\nProject was not loaded to Settings";
 }
 
 void TestProjects::applyRefused()

@@ -1,13 +1,16 @@
 // The job and the readers at the limits of their files:
-// - documents nested far deeper than any real file, through every place the
-//   tool reads XML (the host's settings, a project, the Tessary skin): the
-//   DOM reader and writer recurse once per level, so such a file reads as
+// - documents that no real file is, through every place the tool reads XML
+//   (the host's settings, a project, the Tessary skin): nested far deeper
+//   (the DOM reader and writer recurse once per level), declaring entities
+//   (a few kilobytes of references would make millions of elements) or
+//   holding bytes that are not text in their encoding. Such a file reads as
 //   unreadable, while a skin nested only a little less deep still goes
 //   through the whole job;
 // - a full disk while the job writes, or a file of the new skin that cannot
 //   be packed: the job fails and an earlier skin of the same name stays as
 //   it was.
 #include <QtTest>
+#include <QTextCodec>
 
 #include "app/createskinjob.h"
 #include "app/projectfile.h"
@@ -26,24 +29,41 @@ QByteArray panels(int depth)
     return QByteArray("<panel>").repeated(depth) + QByteArray("</panel>").repeated(depth);
 }
 
-// Document types that hid the rest of the file from an earlier depth check,
-// which counted their brackets without regard to quotes, comments,
-// processing instructions or entity values.
-const char *const doctypes[][2] = {{"no document type", ""},
-                                   {"[ in a system id", "<!DOCTYPE %1 SYSTEM \"x[\">"},
-                                   {"[ in a subset comment", "<!DOCTYPE %1 [<!-- [ -->]>"},
-                                   {"[ in a subset PI", "<!DOCTYPE %1 [<?p [ ?>]>"},
-                                   {"[ in an entity value", "<!DOCTYPE %1 [<!ENTITY e \"[\">]>"}};
-
-// xml with the document type made for its root element in front of it.
-QByteArray withdoctype(QByteArray xml, const QByteArray &doctype, const QByteArray &root)
+// Document types for a root element %1: some hid the rest of the file from
+// an earlier depth check, which counted their brackets without regard to
+// quotes, comments, processing instructions or entity values; the others
+// declare the entity "e", which the file then references 2,000 times.
+struct DocType
 {
-    QByteArray made = doctype;
+    QByteArray name;
+    QByteArray text;
+    bool declaresentity;
+};
+
+QList<DocType> doctypes()
+{
+    QList<DocType> all = {{"no document type", "", false},
+                          {"[ in a system id", "<!DOCTYPE %1 SYSTEM \"x[\">", false},
+                          {"[ in a subset comment", "<!DOCTYPE %1 [<!-- [ -->]>", false},
+                          {"[ in a subset PI", "<!DOCTYPE %1 [<?p [ ?>]>", false},
+                          {"[ in an entity value", "<!DOCTYPE %1 [<!ENTITY e \"[\">]>", true}};
+    for (const auto &doctype : testsupport::entitydoctypes("%1"))
+        all.append({doctype.first, doctype.second, true});
+    return all;
+}
+
+// xml with the document type made for its root element in front of it, and
+// references to its entity, if it declares one, before the root's end tag.
+QByteArray withdoctype(QByteArray xml, const DocType &doctype, const QByteArray &root)
+{
+    if (doctype.declaresentity)
+        xml.insert(xml.lastIndexOf("</" + root), QByteArray("&e;").repeated(2000));
+    QByteArray made = doctype.text;
     return xml.insert(xml.indexOf("<" + root), made.replace("%1", root));
 }
 
 // The fixture skin with a tower of panels inside the left transport module.
-QByteArray deepskin(int depth, const QByteArray &doctype = QByteArray())
+QByteArray deepskin(int depth, const DocType &doctype = DocType())
 {
     QByteArray xml = fixtureskin::skinxml();
     const QByteArray anchor("<deck deck=\"left\">");
@@ -52,11 +72,35 @@ QByteArray deepskin(int depth, const QByteArray &doctype = QByteArray())
 }
 
 // A host settings file or project whose record sits below a deep element.
-QByteArray deeprecord(int depth, const QByteArray &doctype = QByteArray())
+QByteArray deeprecord(int depth, const DocType &doctype = DocType())
 {
     QByteArray xml = fixtureskin::project(fixtureskin::modules());
     xml.replace("</project>", panels(depth) + "</project>");
     return withdoctype(xml, doctype, "project");
+}
+
+// xml as files whose bytes are not text in their encoding, named: a
+// Latin-1 "é" in UTF-8, declared or not, and a surrogate without its pair
+// in UTF-16 of either byte order.
+QList<QPair<QByteArray, QByteArray>> undecodables(const QByteArray &xml, const QByteArray &root)
+{
+    QByteArray undeclared = xml;
+    if (undeclared.startsWith("<?xml"))
+        undeclared.remove(0, undeclared.indexOf("?>") + 2);
+    const QByteArray declared = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + undeclared;
+    const auto withlatin1 = [&root](QByteArray text) {
+        return text.insert(text.lastIndexOf("</" + root), "<!-- caf\xe9 -->");
+    };
+    QString withsurrogate = QString::fromUtf8(undeclared);
+    withsurrogate.insert(withsurrogate.lastIndexOf("</" + root), "<!-- " + QString(QChar(0xD800)) + " -->");
+    const auto utf16 = [&withsurrogate](const char *codec, const QByteArray &mark) {
+        QScopedPointer<QTextEncoder> encoder(QTextCodec::codecForName(codec)->makeEncoder(QTextCodec::IgnoreHeader));
+        return mark + encoder->fromUnicode(withsurrogate);
+    };
+    return {{"Latin-1 byte in UTF-8, declared", withlatin1(declared)},
+            {"Latin-1 byte in UTF-8, undeclared", withlatin1(undeclared)},
+            {"lone surrogate in UTF-16LE", utf16("UTF-16LE", "\xFF\xFE")},
+            {"lone surrogate in UTF-16BE", utf16("UTF-16BE", "\xFE\xFF")}};
 }
 
 } // namespace
@@ -65,10 +109,10 @@ class TestFileLimits : public QObject
 {
     Q_OBJECT
 private slots:
-    void deepHostFileReadsAsEmpty_data();
-    void deepHostFileReadsAsEmpty();
-    void deepProjectIsNotParsed_data();
-    void deepProjectIsNotParsed();
+    void unreadableHostFileReadsAsEmpty_data();
+    void unreadableHostFileReadsAsEmpty();
+    void unreadableProjectIsNotParsed_data();
+    void unreadableProjectIsNotParsed();
     void skinJob_data();
     void skinJob();
     void skinJobOnFullDisk_data();
@@ -80,60 +124,70 @@ private:
     QTemporaryDir m_files;
 };
 
-void TestFileLimits::deepHostFileReadsAsEmpty_data()
+// Host settings and projects: each document type in front of a record far
+// deeper than the tool takes and of one well within it (read unless the
+// document type declares an entity), and records that are not text.
+void TestFileLimits::unreadableHostFileReadsAsEmpty_data()
 {
-    QTest::addColumn<QByteArray>("doctype");
-    for (const auto &doctype : doctypes)
-        QTest::newRow(doctype[0]) << QByteArray(doctype[1]);
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<bool>("read");
+    for (const DocType &doctype : doctypes()) {
+        QTest::addRow("far deeper, %s", doctype.name.constData()) << deeprecord(50000, doctype) << false;
+        QTest::addRow("shallow, %s", doctype.name.constData()) << deeprecord(50, doctype) << !doctype.declaresentity;
+    }
+    for (const auto &bytes : undecodables(deeprecord(50), "project"))
+        QTest::newRow(bytes.first.constData()) << bytes.second << false;
 }
 
-void TestFileLimits::deepHostFileReadsAsEmpty()
+// At start-up the current project is read so; a file it cannot read is an
+// empty record.
+void TestFileLimits::unreadableHostFileReadsAsEmpty()
 {
-    QFETCH(QByteArray, doctype);
+    QFETCH(QByteArray, xml);
+    QFETCH(bool, read);
     const QString path = m_files.filePath("settings.xml");
-    QVERIFY(testsupport::writeFile(path, deeprecord(50000, doctype)));
-    const HostRecord deep(path);
-    QVERIFY(deep.document().documentElement().isNull());
-    QVERIFY(!deep.hasrecordchildren());
-
-    QVERIFY(testsupport::writeFile(path, deeprecord(50, doctype)));
-    QVERIFY(HostRecord(path).hasrecordchildren());
+    QVERIFY(testsupport::writeFile(path, xml));
+    const HostRecord record(path);
+    QCOMPARE(record.hasrecordchildren(), read);
+    QCOMPARE(record.document().documentElement().isNull(), !read);
 }
 
-void TestFileLimits::deepProjectIsNotParsed_data()
+void TestFileLimits::unreadableProjectIsNotParsed_data()
 {
-    deepHostFileReadsAsEmpty_data();
+    unreadableHostFileReadsAsEmpty_data();
 }
 
-void TestFileLimits::deepProjectIsNotParsed()
+void TestFileLimits::unreadableProjectIsNotParsed()
 {
-    QFETCH(QByteArray, doctype);
-    const QString path = m_files.filePath("deep.xml");
-    QVERIFY(testsupport::writeFile(path, deeprecord(50000, doctype)));
+    QFETCH(QByteArray, xml);
+    QFETCH(bool, read);
+    const QString path = m_files.filePath("project.xml");
+    QVERIFY(testsupport::writeFile(path, xml));
     QDomDocument document;
-    QCOMPARE(projectfile::readxml(path, document), projectfile::ReadStatus::NotParsed);
-    QVERIFY(document.documentElement().isNull());
+    QCOMPARE(projectfile::readxml(path, document), read ? projectfile::ReadStatus::Read
+                                                        : projectfile::ReadStatus::NotParsed);
+    QCOMPARE(document.documentElement().isNull(), !read);
 }
 
 void TestFileLimits::skinJob_data()
 {
-    QTest::addColumn<int>("depth");
-    QTest::addColumn<QByteArray>("doctype");
+    QTest::addColumn<QByteArray>("skin");
     QTest::addColumn<bool>("created");
-    for (const auto &doctype : doctypes) {
-        QTest::addRow("as deep as the tool takes, %s", doctype[0])
-            << fileio::maxxmldepth - 10 << QByteArray(doctype[1]) << true;
-        QTest::addRow("far deeper, %s", doctype[0]) << 50000 << QByteArray(doctype[1]) << false;
+    for (const DocType &doctype : doctypes()) {
+        QTest::addRow("as deep as the tool takes, %s", doctype.name.constData())
+            << deepskin(fileio::maxxmldepth - 10, doctype) << !doctype.declaresentity;
+        QTest::addRow("far deeper, %s", doctype.name.constData()) << deepskin(50000, doctype) << false;
     }
+    for (const auto &bytes : undecodables(deepskin(0), "skin"))
+        QTest::newRow(bytes.first.constData()) << bytes.second << false;
 }
 
 void TestFileLimits::skinJob()
 {
-    QFETCH(int, depth);
-    QFETCH(QByteArray, doctype);
+    QFETCH(QByteArray, skin);
     QFETCH(bool, created);
-    const QString zip = m_files.filePath(QString("deep%1.zip").arg(depth));
-    QVERIFY(fixtureskin::writezip(zip, true, deepskin(depth, doctype)));
+    const QString zip = m_files.filePath(QString("%1.zip").arg(QTest::currentDataTag()));
+    QVERIFY(fixtureskin::writezip(zip, true, skin));
     const QString project = m_files.filePath("fixture.xml");
     QVERIFY(testsupport::writeFile(project, fixtureskin::project(fixtureskin::modules())));
 

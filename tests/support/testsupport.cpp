@@ -77,6 +77,20 @@ bool makeKilledScratch(const QString &folder)
     return writeFile(folder + "/packed.zip", "PK half a zip") && writeFile(folder + "/lock", lines.join('\n'));
 }
 
+QList<QPair<QByteArray, QByteArray>> entitydoctypes(const QByteArray &root, int elements, int chain)
+{
+    const QByteArray wide = QByteArray("<a/>").repeated(elements);
+    const auto link = [chain](int n) { return n + 1 < chain ? "e" + QByteArray::number(n) : QByteArray("e"); };
+    QByteArray chained;
+    for (int n = 0; n < chain; ++n)
+        chained += "<!ENTITY " + link(n) + " \"" + (n == 0 ? QByteArray("<a/>") : "&" + link(n - 1) + ";") + "\">";
+    return {{"general entity", "<!DOCTYPE " + root + " [<!ENTITY e \"" + wide + "\">]>"},
+            {"parameter entity", "<!DOCTYPE " + root + " [<!ENTITY % p \"<!ENTITY e '" + wide + "'>\">%p;]>"},
+            {"entity beside an external id",
+             "<!DOCTYPE " + root + " SYSTEM \"" + root + ".dtd\" [<!ENTITY e \"" + wide + "\">]>"},
+            {"chain of entities", "<!DOCTYPE " + root + " [" + chained + "]>"}};
+}
+
 OwnTempFolder::OwnTempFolder(const QString &folder) : saved(qgetenv("TMPDIR"))
 {
     QDir().mkpath(folder);

@@ -1,7 +1,9 @@
 #pragma once
 // Helpers shared by the test programs.
-#include <QString>
 #include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
 
 namespace testsupport {
 
@@ -25,6 +27,14 @@ QString writeFileBeyondPathLimit(const QString &folder, const QByteArray &bytes)
 // Makes folder as a packing run that was killed leaves it: a half-written
 // zip and a lock whose process is gone.
 bool makeKilledScratch(const QString &folder);
+
+// Document types for root that declare an entity "e", named, as a hostile
+// file may declare it: a general entity whose text is `elements` empty
+// elements (under the size that Qt's reader bounds each expansion to, so
+// every "&e;" makes them all), the same through a parameter entity and
+// beside an external identifier, and the last of a chain of `chain`
+// entities, each of which stands for the one before.
+QList<QPair<QByteArray, QByteArray>> entitydoctypes(const QByteArray &root, int elements = 1000, int chain = 50000);
 
 // Points the temporary folder at folder (made when missing) while it lives.
 struct OwnTempFolder
