@@ -338,6 +338,11 @@ bool CreateSkinJob::makepreview()
 
 CreateSkinJob::Failure CreateSkinJob::build()
 {
+    // A document that holds what no skin does is not worked on at all.
+    m_skinread = m_skin.readresult();
+    if (!m_skinread)
+        return Failure::SkinDocument;
+
     startphase(Phase::MoveFiles);
     if (!movefiles())
         return Failure::Prepare;
@@ -354,9 +359,10 @@ CreateSkinJob::Failure CreateSkinJob::build()
 
     startphase(Phase::Prune);
     const bool pruned = m_skin.prune(m_model);
+    m_skinread = m_skin.readresult();
     m_skin.clear();
     if (!pruned)
-        return Failure::Prepare;
+        return m_skinread ? Failure::Prepare : Failure::SkinDocument;
 
     startphase(Phase::WriteDocument);
     if (!m_writer.createxml())
@@ -412,10 +418,12 @@ QString CreateSkinJob::failuretext(Failure failure) const
             return head + QStringLiteral("The ") + m_paths.tyname
                    + QStringLiteral(" skin could not be unpacked from ") + m_paths.sourcezip
                    + QStringLiteral(":\n") + m_toolargeentry + QStringLiteral(" is larger than ")
-                   + QString::number(fileio::skinfilelimit / (1024 * 1024)) + QStringLiteral(" MB.");
+                   + QString::number(skinentrylimit(m_toolargeentry) / (1024 * 1024)) + QStringLiteral(" MB.");
         return head + QStringLiteral("The ") + m_paths.tyname
                + QStringLiteral(" skin could not be unpacked from ") + m_paths.sourcezip
                + QLatin1Char('.');
+    case Failure::SkinDocument:
+        return head + fileio::xmlproblemtext(m_skinread, QStringLiteral("skin.xml in ") + m_paths.sourcezip);
     case Failure::Prepare:
         return head + QStringLiteral("The unpacked ") + m_paths.tyname
                + QStringLiteral(" skin could not be prepared in ") + m_paths.workdir

@@ -80,7 +80,7 @@ public:
     static QString phasename(Phase phase);
 
     // Why a run stopped without a skin.
-    enum class Failure { None, Unpack, Prepare, Write, Pack, SourcePicture, SheetTooLarge };
+    enum class Failure { None, Unpack, SkinDocument, Prepare, Write, Pack, SourcePicture, SheetTooLarge };
 
     // The three writer steps, as the caller runs them (the main window's
     // own members, or a skin writer directly).
@@ -145,4 +145,6 @@ private:
     QString m_scratchproblem;
     // The Tessary document, from reading the project until pruning.
     TessaryDocument m_skin;
+    // Why the Tessary document was not read, when a run stopped for it.
+    fileio::XmlRead m_skinread;
 };

@@ -11,11 +11,18 @@
 #include "app/messagebox.h"
 #include "app/projectapply.h"
 #include "app/projectfile.h"
+#include "fileio/fileio.h"
 
 namespace {
 
 const QString projectfilter = QStringLiteral("TY Projects (*.xml)");
 const QString notapplied = QStringLiteral("\nProject was not loaded to Settings");
+
+// The line that names a file that was not read, and why.
+QString readproblem(const fileio::XmlRead &read, const QString &path)
+{
+    return fileio::xmlproblemtext(read, QDir::toNativeSeparators(path));
+}
 
 } // namespace
 
@@ -88,9 +95,13 @@ void MainWindow::on_projectsaveas_triggered()
 
     // The source is read whole before the target is written: saving a
     // project file over itself rewrites it from its own content.
+    // A source that is not well-formed gives what was read before the
+    // fault, as a reader would; one that was not read at all saves nothing.
     QDomDocument source;
-    if (projectfile::readxml(projectpath, source) == projectfile::ReadStatus::NotOpened) {
-        messagebox::information(this, apptitle, "Quorvelin settings file could not be opened. Project is not saved");
+    const fileio::XmlRead read = fileio::readxml(projectpath, &source);
+    if (!read && read.problem != fileio::XmlProblem::Malformed) {
+        messagebox::information(this, apptitle, "Quorvelin settings file could not be opened. Project is not saved\n"
+                                                    + readproblem(read, projectpath));
         return;
     }
     const QString target = projectsdir + "/" + content.name + ".xml";
@@ -119,29 +130,25 @@ void MainWindow::on_actionDefault_triggered()
         return;
 
     const QString hostfile = hostfolder() + settingsfilename;
-    if (!QFile::exists(hostfile)) {
+    using projectapply::Applied;
+    const Applied applied = projectapply::applyfile(projectpath, hostfile, settings.value("tyname"), screenwidth);
+    if (applied.projectwidth > 0)
+        skinwidth = applied.projectwidth;
+    switch (applied.result) {
+    case Applied::Done:
+        break;
+    case Applied::NoHostFile:
         messagebox::information(this, apptitle, "Quorvelin Settings file was not detected." + notapplied);
         return;
-    }
-
-    // A file that cannot be read whole would replace the host's record with
-    // nothing, or the host's whole file with an empty one: nothing is written.
-    QDomDocument project;
-    if (projectfile::readxml(projectpath, project) != projectfile::ReadStatus::Read) {
-        messagebox::warning(this, apptitle, "Project " + projectname + " could not be read." + notapplied);
+    case Applied::ProjectUnread:
+        messagebox::warning(this, apptitle, "Project " + projectname + " could not be read.\n"
+                                                + readproblem(applied.read, projectpath) + notapplied);
         return;
-    }
-    skinwidth = projectapply::projectwidth(project, screenwidth);
-    const float factor = projectapply::scalefactor(screenwidth, skinwidth);
-
-    // Every value of the host's own comes back as it was, blanks included.
-    QDomDocument host;
-    if (projectfile::readxml(hostfile, host, /*keepwhitespace=*/true) != projectfile::ReadStatus::Read) {
-        messagebox::warning(this, apptitle, "Quorvelin Settings file could not be read." + notapplied);
+    case Applied::HostUnread:
+        messagebox::warning(this, apptitle, "Quorvelin Settings file could not be read.\n"
+                                                + readproblem(applied.read, hostfile) + notapplied);
         return;
-    }
-    projectapply::apply(project, host, settings.value("tyname"), factor);
-    if (!projectfile::writefile(hostfile, projectapply::hosttext(host))) {
+    case Applied::HostUnwritten:
         messagebox::warning(this, apptitle, "Quorvelin Settings file could not be written." + notapplied);
         return;
     }

@@ -1,6 +1,7 @@
 #include "projectapply.h"
 
 #include <QDomElement>
+#include <QFileInfo>
 #include <QList>
 #include <QRegularExpression>
 #include <QStringList>
@@ -209,15 +210,19 @@ QString declarationtext(const QDomDocument &document)
     return declaration + QStringLiteral("?>\n");
 }
 
-QString doctypetext(const QDomDocumentType &doctype)
+// The document type as the file had it, where it is known: the DOM keeps
+// of it only its name, external identifier, entities and notations.
+QString doctypetext(const QDomDocumentType &doctype, const QString &written)
 {
+    if (!written.isEmpty())
+        return written;
     if (doctype.isNull() || doctype.name().isEmpty())
         return QString();
     QString text;
     QTextStream stream(&text);
     doctype.save(stream, 0);   // ends in a line end
     stream.flush();
-    return text;
+    return text.trimmed();
 }
 
 void writenode(QString &out, const QDomNode &node);
@@ -265,9 +270,10 @@ void writenode(QString &out, const QDomNode &node)
         break;
     }
     case QDomNode::EntityReferenceNode:
-        // Its declaration may not be written back; its text always is.
-        for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
-            writenode(out, child);
+        // A document that declares entities is never read, so this is a
+        // reference to an entity declared elsewhere (in an external
+        // document type, or in the host's head): written back as written.
+        out += QLatin1Char('&') + node.nodeName() + QLatin1Char(';');
         break;
     default:
         break;
@@ -305,9 +311,14 @@ void apply(const QDomDocument &project, QDomDocument &host, const QString &tynam
     replacevariables(project, host);
 }
 
-QByteArray hosttext(const QDomDocument &host)
+QByteArray hosttext(const QDomDocument &host, const QString &doctype)
 {
-    QString text = declarationtext(host) + doctypetext(host.doctype());
+    // The DOM does not keep where the document type stood among the nodes
+    // before the root: it goes first, where most files have it.
+    QString text = declarationtext(host);
+    const QString typetext = doctypetext(host.doctype(), doctype);
+    if (!typetext.isEmpty())
+        text += typetext + QLatin1Char('\n');
     for (QDomNode node = host.firstChild(); !node.isNull(); node = node.nextSibling()) {
         if (node.isDocumentType() || (node.isProcessingInstruction() && node.nodeName() == QLatin1String("xml")))
             continue;
@@ -315,6 +326,37 @@ QByteArray hosttext(const QDomDocument &host)
         text += QLatin1Char('\n');
     }
     return text.replace(QLatin1Char('\n'), QLatin1String("\r\n")).toUtf8();
+}
+
+Applied applyfile(const QString &projectpath, const QString &hostfile, const QString &tyname, float screenwidth)
+{
+    Applied applied;
+    if (!QFileInfo::exists(hostfile)) {
+        applied.result = Applied::NoHostFile;
+        return applied;
+    }
+    // A file that cannot be read whole would replace the host's record with
+    // nothing, or the host's whole file with an empty one: nothing is written.
+    QDomDocument project;
+    applied.read = fileio::readxml(projectpath, &project);
+    if (!applied.read) {
+        applied.result = Applied::ProjectUnread;
+        return applied;
+    }
+    applied.projectwidth = projectwidth(project, screenwidth);
+    const float factor = scalefactor(screenwidth, applied.projectwidth);
+
+    // Every value of the host's own comes back as it was, blanks included.
+    QDomDocument host;
+    applied.read = fileio::readxml(hostfile, &host, fileio::smallxml, /*keepwhitespace=*/true);
+    if (!applied.read) {
+        applied.result = Applied::HostUnread;
+        return applied;
+    }
+    apply(project, host, tyname, factor);
+    if (!fileio::writefile(hostfile, hosttext(host, applied.read.doctype)))
+        applied.result = Applied::HostUnwritten;
+    return applied;
 }
 
 } // namespace projectapply

@@ -7,6 +7,8 @@
 #include <QDomDocument>
 #include <QString>
 
+#include "fileio/fileio.h"
+
 namespace projectapply {
 
 // The screen width the project's placements refer to: the integer text of its
@@ -31,7 +33,24 @@ void apply(const QDomDocument &project, QDomDocument &host, const QString &tynam
 // The host document as the host reads it: UTF-8 without byte-order mark,
 // declared as such, CR LF line ends. Every node is written as it is, white
 // space included, so a document read with its white space comes back as it
-// was; apply() lays out what it adds like the nodes around it.
-QByteArray hosttext(const QDomDocument &host);
+// was; apply() lays out what it adds like the nodes around it. doctype is
+// the document type as the file wrote it (fileio::XmlRead::doctype), which
+// the DOM does not keep whole; without it the DOM's is written.
+QByteArray hosttext(const QDomDocument &host, const QString &doctype = QString());
+
+// What applying a project file to the host's settings file came to.
+struct Applied
+{
+    enum Result { Done, NoHostFile, ProjectUnread, HostUnread, HostUnwritten };
+    Result result = Done;
+    fileio::XmlRead read;   // why the file named by result was not read
+    int projectwidth = 0;   // the screen width the project was laid out for, once read
+};
+
+// Writes the project at projectpath into the host's settings file at
+// hostfile for the Tessary skin tyname on a desktop screenwidth wide. The
+// host's file is written only when both files were read whole, and only
+// through a temporary file that replaces it.
+Applied applyfile(const QString &projectpath, const QString &hostfile, const QString &tyname, float screenwidth);
 
 } // namespace projectapply

@@ -80,15 +80,6 @@ QByteArray projecttext(const ProjectContent &content, const QDomDocument &source
     return lines.join(lineend).toUtf8();
 }
 
-ReadStatus readxml(const QString &path, QDomDocument &document, bool keepwhitespace)
-{
-    document = QDomDocument();
-    QByteArray bytes;
-    if (fileio::readfile(path, &bytes) != fileio::ReadResult::Read)
-        return ReadStatus::NotOpened;
-    return fileio::parsexml(&document, bytes, keepwhitespace) ? ReadStatus::Read : ReadStatus::NotParsed;
-}
-
 bool writefile(const QString &path, const QByteArray &bytes)
 {
     return fileio::writefile(path, bytes);

@@ -35,12 +35,6 @@ struct ProjectContent
 // end; names and values are escaped so the file is always well-formed.
 QByteArray projecttext(const ProjectContent &content, const QDomDocument &source);
 
-// Opens and parses an XML file whole; document holds what was read before a
-// fault in the markup. keepwhitespace keeps text that is only white space,
-// for a file that is written back.
-enum class ReadStatus { Read, NotOpened, NotParsed };
-ReadStatus readxml(const QString &path, QDomDocument &document, bool keepwhitespace = false);
-
 // Replaces path with bytes through a temporary file in the same folder, so an
 // interrupted write never leaves half a file. False when nothing was written.
 bool writefile(const QString &path, const QByteArray &bytes);

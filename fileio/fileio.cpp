@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QScopedPointer>
 #include <QTextCodec>
 #include <QtEndian>
 #include <QXmlInputSource>
@@ -183,7 +184,8 @@ QTextCodec *unicodeencoding(const QByteArray &bytes)
 QTextCodec *declaredencoding(const QByteArray &bytes)
 {
     QTextCodec *utf8 = QTextCodec::codecForName("UTF-8");
-    if (!bytes.startsWith("<?xml"))
+    // "<?xml-stylesheet ...?>" is another processing instruction.
+    if (!bytes.startsWith("<?xml") || bytes.size() < 6 || !QByteArray(" \t\r\n").contains(bytes.at(5)))
         return utf8;
     const int end = bytes.indexOf("?>");
     const QString name = xmlencodingname(QString::fromLatin1(bytes.left(end < 0 ? 0 : end)));
@@ -196,6 +198,13 @@ QTextCodec *declaredencoding(const QByteArray &bytes)
 bool isutf32(const QTextCodec *codec)
 {
     return codec->name() == "UTF-32LE" || codec->name() == "UTF-32BE";
+}
+
+// The encodings whose faults decodexml finds by themselves; any other's
+// are found by encoding the decoded text again.
+bool isunicode(const QTextCodec *codec)
+{
+    return codec->name() == "UTF-8" || codec->name().startsWith("UTF-16") || isutf32(codec);
 }
 
 // Whether bytes, in UTF-32 as codec reads it, hold only code points: Qt's
@@ -256,49 +265,78 @@ void tolinefeeds(QString *text)
 
 QString xmlencodingname(const QString &declaration)
 {
-    static const QRegularExpression encoding(
-        QStringLiteral("(?:^|\\s)encoding\\s*=\\s*([\"'])([A-Za-z][A-Za-z0-9._-]*)\\1"));
+    // The declaration's pseudo-attributes stand in this order: version,
+    // then encoding.
+    static const QRegularExpression encoding(QStringLiteral(
+        "^(?:<\\?xml\\s+|\\s*)version\\s*=\\s*(?:\"[^\"]*\"|'[^']*')\\s+"
+        "encoding\\s*=\\s*([\"'])([A-Za-z][A-Za-z0-9._-]*)\\1"));
     return encoding.match(declaration).captured(2);
 }
 
-bool decodexml(const QByteArray &bytes, QString *text)
+bool decodexml(const QByteArray &bytes, QString *text, QByteArray *encoding)
 {
     text->clear();
     QTextCodec *codec = unicodeencoding(bytes);
     if (!codec)
         codec = declaredencoding(bytes);
+    if (encoding)
+        *encoding = codec->name();
     if (isutf32(codec) && !holdscodepoints(bytes, codec))
         return false;
     // The converter drops a byte-order mark and turns what the encoding
     // cannot decode into U+FFFD. Its state counts UTF-8's faults and a
     // character cut off at the end, but not a surrogate without its pair in
-    // UTF-16, nor the faults of some other encodings.
+    // UTF-16, nor the faults of some other encodings (GB18030, UTF-7, ...).
     QTextCodec::ConverterState state;
     QString decoded = codec->toUnicode(bytes.constData(), bytes.size(), &state);
     if (state.invalidChars > 0 || state.remainingChars > 0 || hasunpairedsurrogate(decoded))
         return false;
-    // An encoding that has no U+FFFD gives one only for bytes it cannot decode.
-    if (decoded.contains(QChar::ReplacementCharacter) && !codec->canEncode(QChar::ReplacementCharacter))
-        return false;
+    if (!isunicode(codec)) {
+        // Text comes back as the bytes it was decoded from; a U+FFFD put
+        // for bytes the converter could not decode does not.
+        QScopedPointer<QTextEncoder> encoder(codec->makeEncoder(QTextCodec::IgnoreHeader));
+        if (encoder->fromUnicode(decoded) != bytes)
+            return false;
+    }
     *text = std::move(decoded);
     return true;
 }
 
-bool parsexml(QDomDocument *document, const QByteArray &raw, bool keepwhitespace)
+namespace {
+
+// The line and column (from 1) of position in text, whose lines end in LF.
+void locate(XmlRead *read, const QString &text, int position)
 {
-    *document = QDomDocument();
-    // Decoded before anything looks at the characters: in UTF-16 a byte
-    // 0x0D or 0x3C may be half of any character.
-    QString text;
-    if (!decodexml(raw, &text))
-        return false;
-    // Qt's DOM reader keeps the CRs of CR LF, and writing such a document
-    // back would add a "&#xd;" on every rewrite.
-    tolinefeeds(&text);
-    if (!withinxmlbounds(text))
-        return false;
+    const QStringRef before = text.leftRef(position);
+    read->line = int(before.count(QLatin1Char('\n'))) + 1;
+    read->column = position - (before.lastIndexOf(QLatin1Char('\n')) + 1) + 1;
+}
+
+// Puts each character that a reference past U+FFFF names in its place.
+void putwidecharacters(QString *text, const QVector<WideReference> &references)
+{
+    if (references.isEmpty())
+        return;
+    QString put;
+    put.reserve(text->size());
+    int from = 0;
+    for (const WideReference &reference : references) {
+        put += text->midRef(from, reference.position - from);
+        put += QChar(QChar::highSurrogate(reference.character));
+        put += QChar(QChar::lowSurrogate(reference.character));
+        from = reference.position + reference.length;
+    }
+    put += text->midRef(from);
+    *text = std::move(put);
+}
+
+bool setcontent(QDomDocument *document, const QString &text, bool keepwhitespace, XmlRead *read)
+{
+    QString *const message = &read->detail;
+    int *const line = &read->line;
+    int *const column = &read->column;
     if (!keepwhitespace)
-        return document->setContent(text);
+        return document->setContent(text, message, line, column);
     // Only a reader of our own reports text that is nothing but white space.
 QT_WARNING_PUSH
 QT_WARNING_DISABLE_DEPRECATED
@@ -310,8 +348,145 @@ QT_WARNING_DISABLE_DEPRECATED
     // xmlns:xml declaration of its own.
     reader.setFeature(QStringLiteral("http://xml.org/sax/features/namespaces"), false);
     reader.setFeature(QStringLiteral("http://xml.org/sax/features/namespace-prefixes"), true);
-    return document->setContent(&source, &reader);
+    return document->setContent(&source, &reader, message, line, column);
 QT_WARNING_POP
+}
+
+XmlProblem problemof(ReadResult result)
+{
+    switch (result) {
+    case ReadResult::Read: return XmlProblem::None;
+    case ReadResult::Missing: return XmlProblem::Missing;
+    case ReadResult::NotRegular: return XmlProblem::NotRegular;
+    case ReadResult::TooLarge: return XmlProblem::TooLarge;
+    case ReadResult::Unreadable: break;
+    }
+    return XmlProblem::Unreadable;
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(bytes / (1024 * 1024)) + QStringLiteral(" MB");
+}
+
+// A count with its thousands apart, as in "1,500,000", whatever the
+// system's locale.
+QString grouped(int count)
+{
+    QString digits = QString::number(count);
+    for (int i = digits.size() - 3; i > 0; i -= 3)
+        digits.insert(i, QLatin1Char(','));
+    return digits;
+}
+
+} // namespace
+
+namespace {
+
+// Decodes bytes into text with LF line ends and scans it; the read is
+// refused when either finds the bytes are not what they should be.
+XmlRead prepare(const QByteArray &bytes, const XmlLimits &limits, QString *text, XmlScan *scan)
+{
+    XmlRead read;
+    read.limits = limits;
+    // Decoded before anything looks at the characters: in UTF-16 a byte
+    // 0x0D or 0x3C may be half of any character.
+    QByteArray encoding;
+    if (!decodexml(bytes, text, &encoding)) {
+        read.problem = XmlProblem::NotText;
+        read.detail = QString::fromLatin1(encoding);
+        return read;
+    }
+    // Qt's DOM reader keeps the CRs of CR LF, and writing such a document
+    // back would add a "&#xd;" on every rewrite.
+    tolinefeeds(text);
+    *scan = scanxml(*text, limits.nodes);
+    if (scan->problem != XmlProblem::None) {
+        read.problem = scan->problem;
+        read.detail = scan->detail;
+        locate(&read, *text, scan->position);
+    }
+    return read;
+}
+
+} // namespace
+
+XmlRead checkxml(const QByteArray &bytes, const XmlLimits &limits)
+{
+    QString text;
+    XmlScan scan;
+    return prepare(bytes, limits, &text, &scan);
+}
+
+XmlRead parsexml(QDomDocument *document, const QByteArray &bytes, bool keepwhitespace, const XmlLimits &limits)
+{
+    *document = QDomDocument();
+    QString text;
+    XmlScan scan;
+    XmlRead read = prepare(bytes, limits, &text, &scan);
+    if (!read)
+        return read;
+    if (scan.doctypestart >= 0)
+        read.doctype = text.mid(scan.doctypestart, scan.doctypeend - scan.doctypestart);
+    putwidecharacters(&text, scan.widereferences);
+    if (!setcontent(document, text, keepwhitespace, &read))
+        read.problem = XmlProblem::Malformed;
+    else
+        read.detail.clear();
+    return read;
+}
+
+XmlRead readxml(const QString &path, QDomDocument *document, const XmlLimits &limits, bool keepwhitespace)
+{
+    *document = QDomDocument();
+    QByteArray bytes;
+    XmlRead read;
+    read.limits = limits;
+    read.problem = problemof(readfile(path, &bytes, limits.bytes));
+    return read ? parsexml(document, bytes, keepwhitespace, limits) : read;
+}
+
+XmlRead readxmlbytes(const QString &path, QByteArray *bytes, const XmlLimits &limits)
+{
+    XmlRead read;
+    read.limits = limits;
+    read.problem = problemof(readfile(path, bytes, limits.bytes));
+    return read ? checkxml(*bytes, limits) : read;
+}
+
+QString xmlproblemtext(const XmlRead &read, const QString &file)
+{
+    const QString where = QStringLiteral(" (line %1, column %2)").arg(read.line).arg(read.column);
+    switch (read.problem) {
+    case XmlProblem::None:
+        break;
+    case XmlProblem::Missing:
+        return file + QStringLiteral(" does not exist.");
+    case XmlProblem::NotRegular:
+        return file + QStringLiteral(" is not a regular file.");
+    case XmlProblem::Unreadable:
+        return file + QStringLiteral(" could not be opened for reading.");
+    case XmlProblem::TooLarge:
+        return file + QStringLiteral(" is larger than any real one (more than ") + megabytes(read.limits.bytes)
+               + QStringLiteral(").");
+    case XmlProblem::NotText:
+        return file + QStringLiteral(" is not text: it holds bytes that are not characters in its encoding, ")
+               + read.detail + QLatin1Char('.');
+    case XmlProblem::Entities:
+        return file + QStringLiteral(" declares entities or refers to one in an attribute value, "
+                                     "which no real one does") + where + QLatin1Char('.');
+    case XmlProblem::TooDeep:
+        return file + QStringLiteral(" nests deeper than any real one: more than %1 levels at line %2, column %3.")
+                          .arg(maxxmldepth)
+                          .arg(read.line)
+                          .arg(read.column);
+    case XmlProblem::TooMany:
+        return file + QStringLiteral(" holds more than any real one (more than %1 elements, attributes, "
+                                     "texts and comments).").arg(grouped(read.limits.nodes));
+    case XmlProblem::Malformed:
+        return file + QStringLiteral(" is not well-formed XML: ") + read.detail + where + QLatin1Char('.');
+    }
+    return QString();
 }
 
 } // namespace fileio

@@ -8,11 +8,13 @@
 // - a read takes regular files only, up to a size bound, so a FIFO, a device
 //   such as /dev/zero or a huge file can never hang or exhaust the tool;
 // - an XML document is decoded before its characters are looked at, and
-//   refused when its bytes are not text in its encoding (never read, and
-//   written back, with replacement characters), when it nests deeper than
-//   any real file (the DOM reader and writer recurse per level) or when it
-//   declares entities (a few kilobytes of references could make millions
-//   of elements), before a DOM is built from it.
+//   refused before a DOM is built from it when its bytes are not text in its
+//   encoding (never read, and written back, with replacement characters),
+//   when it nests deeper or holds more nodes than any real file (the DOM
+//   reader and writer recurse per level, and each node takes hundreds of
+//   bytes), when it declares entities (a few kilobytes of references could
+//   make millions of elements), or when Qt's reader would lose characters
+//   of it (xmlbounds.h says which).
 #include <QByteArray>
 #include <QString>
 
@@ -26,8 +28,28 @@ namespace fileio {
 // Settings, profiles, projects and the host's settings are far smaller.
 constexpr qint64 smallfilelimit = 8 * 1024 * 1024;
 
-// The Tessary skin's document may be large, but not without end.
+// The Tessary skin's picture may be large, but not without end.
 constexpr qint64 skinfilelimit = 128 * 1024 * 1024;
+
+// The bounds of an XML file: its bytes, and the nodes its tree may hold.
+// Qt's DOM takes up to some 460 bytes for a node, and at worst some six
+// bytes for each byte of the file (the bytes, their decoded text, the
+// tree's copy of that text); so the bounds keep the tool under 1 GB with the
+// largest document it accepts, and with a project and the host's settings
+// at their bounds together while a project is applied.
+struct XmlLimits
+{
+    qint64 bytes;
+    int nodes;
+};
+
+// Settings, profiles, projects and the host's settings: a real one holds
+// some thousands of nodes.
+constexpr XmlLimits smallxml{smallfilelimit, 500 * 1000};
+
+// The Tessary skin's document: a few megabytes with tens of thousands of
+// nodes in a real skin, and room for a module of 200,000 controls.
+constexpr XmlLimits skinxml{32 * 1024 * 1024, 1300 * 1000};
 
 enum class ReadResult { Read, Missing, NotRegular, TooLarge, Unreadable };
 
@@ -60,22 +82,61 @@ bool copyfile(const QString &from, const QString &to);
 // False, with text empty, when the bytes are not text in that encoding: a
 // sequence the encoding does not have (in UTF-8 also an overlong one or an
 // encoded surrogate), a character cut off at the end, a surrogate without
-// its pair, a UTF-32 value that is no code point, or a byte that an
-// encoding without a U+FFFD of its own can only decode as U+FFFD. A U+FFFD
-// that the bytes do encode is text.
-bool decodexml(const QByteArray &bytes, QString *text);
+// its pair, a UTF-32 value that is no code point, or, in any other
+// encoding, bytes that do not come back from the text decoded (the
+// converters of some encodings put a U+FFFD for what they cannot decode
+// without saying so). A U+FFFD that the bytes do encode is text.
+// encoding, when given, is set to the name of the encoding taken.
+bool decodexml(const QByteArray &bytes, QString *text, QByteArray *encoding = nullptr);
 
 // The encoding an XML declaration names (the text of "<?xml ...?>", or the
-// value of its node), empty when it names none.
+// value of its node), empty when it names none. Only the declaration's own
+// encoding counts, after its version: not an "encoding=" in another
+// processing instruction or in a value.
 QString xmlencodingname(const QString &declaration);
+
+// What came of reading an XML document.
+struct XmlRead
+{
+    XmlProblem problem = XmlProblem::None;
+    XmlLimits limits = smallxml;
+    // What is wrong: for NotText the encoding; for Entities and Malformed
+    // what was found, with its line and column (from 1).
+    QString detail;
+    int line = 0;
+    int column = 0;
+    // The document type declaration as it stands in the file (with LF line
+    // ends): Qt's DOM keeps of it only its name, external identifier,
+    // entities and notations.
+    QString doctype;
+
+    explicit operator bool() const { return problem == XmlProblem::None; }
+};
+
+// The line that says why the XML file named file was not read, naming it:
+// for example "<file> nests deeper than any real one (more than 256 levels)."
+QString xmlproblemtext(const XmlRead &read, const QString &file);
 
 // Parses bytes into document: decodes them (decodexml), turns CR LF and
 // lone CR into LF in one pass, and refuses a document that decodexml or
-// withinxmlbounds refuses before a DOM is built. keepwhitespace keeps text
+// scanxml (with limits.nodes) refuses before a DOM is built; a character
+// reference past U+FFFF becomes its character. keepwhitespace keeps text
 // nodes that hold only white space (needed to write a host file back as it
 // was); otherwise they are dropped, as everywhere else. On failure document
 // holds what the parser read before the fault (nothing when the bytes were
 // refused before it).
-bool parsexml(QDomDocument *document, const QByteArray &bytes, bool keepwhitespace = false);
+XmlRead parsexml(QDomDocument *document, const QByteArray &bytes, bool keepwhitespace = false,
+                 const XmlLimits &limits = smallxml);
+
+// Decodes and scans bytes as parsexml does, without building a tree.
+XmlRead checkxml(const QByteArray &bytes, const XmlLimits &limits);
+
+// Reads the file at path (readfile, up to limits.bytes) and parses it so.
+XmlRead readxml(const QString &path, QDomDocument *document, const XmlLimits &limits = smallxml,
+                bool keepwhitespace = false);
+
+// Reads the file at path into bytes as readxml does and checks them as
+// checkxml does, for a caller that parses parts of them.
+XmlRead readxmlbytes(const QString &path, QByteArray *bytes, const XmlLimits &limits);
 
 } // namespace fileio

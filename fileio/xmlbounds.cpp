@@ -1,10 +1,10 @@
 #include "xmlbounds.h"
 
+#include <limits>
+
 namespace fileio {
 
 namespace {
-
-enum class Verdict { Within, TooDeep, Refused };
 
 bool isspace(QChar c)
 {
@@ -15,6 +15,13 @@ bool isnamechar(QChar c)
 {
     return c.unicode() >= 0x80 || c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char(':')
            || c == QLatin1Char('-') || c == QLatin1Char('.');
+}
+
+// The characters XML 1.0 allows in a document.
+bool isxmlchar(uint c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
+           || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
 bool startsat(const QString &text, int position, QLatin1String literal)
@@ -89,148 +96,327 @@ bool ispredefined(const QStringRef &name)
     return false;
 }
 
-// Moves position past the reference at it ("&"); true when it names an
-// entity other than the predefined ones. A character reference names none;
-// a lone "&" is a fault where a reader stops, and the scan goes on past it.
-bool skipreference(const QString &text, int *position)
+// What stands at a "&".
+enum class Reference { None, Character, Entity };
+
+// The value of the character reference's digits (decimal or, after "x",
+// hexadecimal); a value past U+10FFFF, which names no character, when it
+// is larger or holds anything but digits.
+uint referencevalue(const QStringRef &digits)
 {
-    const int namestart = *position + 1;
-    if (namestart < text.size() && text.at(namestart) == QLatin1Char('#')) {
-        *position = namestart + 1;
+    const bool hex = digits.startsWith(QLatin1Char('x'));
+    const int base = hex ? 16 : 10;
+    quint64 value = 0;
+    for (int i = hex ? 1 : 0; i < digits.size(); ++i) {
+        const ushort c = digits.at(i).unicode();
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                 : -1;
+        if (digit < 0 || digit >= base)
+            return 0x110000;
+        value = value * base + uint(digit);
+        if (value > 0x10FFFF)
+            return 0x110000;
+    }
+    return uint(value);
+}
+
+// Reads the document's text once, counting and checking as it goes.
+class Scanner
+{
+public:
+    Scanner(const QString &text, int maxnodes, int maxdepth)
+        : m_text(text), m_maxnodes(maxnodes), m_maxdepth(maxdepth)
+    {
+    }
+
+    XmlScan run()
+    {
+        if (allowedcharacters())
+            scandocument();
+        m_result.nodes = m_nodes;
+        return m_result;
+    }
+
+private:
+    bool fail(XmlProblem problem, int position, const QString &detail = QString())
+    {
+        m_result.problem = problem;
+        m_result.position = position;
+        m_result.detail = detail;
         return false;
     }
-    const int nameend = skipname(text, namestart);
-    if (nameend == namestart || nameend >= text.size() || text.at(nameend) != QLatin1Char(';')) {
-        *position = namestart;
-        return false;
-    }
-    *position = nameend + 1;
-    return !ispredefined(QStringRef(&text, namestart, nameend - namestart));
-}
 
-// The internal subset from position up to and past its "]": declarations
-// that shape no content are passed over, an entity's is refused.
-Verdict subset(const QString &text, int *position)
-{
-    int i = *position;
-    while (true) {
-        i = skipspace(text, i);
-        if (i >= text.size())
-            break;
-        if (text.at(i) == QLatin1Char(']')) {
-            ++i;
-            break;
-        }
-        const int opaqueend = skipopaque(text, i);
-        if (opaqueend < 0) {
-            i = text.size();
-        } else if (opaqueend != i) {
-            i = opaqueend;
-        } else if (startsat(text, i, QLatin1String("<!ELEMENT")) || startsat(text, i, QLatin1String("<!ATTLIST"))
-                   || startsat(text, i, QLatin1String("<!NOTATION"))) {
-            const int end = markupend(text, i + 2);
-            i = end < 0 ? text.size() : end + 1;
-        } else {
-            // An entity's declaration, a parameter entity's reference or
-            // unknown markup.
-            return Verdict::Refused;
-        }
+    // Adds nodes; false past the bound.
+    bool count(int position, int nodes = 1)
+    {
+        m_nodes += nodes;
+        return m_nodes <= m_maxnodes || fail(XmlProblem::TooMany, position);
     }
-    *position = i;
-    return Verdict::Within;
-}
 
-// The document type at position ("<!DOCTYPE"): its name, external
-// identifier and internal subset.
-Verdict doctype(const QString &text, int *position)
-{
-    int i = *position + int(qstrlen("<!DOCTYPE"));
-    while (true) {
-        i = skipspace(text, i);
-        if (i >= text.size()) {
-            *position = i;
-            return Verdict::Within;
-        }
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
-            const int end = text.indexOf(c, i + 1);
-            i = end < 0 ? text.size() : end + 1;
-        } else if (c == QLatin1Char('[')) {
-            ++i;
-            const Verdict verdict = subset(text, &i);
-            if (verdict != Verdict::Within)
-                return verdict;
-        } else if (c == QLatin1Char('>')) {
-            *position = i + 1;
-            return Verdict::Within;
-        } else if (isnamechar(c)) {
-            i = skipname(text, i);
-        } else {
-            return Verdict::Refused;
-        }
+    // Whether one more level below the current one is within the bound.
+    bool deeper() const
+    {
+        return m_depth + 1 <= m_maxdepth;
     }
-}
 
-// One pass over the document, level by level. Markup that does not end
-// stops the scan, as it stops a reader.
-Verdict scan(const QString &text, int maxdepth)
-{
-    bool elementseen = false;
-    bool doctypeseen = false;
-    int depth = 0;
-    int i = 0;
-    while (true) {
-        while (i < text.size() && text.at(i) != QLatin1Char('<') && text.at(i) != QLatin1Char('&'))
-            ++i;
-        if (i >= text.size())
-            return Verdict::Within;
-        if (text.at(i) == QLatin1Char('&')) {
-            // A reference that a reader cannot resolve is a node of its own.
-            if (skipreference(text, &i) && depth + 1 > maxdepth)
-                return Verdict::TooDeep;
-            continue;
+    // True when the text holds only characters XML allows: Qt's reader
+    // takes the others too, and a document written back with them would not
+    // be XML. (The decoder has paired every surrogate.)
+    bool allowedcharacters()
+    {
+        const QChar *data = m_text.constData();
+        for (int i = 0; i < m_text.size(); ++i) {
+            const ushort c = data[i].unicode();
+            if (!QChar::isSurrogate(c) && !isxmlchar(c))
+                return fail(XmlProblem::Malformed, i,
+                            QStringLiteral("the character U+%1 is not allowed in XML")
+                                .arg(QString::number(c, 16).toUpper().rightJustified(4, QLatin1Char('0'))));
         }
-        const int opaqueend = skipopaque(text, i);
-        if (opaqueend < 0)
-            return Verdict::Within;
-        if (opaqueend != i) {
-            i = opaqueend;
-            continue;
+        return true;
+    }
+
+    // The reference at *position ("&"), moving past it. A character
+    // reference must name a character XML allows; one past U+FFFF is noted.
+    // A lone "&" is a fault where a reader stops, and the scan goes on past it.
+    Reference reference(int *position)
+    {
+        const int start = *position;
+        const int namestart = start + 1;
+        if (namestart < m_text.size() && m_text.at(namestart) == QLatin1Char('#')) {
+            int end = namestart + 1;
+            while (end < m_text.size() && (m_text.at(end).isLetterOrNumber()))
+                ++end;
+            if (end >= m_text.size() || m_text.at(end) != QLatin1Char(';') || end == namestart + 1) {
+                *position = namestart + 1;
+                return Reference::None;
+            }
+            *position = end + 1;
+            const uint character = referencevalue(QStringRef(&m_text, namestart + 1, end - namestart - 1));
+            if (!isxmlchar(character)) {
+                fail(XmlProblem::Malformed, start,
+                     QStringLiteral("the reference %1 names no character XML allows")
+                         .arg(m_text.mid(start, end + 1 - start)));
+                return Reference::None;
+            }
+            if (character > 0xFFFF)
+                m_result.widereferences.append({start, end + 1 - start, character});
+            return Reference::Character;
         }
-        if (startsat(text, i, QLatin1String("<!DOCTYPE"))) {
-            if (elementseen || doctypeseen)
-                return Verdict::Refused;
-            doctypeseen = true;
-            const Verdict verdict = doctype(text, &i);
-            if (verdict != Verdict::Within)
-                return verdict;
-            continue;
+        const int nameend = skipname(m_text, namestart);
+        if (nameend == namestart || nameend >= m_text.size() || m_text.at(nameend) != QLatin1Char(';')) {
+            *position = namestart;
+            return Reference::None;
         }
-        if (startsat(text, i, QLatin1String("<!")))
-            return Verdict::Refused;
-        const int end = markupend(text, i + 1);
-        if (end < 0)
-            return Verdict::Within;
-        if (text.at(i + 1) == QLatin1Char('/')) {
+        *position = nameend + 1;
+        return ispredefined(QStringRef(&m_text, namestart, nameend - namestart)) ? Reference::Character
+                                                                                   : Reference::Entity;
+    }
+
+    bool failed() const { return m_result.problem != XmlProblem::None; }
+
+    // A run of text up to the next markup: one node, and two more for each
+    // reference to an entity the reader cannot resolve (a node of its own,
+    // one level down, and the text after it).
+    bool content(int *position)
+    {
+        int i = *position;
+        if (!count(i))
+            return false;
+        while (i < m_text.size() && m_text.at(i) != QLatin1Char('<')) {
+            if (m_text.at(i) != QLatin1Char('&')) {
+                ++i;
+                continue;
+            }
+            const int at = i;
+            if (reference(&i) == Reference::Entity) {
+                if (!deeper())
+                    return fail(XmlProblem::TooDeep, at);
+                if (!count(at, 2))
+                    return false;
+            }
+            if (failed())
+                return false;
+        }
+        *position = i;
+        return true;
+    }
+
+    // A start or end tag from position ("<") to its ">" at end: each
+    // attribute is a node, and a reference in a value must keep its
+    // character in the tree.
+    bool tag(int position, int end)
+    {
+        QChar quote;
+        int attributes = 0;
+        for (int i = position + 1; i < end;) {
+            const QChar c = m_text.at(i);
+            if (quote.isNull()) {
+                if (c == QLatin1Char('"') || c == QLatin1Char('\''))
+                    quote = c;
+                else if (c == QLatin1Char('='))
+                    ++attributes;
+                ++i;
+            } else if (c == quote) {
+                quote = QChar();
+                ++i;
+            } else if (c == QLatin1Char('&')) {
+                const int at = i;
+                if (reference(&i) == Reference::Entity)
+                    return fail(XmlProblem::Entities, at);
+                if (failed())
+                    return false;
+            } else {
+                ++i;
+            }
+        }
+        if (m_text.at(position + 1) == QLatin1Char('/')) {
             // A reader stops at an end tag that ends nothing; the scan reads on.
-            depth = qMax(depth - 1, 0);
-        } else {
-            // An element without content is a level too.
-            if (depth + 1 > maxdepth)
-                return Verdict::TooDeep;
-            if (text.at(end - 1) != QLatin1Char('/'))
-                ++depth;
+            m_depth = qMax(m_depth - 1, 0);
+            return true;
         }
-        elementseen = true;
-        i = end + 1;
+        // An element without content is a level too.
+        if (!deeper())
+            return fail(XmlProblem::TooDeep, position);
+        if (!count(position, 1 + attributes))
+            return false;
+        if (m_text.at(end - 1) != QLatin1Char('/'))
+            ++m_depth;
+        return true;
     }
-}
+
+    // The internal subset from position up to and past its "]":
+    // declarations that shape no content are passed over, an entity's is
+    // refused.
+    bool subset(int *position)
+    {
+        int i = *position;
+        while (true) {
+            i = skipspace(m_text, i);
+            if (i >= m_text.size())
+                break;
+            if (m_text.at(i) == QLatin1Char(']')) {
+                ++i;
+                break;
+            }
+            const int opaqueend = skipopaque(m_text, i);
+            if (opaqueend < 0) {
+                i = m_text.size();
+            } else if (opaqueend != i) {
+                i = opaqueend;
+            } else if (startsat(m_text, i, QLatin1String("<!ELEMENT"))
+                       || startsat(m_text, i, QLatin1String("<!ATTLIST"))
+                       || startsat(m_text, i, QLatin1String("<!NOTATION"))) {
+                const int end = markupend(m_text, i + 2);
+                i = end < 0 ? m_text.size() : end + 1;
+            } else if (startsat(m_text, i, QLatin1String("<!ENTITY")) || m_text.at(i) == QLatin1Char('%')) {
+                return fail(XmlProblem::Entities, i);
+            } else {
+                return fail(XmlProblem::Malformed, i,
+                            QStringLiteral("the document type holds markup that is not a declaration"));
+            }
+        }
+        *position = i;
+        return true;
+    }
+
+    // The document type at position ("<!DOCTYPE"): its name, external
+    // identifier and internal subset.
+    bool doctype(int *position)
+    {
+        const int start = *position;
+        int i = start + int(qstrlen("<!DOCTYPE"));
+        while (true) {
+            i = skipspace(m_text, i);
+            if (i >= m_text.size())
+                break;
+            const QChar c = m_text.at(i);
+            if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+                const int end = m_text.indexOf(c, i + 1);
+                i = end < 0 ? m_text.size() : end + 1;
+            } else if (c == QLatin1Char('[')) {
+                ++i;
+                if (!subset(&i))
+                    return false;
+            } else if (c == QLatin1Char('>')) {
+                ++i;
+                break;
+            } else if (isnamechar(c)) {
+                i = skipname(m_text, i);
+            } else {
+                return fail(XmlProblem::Malformed, i, QStringLiteral("the document type is not well-formed"));
+            }
+        }
+        m_result.doctypestart = start;
+        m_result.doctypeend = i;
+        *position = i;
+        return count(start);
+    }
+
+    // One pass over the document, level by level. Markup that does not end
+    // stops the scan, as it stops a reader.
+    void scandocument()
+    {
+        bool elementseen = false;
+        int i = 0;
+        while (i < m_text.size()) {
+            if (m_text.at(i) != QLatin1Char('<')) {
+                if (!content(&i))
+                    return;
+                continue;
+            }
+            const int opaqueend = skipopaque(m_text, i);
+            if (opaqueend < 0)
+                return;
+            if (opaqueend != i) {
+                if (!count(i))
+                    return;
+                i = opaqueend;
+                continue;
+            }
+            if (startsat(m_text, i, QLatin1String("<!DOCTYPE"))) {
+                if (elementseen || m_result.doctypestart >= 0) {
+                    fail(XmlProblem::Malformed, i, QStringLiteral("a document type stands after the first one "
+                                                                  "or after an element"));
+                    return;
+                }
+                if (!doctype(&i))
+                    return;
+                continue;
+            }
+            if (startsat(m_text, i, QLatin1String("<!"))) {
+                fail(XmlProblem::Malformed, i, QStringLiteral("markup that XML does not have"));
+                return;
+            }
+            const int end = markupend(m_text, i + 1);
+            if (end < 0)
+                return;
+            if (!tag(i, end))
+                return;
+            elementseen = true;
+            i = end + 1;
+        }
+    }
+
+    const QString &m_text;
+    const int m_maxnodes;
+    const int m_maxdepth;
+    int m_nodes = 0;
+    int m_depth = 0;
+    XmlScan m_result;
+};
 
 } // namespace
 
+XmlScan scanxml(const QString &text, int maxnodes, int maxdepth)
+{
+    return Scanner(text, maxnodes, maxdepth).run();
+}
+
 bool withinxmlbounds(const QString &text, int maxdepth)
 {
-    return scan(text, maxdepth) == Verdict::Within;
+    return scanxml(text, std::numeric_limits<int>::max(), maxdepth).problem == XmlProblem::None;
 }
 
 } // namespace fileio

@@ -64,6 +64,11 @@ bool readentry(QuaZip &zip, const QuaZipFileInfo64 &info, QByteArray *bytes)
 
 } // namespace
 
+qint64 skinentrylimit(const QString &entry)
+{
+    return entry == QLatin1String("skin.xml") ? fileio::skinxml.bytes : fileio::skinfilelimit;
+}
+
 bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *toolarge)
 {
     const QDir target(Directory);
@@ -82,7 +87,7 @@ bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *too
         if (found == entries.cend())
             continue;
         // Checked for every entry before any is written.
-        if (found->uncompressedSize > quint64(fileio::skinfilelimit)) {
+        if (found->uncompressedSize > quint64(skinentrylimit(found->name))) {
             if (toolarge)
                 *toolarge = found->name;
             return false;

@@ -7,9 +7,13 @@
 // each written whole or not at all; nothing else of the archive is read.
 // An archive with an entry that would land outside Directory (an absolute
 // path, a ".." step, a symbolic link) is refused as a whole, and so is one
-// whose skin.xml or skin.png declares more than fileio::skinfilelimit bytes:
+// whose skin.xml or skin.png declares more bytes than skinentrylimit allows:
 // that entry's name goes to toolarge. Nothing is written then. Returns true
 // when the archive held a top-level skin.xml and it was unpacked.
+// The most bytes the Tessary skin's entry may hold: the bound of the skin
+// document for skin.xml, of the skin's picture otherwise.
+qint64 skinentrylimit(const QString &entry);
+
 bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *toolarge = nullptr);
 
 // Packs Directory and its sub-folders into Zipfile, each file named by its

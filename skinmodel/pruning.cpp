@@ -104,9 +104,9 @@ bool readskindocument(const QString &path, QDomDocument &doc)
 {
     doc.clear();
     QByteArray bytes;
-    if (fileio::readfile(path, &bytes, fileio::skinfilelimit) != fileio::ReadResult::Read)
+    if (fileio::readfile(path, &bytes, fileio::skinxml.bytes) != fileio::ReadResult::Read)
         return false;
-    if (!fileio::parsexml(&doc, bytes)) {
+    if (!fileio::parsexml(&doc, bytes, false, fileio::skinxml)) {
         doc.clear();
         return false;
     }

@@ -7,6 +7,8 @@
 // parsing the whole document and pruning it gives.
 #include "windowspans.h"
 
+#include "fileio/fileio.h"
+
 #include <QByteArray>
 #include <QDomDocument>
 #include <QString>
@@ -17,8 +19,13 @@ class SkinModel;
 class TessaryDocument
 {
 public:
-    // Reads the document at path; false when it cannot be read.
+    // Reads the document at path; false when it cannot be read, or holds
+    // what no skin document does (fileio::checkxml).
     bool read(const QString &path);
+
+    // Why the document was not read whole, once read, readwindows or prune
+    // found a fault; true (no problem) otherwise.
+    const fileio::XmlRead &readresult() const { return m_read; }
 
     // Appends the windows table for the project to the model's
     // (SkinModel::getWins2); false when the project shows no module.
@@ -34,6 +41,7 @@ public:
 
 private:
     QByteArray m_bytes;
+    fileio::XmlRead m_read;
     QVector<WindowSpan> m_spans;
     bool m_spansfound = false;   // windows found in the text: parse by parts
     QDomDocument m_whole;        // otherwise the whole document, once

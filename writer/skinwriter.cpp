@@ -142,8 +142,8 @@ bool SkinWriter::createxml()
     QByteArray prunedbytes;
     if (m_model.prunedskin)
         pruned = m_model.prunedskin->document;
-    else if (fileio::readfile(prunedpath(), &prunedbytes, fileio::skinfilelimit) != fileio::ReadResult::Read
-             || !fileio::parsexml(&pruned, prunedbytes))
+    else if (fileio::readfile(prunedpath(), &prunedbytes, fileio::skinxml.bytes) != fileio::ReadResult::Read
+             || !fileio::parsexml(&pruned, prunedbytes, false, fileio::skinxml))
         pruned = QDomDocument();
 
     const QDomElement defines = firstelement(pruned, QStringLiteral("group"));

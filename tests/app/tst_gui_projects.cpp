@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "app/mainwindow.h"
+#include "fileio/fileio.h"
 #include "support/filedialogdriver.h"
 #include "support/messageboxdriver.h"
 #include "support/testsupport.h"
@@ -332,7 +333,8 @@ void TestProjects::saveProjectFailures()
         FileDialogDriver pick(projectsdir() + "/host.xml");
         const QList<SeenBox> boxes = rig.triggerAnswering("projectsaveas");
         QCOMPARE(boxes.size(), 1);
-        QCOMPARE(boxes.at(0).text, QString("Quorvelin settings file could not be opened. Project is not saved"));
+        QCOMPARE(boxes.at(0).text, "Quorvelin settings file could not be opened. Project is not saved\n"
+                                        + hostfile() + " does not exist.");
     }
     QVERIFY(QDir(projectsdir()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     QCOMPARE(rig.window.windowTitle(), before);
@@ -498,35 +500,54 @@ void TestProjects::applyRefused_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("message");           // empty: only the question
 
+    // Every refusal says which file and why on its second line.
     const QByteArray host = hostsettings();
+    const QString hostunread = "Quorvelin Settings file could not be read.\n" + hostfile();
+    const QString projectunread = "Project broken could not be read.\n" + documents() + "/elsewhere/broken.xml";
+    const QString notloaded = "\nProject was not loaded to Settings";
     QTest::newRow("declined") << host << QByteArray() << int(QMessageBox::No) << QString();
     QTest::newRow("no host file") << QByteArray() << QByteArray() << int(QMessageBox::Yes)
-                                  << "Quorvelin Settings file was not detected.\nProject was not loaded to Settings";
+                                  << "Quorvelin Settings file was not detected." + notloaded;
     QTest::newRow("broken host file") << QByteArray("<settings><options></settings>") << QByteArray()
                                       << int(QMessageBox::Yes)
-                                      << "Quorvelin Settings file could not be read.\nProject was not loaded to Settings";
+                                      << hostunread + " is not well-formed XML: tag mismatch (line 1, column 30)."
+                                             + notloaded;
     QTest::newRow("broken project") << host << QByteArray("<project><skinWindows></project>") << int(QMessageBox::Yes)
-                                    << "Project broken could not be read.\nProject was not loaded to Settings";
+                                    << projectunread + " is not well-formed XML: tag mismatch (line 1, column 32)."
+                                           + notloaded;
 
     // Files the reader refuses: applying would write a U+FFFD in place of
     // what the host wrote, or build millions of elements.
-    const QString unreadablehost = "Quorvelin Settings file could not be read.\nProject was not loaded to Settings";
+    const QString nottext = " is not text: it holds bytes that are not characters in its encoding, UTF-8.";
     QByteArray latin1 = QByteArray(host).replace("<volume>", "<language>caf\xe9</language>\n  <volume>");
     QTest::newRow("host file with a byte that is not UTF-8, declared")
-        << latin1 << QByteArray() << int(QMessageBox::Yes) << unreadablehost;
+        << latin1 << QByteArray() << int(QMessageBox::Yes) << hostunread + nottext + notloaded;
     latin1.remove(0, latin1.indexOf("?>") + 2);
     QTest::newRow("host file with a byte that is not UTF-8, undeclared")
-        << latin1 << QByteArray() << int(QMessageBox::Yes) << unreadablehost;
+        << latin1 << QByteArray() << int(QMessageBox::Yes) << hostunread + nottext + notloaded;
     const QByteArray entity = testsupport::entitydoctypes("settings").first().second;
+    const QString entities = " declares entities or refers to one in an attribute value, which no real one does";
     QTest::newRow("host file with an entity")
         << QByteArray(host).insert(host.indexOf("<settings>"), entity).replace("</settings>", "&e;&e;</settings>")
-        << QByteArray() << int(QMessageBox::Yes) << unreadablehost;
+        << QByteArray() << int(QMessageBox::Yes) << hostunread + entities + " (line 2, column 21)." + notloaded;
     QTest::newRow("project with an entity")
         << host << testsupport::entitydoctypes("project").first().second + "<project>&e;&e;<skinWindows/></project>"
-        << int(QMessageBox::Yes) << "Project broken could not be read.\nProject was not loaded to Settings";
+        << int(QMessageBox::Yes) << projectunread + entities + " (line 1, column 20)." + notloaded;
     QTest::newRow("project with a byte that is not UTF-8")
         << host << QByteArray("<project name=\"caf\xe9\"><skinWindows/></project>") << int(QMessageBox::Yes)
-        << "Project broken could not be read.\nProject was not loaded to Settings";
+        << projectunread + nottext + notloaded;
+    QTest::newRow("host file past its bound")
+        << host + QByteArray(int(fileio::smallxml.bytes), ' ') << QByteArray() << int(QMessageBox::Yes)
+        << hostunread + " is larger than any real one (more than 8 MB)." + notloaded;
+    QTest::newRow("project with more nodes than any real one")
+        << host << "<project>" + QByteArray("<a/>").repeated(fileio::smallxml.nodes) + "<skinWindows/></project>"
+        << int(QMessageBox::Yes)
+        << projectunread + " holds more than any real one (more than 500,000 elements, attributes, texts and comments)."
+               + notloaded;
+    QTest::newRow("host file that nests too deep")
+        << QByteArray(host).replace("</settings>", QByteArray("<a>").repeated(300) + "</settings>") << QByteArray()
+        << int(QMessageBox::Yes)
+        << hostunread + " nests deeper than any real one: more than 256 levels at line 15, column 766." + notloaded;
 }
 
 void TestProjects::applyRefused()

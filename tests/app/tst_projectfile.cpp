@@ -7,7 +7,8 @@
 #include "fileio/fileio.h"
 #include "support/testsupport.h"
 
-using projectfile::ReadStatus;
+using fileio::XmlProblem;
+Q_DECLARE_METATYPE(fileio::XmlProblem)
 
 namespace {
 
@@ -202,12 +203,12 @@ void TestProjectFile::readStatus()
 {
     QTemporaryDir dir;
     QDomDocument document;
-    QCOMPARE(projectfile::readxml(dir.filePath("missing.xml"), document), ReadStatus::NotOpened);
+    QCOMPARE(fileio::readxml(dir.filePath("missing.xml"), &document).problem, XmlProblem::Missing);
 
     QVERIFY(testsupport::writeFile(dir.filePath("broken.xml"), "<a><screenwidth>7</screenwidth><b></a>"));
-    QCOMPARE(projectfile::readxml(dir.filePath("broken.xml"), document), ReadStatus::NotParsed);
+    QCOMPARE(fileio::readxml(dir.filePath("broken.xml"), &document).problem, XmlProblem::Malformed);
 
-    QCOMPARE(projectfile::readxml("://Resources/Demo 2.xml", document), ReadStatus::Read);
+    QCOMPARE(fileio::readxml("://Resources/Demo 2.xml", &document).problem, XmlProblem::None);
     QCOMPARE(document.documentElement().attribute("name"), QString("Demo 2"));
 }
 
@@ -227,7 +228,7 @@ void TestProjectFile::writeFileReplacesWholeOrNothing()
 void TestProjectFile::demoProjectText()
 {
     QDomDocument demo;
-    QCOMPARE(projectfile::readxml("://Resources/Demo 1.xml", demo), ReadStatus::Read);
+    QCOMPARE(fileio::readxml("://Resources/Demo 1.xml", &demo).problem, XmlProblem::None);
     const QByteArray text = projectfile::projecttext({"Demo 1", 1366, 768, "Tessary"}, demo);
 
     QVERIFY(!text.endsWith('\n'));
@@ -520,7 +521,7 @@ void TestProjectFile::rewritingHostKeepsMultiLineText()
     QByteArray previous;
     for (int round = 0; round < 3; ++round) {
         QDomDocument host;
-        QCOMPARE(projectfile::readxml(path, host), ReadStatus::Read);
+        QCOMPARE(fileio::readxml(path, &host).problem, XmlProblem::None);
         QCOMPARE(first(host, "note").text(), QString("first line\nsecond line"));
         const QByteArray bytes = projectapply::hosttext(host);
         QVERIFY(!bytes.contains("&#xd;"));

@@ -65,7 +65,9 @@ QDomDocument TestLargeSkins::runjob(const QByteArray &xml, const QByteArray &pro
 }
 
 // An action script of some megabytes in one attribute: a piece repeated,
-// as a reader sees it and as the skin spells it in its XML.
+// as a reader sees it and as the skin spells it in its XML. The fixture has
+// the button in both decks, so the skin document holds it twice, within
+// the bound of a skin document.
 void TestLargeSkins::longAction_data()
 {
     QTest::addColumn<QByteArray>("piece");
@@ -73,7 +75,7 @@ void TestLargeSkins::longAction_data()
     QTest::addColumn<int>("megabytes");
     QTest::newRow("every character that is escaped")
         << QByteArray("say \"hi\" & <b> a&b; ")
-        << QByteArray("say &quot;hi&quot; &amp; &lt;b&gt; a&amp;b; ") << 10;
+        << QByteArray("say &quot;hi&quot; &amp; &lt;b&gt; a&amp;b; ") << 5;
     // Every ampersand is checked for a reference up to the next semicolon.
     QTest::newRow("ampersands and no semicolon")
         << QByteArray("a&b ") << QByteArray("a&amp;b ") << 2;
