@@ -1,6 +1,7 @@
 #include <QtTest>
 #include <QDomDocument>
 #include <QTextCodec>
+#include <QXmlStreamReader>
 
 #include "app/projectapply.h"
 #include "app/projectfile.h"
@@ -118,6 +119,42 @@ QByteArray projectfixture(const QByteArray &variables, const QByteArray &childre
            + "</window></skinWindows></project>";
 }
 
+// What Qt's streaming reader, which shares nothing with the DOM reader and
+// writer that Apply uses, reads of a document: every token but those inside
+// the elements that Apply sets, and the white space that lays them out,
+// which it cannot tell from white space elsewhere. A reference it cannot
+// resolve is read by its name, as the host would look it up.
+QStringList streamtokens(const QByteArray &xml)
+{
+    QStringList tokens;
+    QXmlStreamReader reader(xml);
+    int skipped = 0;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        const bool set = reader.name() == QLatin1String("QRNScriptGlobalVariables")
+                         || (reader.name() == QLatin1String("window")
+                             && reader.attributes().value("name") == QLatin1String("Tessary:skin"));
+        if (reader.isStartElement() && (skipped > 0 || set)) {
+            ++skipped;
+            continue;
+        }
+        if (reader.isEndElement() && skipped > 0) {
+            --skipped;
+            continue;
+        }
+        if (skipped > 0 || reader.isWhitespace() || reader.isStartDocument())
+            continue;
+        QStringList attributes;
+        for (const QXmlStreamAttribute &attribute : reader.attributes())
+            attributes << attribute.qualifiedName() + "=" + attribute.value();
+        tokens << reader.tokenString() + " " + reader.qualifiedName() + " [" + reader.text() + "] "
+                      + attributes.join(' ');
+    }
+    if (reader.hasError())
+        tokens << "error " + reader.errorString();
+    return tokens;
+}
+
 } // namespace
 
 class TestProjectFile : public QObject
@@ -147,6 +184,8 @@ private slots:
     void rewritingHostKeepsMultiLineText();
     void applyKeepsEveryUntouchedNode_data();
     void applyKeepsEveryUntouchedNode();
+    void applyKeepsWhatItDoesNotSet_data();
+    void applyKeepsWhatItDoesNotSet();
 };
 
 void TestProjectFile::baseName_data()
@@ -596,6 +635,86 @@ void TestProjectFile::applyKeepsEveryUntouchedNode()
     QCOMPARE(describe(record.lastChildElement()), QStringList({"idx3 visible=yes x=5", "idx4 visible=no"}));
     QVERIFY2(previous.contains("\r\n\t\t<window name=\"Tessary:skin\">\r\n\t\t <idx3 "), previous.constData());
     QVERIFY2(previous.contains("\r\n    <QRNScriptGlobalVariables>$TYX_JOGFull"), previous.constData());
+}
+
+// A host's file as the host or its user may have written it: Apply either
+// keeps every character it does not set, so that another reader reads the
+// same from it and a second Apply changes nothing more, or refuses the file
+// and leaves it byte for byte.
+void TestProjectFile::applyKeepsWhatItDoesNotSet_data()
+{
+    QTest::addColumn<QByteArray>("host");
+    QTest::addColumn<bool>("applied");
+    QTest::addColumn<QByteArray>("written");   // what the written file holds as such
+
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+    const QByteArray body = "<settings>\r\n <options>\r\n  <note>%1</note>\r\n"
+                            "  <QRNScriptGlobalVariables>$Host=1=0.5</QRNScriptGlobalVariables>\r\n </options>\r\n"
+                            " <skins>\r\n  <skinWindows>\r\n   <window name=\"Tessary:skin\"><idx1 visible=\"no\"/></window>\r\n"
+                            "  </skinWindows>\r\n </skins>\r\n</settings>\r\n";
+    const auto host = [&](const QByteArray &note, const QByteArray &doctype = QByteArray()) {
+        return head + doctype + QByteArray(body).replace("%1", note);
+    };
+    QTest::newRow("plain") << host("My Skins") << true << QByteArray("<note>My Skins</note>");
+    QTest::newRow("undeclared entity") << host("My&nbsp;Skins") << true << QByteArray("<note>My&nbsp;Skins</note>");
+    QTest::newRow("entity of the external document type")
+        << host("&lang;", "<!DOCTYPE settings SYSTEM \"settings.dtd\">\r\n") << true
+        << QByteArray("<!DOCTYPE settings SYSTEM \"settings.dtd\">\r\n<settings>\r\n <options>\r\n  <note>&lang;</note>");
+    QTest::newRow("character past U+FFFF") << host("&#x1F600; &#128512;") << true
+                                           << QByteArray("<note>\xf0\x9f\x98\x80 \xf0\x9f\x98\x80</note>");
+    QTest::newRow("last character") << host("&#x10FFFF;") << true << QByteArray("<note>\xf4\x8f\xbf\xbf</note>");
+    QTest::newRow("internal subset")
+        << host("x", "<!DOCTYPE settings [\r\n <!ATTLIST settings mode CDATA \"dark\">\r\n <!ELEMENT settings ANY>\r\n]>\r\n")
+        << true
+        << QByteArray("<!DOCTYPE settings [\r\n <!ATTLIST settings mode CDATA \"dark\">\r\n <!ELEMENT settings ANY>\r\n]>\r\n");
+    const QByteArray gb18030 = "<?xml version=\"1.0\" encoding=\"GB18030\"?>\r\n" + QByteArray(body);
+    QTest::newRow("GB18030") << QByteArray(gb18030).replace("%1", "\xc4\xe3\xba\xc3") << true
+                             << QByteArray("<note>\xe4\xbd\xa0\xe5\xa5\xbd</note>");
+
+    QTest::newRow("reference to U+0000") << host("&#0;") << false << QByteArray();
+    QTest::newRow("reference past U+10FFFF") << host("&#x110000;") << false << QByteArray();
+    QTest::newRow("reference to a surrogate") << host("&#xD800;") << false << QByteArray();
+    QTest::newRow("raw control character") << host("a\x01b") << false << QByteArray();
+    QTest::newRow("undeclared entity in an attribute")
+        << QByteArray(host("x")).replace("<note>", "<note v=\"a&nbsp;b\">") << false << QByteArray();
+    QTest::newRow("GB18030 with a byte that is not text") << QByteArray(gb18030).replace("%1", "\x81\x20") << false
+                                                          << QByteArray();
+}
+
+void TestProjectFile::applyKeepsWhatItDoesNotSet()
+{
+    QFETCH(QByteArray, host);
+    QFETCH(bool, applied);
+    QFETCH(QByteArray, written);
+    QTemporaryDir dir;
+    const QString hostpath = dir.filePath("settings.xml");
+    const QString projectpath = dir.filePath("project.xml");
+    QVERIFY(testsupport::writeFile(hostpath, host));
+    QVERIFY(testsupport::writeFile(projectpath, projectfixture("$TYX_A=0=1.00000", "<idx1 visible=\"yes\" x=\"4\"/>")));
+
+    const projectapply::Applied first = projectapply::applyfile(projectpath, hostpath, "Tessary", 1920);
+    const QByteArray once = testsupport::readFile(hostpath);
+    if (!applied) {
+        QCOMPARE(int(first.result), int(projectapply::Applied::HostUnread));
+        QCOMPARE(once, host);
+        return;
+    }
+    QCOMPARE(int(first.result), int(projectapply::Applied::Done));
+    QVERIFY2(once.contains(written), once.constData());
+    QXmlStreamReader declared(once);
+    declared.readNext();
+    QCOMPARE(declared.documentEncoding().toString(), QString("UTF-8"));
+    // The other reader reads the same from what was written as from what
+    // the host wrote, but for what Apply set.
+    QString text;
+    QVERIFY(fileio::decodexml(host, &text));
+    QCOMPARE(streamtokens(once), streamtokens(text.toUtf8().replace("encoding=\"GB18030\"", "encoding=\"UTF-8\"")));
+    QVERIFY2(once.contains("<QRNScriptGlobalVariables>$TYX_A=0=1.00000,$Host=1=0.5</QRNScriptGlobalVariables>"),
+             once.constData());
+
+    QCOMPARE(int(projectapply::applyfile(projectpath, hostpath, "Tessary", 1920).result),
+             int(projectapply::Applied::Done));
+    QCOMPARE(testsupport::readFile(hostpath), once);
 }
 
 QTEST_GUILESS_MAIN(TestProjectFile)
