@@ -8,6 +8,9 @@
 
 #include <sys/stat.h>
 
+#include <functional>
+#include <limits>
+
 #include "fileio/fileio.h"
 #include "support/filesizelimit.h"
 #include "support/testsupport.h"
@@ -153,6 +156,15 @@ private slots:
     void parseNormalisesLineEnds_data();
     void parseNormalisesLineEnds();
     void parseCanKeepWhitespaceText();
+    void nodesAreBounded_data();
+    void nodesAreBounded();
+    void scanCountsAtLeastTheTree_data();
+    void scanCountsAtLeastTheTree();
+    void scanCountsAtLeastTheTreeOnGeneratedText();
+    void referencesKeepTheirCharacters_data();
+    void referencesKeepTheirCharacters();
+    void refusalsSayWhichFileAndWhy_data();
+    void refusalsSayWhichFileAndWhy();
 
 private:
     QScopedPointer<QTemporaryDir> dir;
@@ -370,6 +382,9 @@ void TestFileIo::entityDeclarationsAreRefused_data()
     QTest::addColumn<bool>("reads");
     for (const auto &doctype : testsupport::entitydoctypes("r"))
         QTest::newRow(doctype.first.constData()) << doctype.second << false;
+    // Any white space may follow the keyword, and Qt's DOM expands what follows.
+    QTest::newRow("declaration after a tab") << QByteArray("<!DOCTYPE r [<!ENTITY\te \"<a/>\">]>") << false;
+    QTest::newRow("declaration after a line end") << QByteArray("<!DOCTYPE r [<!ENTITY\ne \"<a/>\">]>") << false;
     QTest::newRow("no document type") << QByteArray() << true;
     QTest::newRow("external id only") << QByteArray("<!DOCTYPE r SYSTEM \"r.dtd\">") << true;
     QTest::newRow("declarations and comments only")
@@ -513,6 +528,25 @@ void TestFileIo::decodeTakesOnlyText_data()
     // The converter gives U+FFFD for the byte without counting it invalid.
     QTest::newRow("byte outside US-ASCII")
         << QByteArray("<?xml version=\"1.0\" encoding=\"US-ASCII\"?><r>caf\xe9</r>") << QString();
+    // A looser pairing check would let these through, to be written back as "??".
+    QTest::newRow("UTF-16LE, two high surrogates")
+        << within("UTF-16LE", QByteArrayLiteral("\x3d\xd8\x3d\xd8\x00\xde")) << QString();
+    // Converters that put a U+FFFD for what they cannot decode and say nothing.
+    const QByteArray gb18030 = "<?xml version=\"1.0\" encoding=\"GB18030\"?><r>";
+    QTest::newRow("GB18030") << gb18030 + "\xc4\xe3\xba\xc3</r>" << QString::fromUtf8("\xe4\xbd\xa0\xe5\xa5\xbd");
+    QTest::newRow("GB18030, a byte that is not text") << gb18030 + "\x81\x20</r>" << QString();
+    QTest::newRow("UTF-7, a byte that is not text")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-7\"?><r>\xff</r>") << QString();
+    QTest::newRow("CESU-8, a byte that is not text")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"CESU-8\"?><r>caf\xe9</r>") << QString();
+
+    // Only the XML declaration at the very start names the encoding.
+    QTest::newRow("encoding in another processing instruction")
+        << QByteArray("<?xml-stylesheet encoding=\"ISO-8859-1\"?><r>caf\xc3\xa9</r>") << cafe;
+    QTest::newRow("encoding in an attribute")
+        << QByteArray("<?xml version=\"1.0\"?><r encoding=\"ISO-8859-1\">caf\xc3\xa9</r>") << cafe;
+    QTest::newRow("encoding after a comment")
+        << QByteArray("<!-- <?xml version=\"1.0\" encoding=\"ISO-8859-1\"?> --><r>caf\xc3\xa9</r>") << cafe;
 }
 
 void TestFileIo::decodeTakesOnlyText()
@@ -573,6 +607,224 @@ void TestFileIo::parseCanKeepWhitespaceText()
     QCOMPARE(document.documentElement().firstChildElement("tab").text(), QString("\t"));
     QVERIFY(fileio::parsexml(&document, xml, false));
     QCOMPARE(document.documentElement().firstChildElement("sep").text(), QString());
+}
+
+namespace {
+
+// Every node Qt's DOM holds below node: elements, attributes, texts,
+// comments, processing instructions, CDATA sections, entity references.
+int treenodes(const QDomNode &node)
+{
+    int count = node.attributes().count();
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
+        count += 1 + treenodes(child);
+    return count;
+}
+
+// Whatever either of the tool's readers builds from xml, the scan has
+// counted at least as many nodes.
+void verifycountholds(const QString &xml)
+{
+    const fileio::XmlScan scan = fileio::scanxml(xml, std::numeric_limits<int>::max());
+    if (scan.problem != fileio::XmlProblem::None)
+        return;
+    for (const bool keepwhitespace : {false, true}) {
+        QDomDocument document;
+        fileio::parsexml(&document, xml.toUtf8(), keepwhitespace, {1 << 30, std::numeric_limits<int>::max()});
+        QVERIFY2(treenodes(document) <= scan.nodes,
+                 qPrintable(QString("%1 > %2: ").arg(treenodes(document)).arg(scan.nodes) + xml));
+    }
+}
+
+} // namespace
+
+// Each node of Qt's DOM takes hundreds of bytes: a file within its byte
+// bound could take gigabytes. It is refused before a tree is built, while
+// the largest skin the tool makes still reads.
+void TestFileIo::nodesAreBounded_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<bool>("skin");   // the skin document's bounds, or a small file's
+    QTest::addColumn<bool>("reads");
+    const auto filled = [](const QByteArray &piece, qint64 bytes) {
+        return "<r>" + piece.repeated(int((bytes - 7) / piece.size())) + "</r>";
+    };
+    QTest::newRow("16 MB of tiny elements") << filled("<a b=\"\"/>\n", 16 << 20) << true << false;
+    QTest::newRow("8 MB of tiny elements") << filled("<a/>", 8 << 20) << false << false;
+    QTest::newRow("8 MB of comments") << filled("<!---->", 8 << 20) << false << false;
+    QTest::newRow("8 MB of processing instructions") << filled("<?p?>", 8 << 20) << false << false;
+    QTest::newRow("8 MB of attributes") << "<r" + QByteArray(" a=''").repeated(1600000) + "/>" << false << false;
+    QTest::newRow("8 MB of texts between comments") << filled("x<!---->", 8 << 20) << false << false;
+    QTest::newRow("8 MB of unresolved references") << filled("&e;", 8 << 20) << false << false;
+    QTest::newRow("200,000 controls")
+        << filled("<button x=\"1\" y=\"2\" width=\"10\" height=\"10\" action=\"cue\"/>", 200000 * 59) << true << true;
+    // Far more than a real host file holds.
+    QTest::newRow("3 MB of placements")
+        << filled("<idx1 visible=\"yes\" x=\"100\" y=\"200\" width=\"300\" height=\"400\"/>\r\n", 3 << 20)
+        << false << true;
+}
+
+void TestFileIo::nodesAreBounded()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(bool, skin);
+    QFETCH(bool, reads);
+    const fileio::XmlLimits limits = skin ? fileio::skinxml : fileio::smallxml;
+    QVERIFY(xml.size() <= limits.bytes);
+    QDomDocument document;
+    const fileio::XmlRead read = fileio::parsexml(&document, xml, false, limits);
+    QCOMPARE(read.problem, reads ? fileio::XmlProblem::None : fileio::XmlProblem::TooMany);
+    QCOMPARE(document.documentElement().isNull(), !reads);
+}
+
+// The scan counts what the tree will hold, never less: whatever Qt's DOM
+// makes of elements, attributes, texts around references, comments and
+// the rest, in either reader.
+void TestFileIo::scanCountsAtLeastTheTree_data()
+{
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<int>("nodes");   // what the scan counts
+    QTest::newRow("one of each")
+        << "<r><a b='1' c=\"2\"/>x<!--c--><?p d?><![CDATA[e]]>&f;</r>" << 11;
+    QTest::newRow("texts around references") << "<r>a&lt;b&#60;c&#x1F600;d</r>" << 2;
+    QTest::newRow("attribute values with markup") << "<r a='<b c=\"d\">' e=\"'>\"/>" << 3;
+    QTest::newRow("white space") << "<r>\n <a/>\n <a/>\n</r>" << 6;
+    QTest::newRow("document type") << "<!DOCTYPE r SYSTEM 'r.dtd'><!--c--><r/><?p?>" << 4;
+    QTest::newRow("namespaces") << "<q:r xmlns:q='urn:x' q:a='1'><q:b/></q:r>" << 4;
+    QTest::newRow("end tags that end nothing") << "<r></a></b>x</r>" << 2;
+}
+
+void TestFileIo::scanCountsAtLeastTheTree()
+{
+    QFETCH(QString, xml);
+    QFETCH(int, nodes);
+    QCOMPARE(fileio::scanxml(xml, std::numeric_limits<int>::max()).nodes, nodes);
+    QCOMPARE(fileio::scanxml(xml, nodes).problem, fileio::XmlProblem::None);
+    QCOMPARE(fileio::scanxml(xml, nodes - 1).problem, fileio::XmlProblem::TooMany);
+    verifycountholds(xml);
+}
+
+void TestFileIo::scanCountsAtLeastTheTreeOnGeneratedText()
+{
+    static const char *const pieces[] = {
+        "<a>", "</a>", "<b/>", "<a v='>'>", "<a v=\">\" w='1'>", "<b x='\"' y=\"'\"/>", "<!-- <a> -->", "<!--",
+        "-->", "<![CDATA[<a>", "]]>", "<?p <a>?>", "<?p", "?>", "&e;", "&#60;", "&lt;", "&#x1F600;", "]", ">",
+        "\"", "'", "=", "<!DOCTYPE a SYSTEM 'a'>", "<", "x", " ", "\n", "<c d='&amp;'/>", "<q:a xmlns:q='u'>"};
+    const int count = int(sizeof pieces / sizeof *pieces);
+    QRandomGenerator random(20261211);
+    for (int document = 0; document < 4000; ++document) {
+        QString xml;
+        const int length = random.bounded(5, 60);
+        for (int i = 0; i < length; ++i)
+            xml += QLatin1String(pieces[random.bounded(count)]);
+        verifycountholds(xml);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+// Qt 5's reader keeps only the low 16 bits of a character reference and
+// takes references to no character at all: what the tool reads is what
+// Qt's streaming reader reads, or the document is refused as it refuses it.
+void TestFileIo::referencesKeepTheirCharacters_data()
+{
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<bool>("reads");
+    QTest::newRow("past U+FFFF in text") << "<r>a&#x1F600;b&#128512;c</r>" << true;
+    QTest::newRow("past U+FFFF in an attribute") << "<r><a v='&#x1F600;'/><a v=\"&#x10FFFF;\"/></r>" << true;
+    QTest::newRow("beside other references") << "<r>&lt;&#x10000;&amp;&#x20;&#9;</r>" << true;
+    QTest::newRow("in a comment and CDATA, as written") << "<r><!--&#x1F600;--><![CDATA[&#x1F600;]]></r>" << true;
+    QTest::newRow("U+0000") << "<r>&#0;</r>" << false;
+    QTest::newRow("U+0001 in an attribute") << "<r a='&#x1;'/>" << false;
+    QTest::newRow("past U+10FFFF") << "<r>&#x110000;</r>" << false;
+    QTest::newRow("far past U+10FFFF") << "<r>&#99999999999999999999;</r>" << false;
+    QTest::newRow("a surrogate") << "<r>&#xD800;&#xDC00;</r>" << false;
+    QTest::newRow("U+FFFE") << "<r>&#xFFFE;</r>" << false;
+    QTest::newRow("raw U+0001") << QString("<r>a") + QChar(1) + "b</r>" << false;
+    QTest::newRow("raw U+FFFF") << QString("<r a='") + QChar(0xFFFF) + "'/>" << false;
+}
+
+void TestFileIo::referencesKeepTheirCharacters()
+{
+    QFETCH(QString, xml);
+    QFETCH(bool, reads);
+    QDomDocument document;
+    QCOMPARE(bool(fileio::parsexml(&document, xml.toUtf8())), reads);
+    QString streamed;
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isCharacters() || reader.isComment())
+            streamed += reader.text();
+        for (const QXmlStreamAttribute &attribute : reader.attributes())
+            streamed += attribute.value();
+    }
+    QCOMPARE(reader.hasError(), !reads);
+    if (!reads)
+        return;
+    QString read;
+    const std::function<void(const QDomNode &)> collect = [&](const QDomNode &node) {
+        for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
+            if (child.isCharacterData() || child.isCDATASection())
+                read += child.nodeValue();
+            for (int i = 0; i < child.attributes().count(); ++i)
+                read += child.attributes().item(i).nodeValue();
+            collect(child);
+        }
+    };
+    collect(document);
+    QCOMPARE(read, streamed);
+}
+
+// The line a message gives for a file that was not read names the file and
+// says why, in words a user can act on.
+void TestFileIo::refusalsSayWhichFileAndWhy_data()
+{
+    QTest::addColumn<QByteArray>("bytes");   // the file's; "folder": a folder
+    QTest::addColumn<QString>("line");       // %1: the file
+    QTest::newRow("missing") << QByteArray() << "%1 does not exist.";
+    QTest::newRow("folder") << QByteArray("folder") << "%1 is not a regular file.";
+    QTest::newRow("larger than its bound") << QByteArray(int(fileio::smallxml.bytes) + 1, ' ')
+                                          << "%1 is larger than any real one (more than 8 MB).";
+    QTest::newRow("not text") << QByteArray("<r>caf\xe9</r>")
+                             << "%1 is not text: it holds bytes that are not characters in its encoding, UTF-8.";
+    QTest::newRow("not text in UTF-16")
+        << QByteArray("\xff\xfe<\0r\0>\0\x00\xd8<\0/\0r\0>\0", 16)
+        << "%1 is not text: it holds bytes that are not characters in its encoding, UTF-16LE.";
+    QTest::newRow("entities") << QByteArray("<!DOCTYPE r [\n<!ENTITY e 'x'>]><r>&e;</r>")
+                              << "%1 declares entities or refers to one in an attribute value, "
+                                 "which no real one does (line 2, column 1).";
+    QTest::newRow("undeclared entity in an attribute") << QByteArray("<r a='&nbsp;'/>")
+                                                       << "%1 declares entities or refers to one in an attribute "
+                                                          "value, which no real one does (line 1, column 7).";
+    QTest::newRow("deep") << nested(300) << "%1 nests deeper than any real one: more than 256 levels at line 1, "
+                                            "column 769.";
+    QTest::newRow("too many nodes")
+        << "<r>" + QByteArray("<a/>").repeated(fileio::smallxml.nodes) + "</r>"
+        << "%1 holds more than any real one (more than 500,000 elements, attributes, texts and comments).";
+    QTest::newRow("not well-formed") << QByteArray("<r>\n <a></b>\n</r>")
+                                     << "%1 is not well-formed XML: tag mismatch (line 2, column 8).";
+    QTest::newRow("reference to no character")
+        << QByteArray("<r>&#0;</r>")
+        << "%1 is not well-formed XML: the reference &#0; names no character XML allows (line 1, column 4).";
+    QTest::newRow("character XML does not allow")
+        << QByteArray("<r>\r\n\x01</r>")
+        << "%1 is not well-formed XML: the character U+0001 is not allowed in XML (line 2, column 1).";
+}
+
+void TestFileIo::refusalsSayWhichFileAndWhy()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, line);
+    const QString file = path("settings.xml");
+    if (bytes == "folder")
+        QVERIFY(QDir().mkpath(file));
+    else if (!bytes.isEmpty())
+        QVERIFY(testsupport::writeFile(file, bytes));
+    QDomDocument document;
+    const fileio::XmlRead read = fileio::readxml(file, &document);
+    QVERIFY(!read);
+    QCOMPARE(fileio::xmlproblemtext(read, file), line.arg(file));
 }
 
 QTEST_GUILESS_MAIN(TestFileIo)
