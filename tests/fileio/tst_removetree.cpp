@@ -1,7 +1,8 @@
 // Removing a folder tree that another user may have reached into: links are
 // removed, never followed; another user's entries stay; a FIFO is removed
-// without being opened; the removal says what stayed and why. An alarm ends
-// the program if anything hangs.
+// without being opened; an entry that cannot be looked at stays, never
+// taken for gone; the removal says what stayed and why. An alarm ends the
+// program if anything hangs.
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -54,6 +55,7 @@ private:
     QScopedPointer<QTemporaryDir> dir;
     QString path(const QString &relative) const { return dir->filePath(relative); }
     bool make(const QString &entry);
+    void unlock();
     // The runner's entries but those that make() counted as another user's.
     fileio::Ownership runners() const
     {
@@ -63,11 +65,13 @@ private:
         };
     }
     QStringList m_theirs;
+    QStringList m_locked;
 };
 
 void TestRemoveTree::init()
 {
     m_theirs.clear();
+    m_locked.clear();
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
     // Files the removal must never reach through a link.
@@ -79,13 +83,24 @@ void TestRemoveTree::init()
 void TestRemoveTree::cleanup()
 {
     alarm(0);
+    unlock();
+}
+
+// Gives the folders that make() locked their owner's rights back, so that
+// the test folder can be looked at and removed.
+void TestRemoveTree::unlock()
+{
+    for (const QString &folder : qAsConst(m_locked))
+        chmod(native(folder).constData(), 0700);
 }
 
 // Makes one entry of a tree, relative to the test folder: "a/" a folder,
 // "a" a file, "a|" a FIFO, "a -> b" a link to b (to the test folder's b
-// for "/b"); a leading "~" counts the entry as another user's. Only root
-// could give it away, so the removal is told whose it is instead: the rule
-// then holds the same for every user that runs the test.
+// for "/b"), "a/=0444" the folder a (made when missing) given that mode,
+// so it comes after what a holds; a leading "~" counts the entry as
+// another user's. Only root could give it away, so the removal is told
+// whose it is instead: the rule then holds the same for every user that
+// runs the test.
 bool TestRemoveTree::make(const QString &entry)
 {
     QString name = entry;
@@ -93,8 +108,14 @@ bool TestRemoveTree::make(const QString &entry)
     if (theirs)
         name.remove(0, 1);
     const int arrow = name.indexOf(" -> ");
+    const int mode = name.indexOf("/=");
     bool made;
-    if (arrow >= 0) {
+    if (mode >= 0) {
+        const QString folder = path(name.left(mode));
+        made = QDir().mkpath(folder) && chmod(native(folder).constData(), name.mid(mode + 2).toUInt(nullptr, 8)) == 0;
+        m_locked.prepend(folder);
+        name = name.left(mode);
+    } else if (arrow >= 0) {
         const QString link = path(name.left(arrow));
         QString target = name.mid(arrow + 4);
         if (target.startsWith('/'))
@@ -163,6 +184,19 @@ void TestRemoveTree::removesOnlyWhatIsOurs_data()
         << QStringList{"tree", "tree/link", "tree/pipe"} << int(Left::OtherUser) << "tree/";
     QTest::newRow("another user's tree") << QStringList{"tree/mine.txt", "~tree/"} << false
                                          << QStringList{"tree", "tree/mine.txt"} << int(Left::OtherUser) << "tree";
+
+    // Entries that cannot be looked at stay, and are named; the removal
+    // runs with root's rights to pass permission bits by set aside.
+    QTest::newRow("a folder that can be listed but not entered")
+        << QStringList{"tree/mine.txt", "tree/locked/inner.txt", "tree/locked/sub/", "tree/locked/=0444",
+                       "tree/z/mine.txt"}
+        << false << QStringList{"tree", "tree/locked", "tree/locked/inner.txt", "tree/locked/sub"}
+        << int(Left::Failed) << "tree/locked/";
+    QTest::newRow("a folder that can be neither listed nor entered")
+        << QStringList{"tree/mine.txt", "tree/locked/inner.txt", "tree/locked/=0000"} << false
+        << QStringList{"tree", "tree/locked", "tree/locked/inner.txt"} << int(Left::Failed) << "tree/locked";
+    QTest::newRow("an empty folder that can be listed but not entered")
+        << QStringList{"tree/mine.txt", "tree/locked/=0444"} << false << QStringList() << int(Left::Nothing) << "";
 }
 
 // An entry column ending in a slash stands for any entry below that path.
@@ -176,8 +210,13 @@ void TestRemoveTree::removesOnlyWhatIsOurs()
     for (const QString &made : qAsConst(tree))
         QVERIFY2(make(made), qPrintable(made));
 
-    const fileio::Removal removal = fileio::removetree(
-        path("tree"), forother ? fileio::ownedby(testsupport::otherUser()) : runners());
+    fileio::Removal removal;
+    {
+        const testsupport::HeedPermissionBits asanyuser;
+        QVERIFY(asanyuser.heeded);
+        removal = fileio::removetree(path("tree"), forother ? fileio::ownedby(testsupport::otherUser()) : runners());
+    }
+    unlock();
 
     QCOMPARE(int(removal.left), why);
     QCOMPARE(bool(removal), why == int(Left::Nothing));
