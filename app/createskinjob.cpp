@@ -195,25 +195,25 @@ QString donestatustext()
     return QStringLiteral("Done !");
 }
 
-QString leftfoldertext(const QString &folder, const fileio::Removal &removal)
+QString scratchproblemtext(const QString &folder, const fileio::Removal &removal)
 {
-    using Left = fileio::Removal::Left;
+    using Stayed = fileio::Removal::Stayed;
     const bool itself = QDir::cleanPath(QFileInfo(folder).absoluteFilePath()) == removal.entry;
-    switch (removal.left) {
-    case Left::Nothing:
+    switch (removal.stayed) {
+    case Stayed::Nothing:
         break;
-    case Left::Link:
+    case Stayed::Link:
         return folder + QStringLiteral(" is a link; remove it, and the tool makes the folder anew.");
-    case Left::NotAFolder:
+    case Stayed::NotAFolder:
         return folder + QStringLiteral(" is not a folder; remove it, and the tool makes the folder anew.");
-    case Left::OtherUser:
+    case Stayed::OtherUser:
         if (itself)
             return folder + QStringLiteral(" belongs to another user.");
         return folder + QStringLiteral(" holds ") + removal.entry
                + QStringLiteral(", which belongs to another user.");
-    case Left::TooDeep:
+    case Stayed::TooDeep:
         return folder + QStringLiteral(" nests deeper than the tool removes.");
-    case Left::Failed:
+    case Stayed::Failed:
         if (itself)
             return folder + QStringLiteral(" could not be removed.");
         return folder + QStringLiteral(" could not be removed: ") + removal.entry
@@ -294,7 +294,7 @@ bool CreateSkinJob::unpack()
     for (const QString &folder : {m_paths.skin, m_paths.extracts, m_paths.toexport}) {
         const fileio::Removal removal = fileio::removetree(folder, scratchowner);
         if (!removal) {
-            m_scratchproblem = createskinjob::leftfoldertext(folder, removal);
+            m_scratchproblem = createskinjob::scratchproblemtext(folder, removal);
             return false;
         }
         if (!QDir().mkpath(folder)) {
@@ -401,7 +401,7 @@ void CreateSkinJob::cleanup()
 {
     startphase(Phase::CleanUp);
     for (const QString &folder : {m_paths.skin, m_paths.extracts, m_paths.toexport})
-        fileio::removetree(folder);
+        fileio::removetree(folder, scratchowner);
     emptytables();
 }
 

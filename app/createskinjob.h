@@ -48,9 +48,9 @@ QString donetext(const QString &skinname);
 QString inprocesstext();
 QString donestatustext();
 
-// The line that says why the scratch folder could not be made afresh, after
-// removing it left what removal says; a user can mend the folder by it.
-QString leftfoldertext(const QString &folder, const fileio::Removal &removal);
+// The line that says why the scratch folder could not be made afresh: what
+// stayed when it was removed, and why; a user can mend the folder by it.
+QString scratchproblemtext(const QString &folder, const fileio::Removal &removal);
 
 } // namespace createskinjob
 
@@ -99,8 +99,10 @@ public:
     std::function<void()> processevents;
     // Told as each phase starts.
     std::function<void(Phase)> phasestarted;
-    // Which entries a run may remove from its scratch folders: those of the
-    // user the program runs as.
+    // Which entries of the scratch folders (extracts, skin, toexport) a run
+    // may remove: by default those of the user the program runs as. Any
+    // other entry stays where it is; when unpack() finds one, the run stops
+    // before it writes anything, with a message that names the entry.
     fileio::Ownership scratchowner = fileio::ownedby(fileio::effectiveuser());
 
     const SkinJobPaths &paths() const { return m_paths; }
@@ -122,7 +124,8 @@ public:
     // folder. Stops at the first step that fails, so a broken skin never
     // reaches the skins folder.
     Failure build();
-    // Deletes the scratch folders and empties the run's tables.
+    // Deletes the scratch folders, as far as scratchowner lets it, and
+    // empties the run's tables.
     void cleanup();
     // Empties the tables that a run fills and drops its parsed documents.
     void emptytables();

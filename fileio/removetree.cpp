@@ -68,9 +68,9 @@ public:
     }
 
     // Notes why path stays; false, for returning at once.
-    bool keep(Removal::Left why, const QByteArray &path)
+    bool keep(Removal::Stayed why, const QByteArray &path)
     {
-        if (m_result.left == Removal::Left::Nothing)
+        if (m_result.stayed == Removal::Stayed::Nothing)
             m_result = {why, QFile::decodeName(path)};
         return false;
     }
@@ -92,20 +92,20 @@ bool Walk::removeentry(int parent, const QByteArray &name, const QByteArray &pat
 {
     struct stat status;
     if (::fstatat(parent, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
-        return errno == ENOENT || keep(Removal::Left::Failed, path);
+        return errno == ENOENT || keep(Removal::Stayed::Failed, path);
     if (!ours(status, path))
-        return keep(Removal::Left::OtherUser, path);
+        return keep(Removal::Stayed::OtherUser, path);
     if (!S_ISDIR(status.st_mode))
-        return ::unlinkat(parent, name.constData(), 0) == 0 || errno == ENOENT || keep(Removal::Left::Failed, path);
+        return ::unlinkat(parent, name.constData(), 0) == 0 || errno == ENOENT || keep(Removal::Stayed::Failed, path);
     if (depth >= maxdepth)
-        return keep(Removal::Left::TooDeep, path);
+        return keep(Removal::Stayed::TooDeep, path);
     const int fd = opensame(parent, name.constData(), status);
     if (fd < 0)
-        return keep(Removal::Left::Failed, path);
+        return keep(Removal::Stayed::Failed, path);
     if (!emptyfolder(fd, path, depth + 1))
         return false;
     return ::unlinkat(parent, name.constData(), AT_REMOVEDIR) == 0 || errno == ENOENT
-           || keep(Removal::Left::Failed, path);
+           || keep(Removal::Stayed::Failed, path);
 }
 
 // Removes what it may of the open folder fd, found at path, and closes fd.
@@ -116,7 +116,7 @@ bool Walk::emptyfolder(int fd, const QByteArray &path, int depth)
     DIR *folder = ::fdopendir(fd);
     if (!folder) {
         ::close(fd);
-        return keep(Removal::Left::Failed, path);
+        return keep(Removal::Stayed::Failed, path);
     }
     QList<QByteArray> names;
     errno = 0;
@@ -125,7 +125,7 @@ bool Walk::emptyfolder(int fd, const QByteArray &path, int depth)
         if (name != "." && name != "..")
             names << name;
     }
-    bool removed = errno == 0 || keep(Removal::Left::Failed, path);
+    bool removed = errno == 0 || keep(Removal::Stayed::Failed, path);
     for (const QByteArray &name : qAsConst(names))
         removed = removeentry(::dirfd(folder), name, path + '/' + name, depth) && removed;
     ::closedir(folder);
@@ -141,7 +141,7 @@ Removal removetree(const QString &path, const Ownership &ours)
     const QByteArray native = QFile::encodeName(info.filePath());
     Walk walk(ours);
     if (path.isEmpty() || name.isEmpty()) {
-        walk.keep(Removal::Left::Failed, QFile::encodeName(path));
+        walk.keep(Removal::Stayed::Failed, QFile::encodeName(path));
         return walk.result();
     }
     // The folders above are the caller's choice and may well be links.
@@ -149,17 +149,17 @@ Removal removetree(const QString &path, const Ownership &ours)
                               O_RDONLY | O_DIRECTORY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (parent < 0) {
         if (errno != ENOENT)
-            walk.keep(Removal::Left::Failed, native);
+            walk.keep(Removal::Stayed::Failed, native);
         return walk.result();
     }
     struct stat status;
     if (::fstatat(parent, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno != ENOENT)
-            walk.keep(Removal::Left::Failed, native);
+            walk.keep(Removal::Stayed::Failed, native);
     } else if (S_ISLNK(status.st_mode)) {
-        walk.keep(Removal::Left::Link, native);
+        walk.keep(Removal::Stayed::Link, native);
     } else if (!S_ISDIR(status.st_mode)) {
-        walk.keep(Removal::Left::NotAFolder, native);
+        walk.keep(Removal::Stayed::NotAFolder, native);
     } else {
         walk.removeentry(parent, name, native, 0);
     }
@@ -186,11 +186,11 @@ Removal removetree(const QString &path, const Ownership &)
     if (!info.exists() && !info.isSymLink())
         return {};
     if (info.isSymLink())
-        return {Removal::Left::Link, path};
+        return {Removal::Stayed::Link, path};
     if (!info.isDir())
-        return {Removal::Left::NotAFolder, path};
+        return {Removal::Stayed::NotAFolder, path};
     if (!QDir(path).removeRecursively())
-        return {Removal::Left::Failed, path};
+        return {Removal::Stayed::Failed, path};
     return {};
 }
 

@@ -9,23 +9,23 @@
 
 namespace fileio {
 
-// What a removal left at its path, and why.
+// What stayed at a removal's path, and why.
 struct Removal
 {
-    enum class Left {
+    enum class Stayed {
         Nothing,     // the folder is gone, or was never there
         Link,        // the path is a symbolic link, left alone
         NotAFolder,  // the path is a file, a FIFO or the like, left alone
         OtherUser,   // entry belongs to another user
         TooDeep,     // entry is a folder nested deeper than a removal goes
-        Failed       // entry could not be removed (no permission, ...)
+        Failed       // entry could not be looked at or removed (no permission, ...)
     };
-    Left left = Left::Nothing;
+    Stayed stayed = Stayed::Nothing;
     // The entry the reason is about: the path itself or the first entry
     // below it that stayed for that reason.
     QString entry;
 
-    explicit operator bool() const { return left == Left::Nothing; }
+    explicit operator bool() const { return stayed == Stayed::Nothing; }
 };
 
 // The user the program runs as, as an owner of files.

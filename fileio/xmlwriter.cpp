@@ -1,8 +1,7 @@
 #include "xmlwriter.h"
 
 #include <QDomDocument>
-
-#include "fileio.h"
+#include <QRegularExpression>
 
 namespace {
 
@@ -71,6 +70,23 @@ bool isxmldeclaration(const QDomNode &node)
     return node.isProcessingInstruction() && node.nodeName() == QLatin1String("xml");
 }
 
+// The text of an XML declaration as it stands in bytes that are UTF-8:
+// whatever other encoding it names (a name that no reader knows included)
+// becomes UTF-8, so that a reader decodes what was written rather than
+// what the source file was in.
+QString utf8declaration(const QString &declaration)
+{
+    static const QRegularExpression encoding(QStringLiteral("(^|\\s)encoding\\s*=\\s*(\"([^\"]*)\"|'([^']*)')"));
+    const QRegularExpressionMatch match = encoding.match(declaration);
+    const QString name = match.captured(3) + match.captured(4);
+    if (!match.hasMatch() || name.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0
+        || name.compare(QLatin1String("UTF8"), Qt::CaseInsensitive) == 0)
+        return declaration;
+    QString written = declaration;
+    written.replace(encoding, QStringLiteral("\\1encoding=\"UTF-8\""));
+    return written;
+}
+
 // Appends node and its subtree in the layout of QDomNode::save() with an
 // indentation of one space per level. False for a kind of node that it
 // does not write (entity references and the like).
@@ -137,7 +153,7 @@ bool appendnode(QString &out, const QDomNode &node, int depth)
         out += QLatin1String("<?");
         out += node.nodeName();
         out += QLatin1Char(' ');
-        out += node.nodeValue();
+        out += isxmldeclaration(node) ? utf8declaration(node.nodeValue()) : node.nodeValue();
         out += QLatin1String("?>\n");
         return true;
     default:
@@ -145,30 +161,32 @@ bool appendnode(QString &out, const QDomNode &node, int depth)
     }
 }
 
-// Whether the document declares an encoding other than UTF-8.
-bool declaresotherencoding(const QDomDocument &doc)
+// Qt's writer writes a document type, which the one-pass writer does not.
+// Its toByteArray() is this text in UTF-8, declaration as it stands.
+QByteArray qtwriterbytes(const QDomDocument &doc)
 {
+    QString text = doc.toString(1);
     const QDomNode first = doc.firstChild();
-    if (!isxmldeclaration(first))
-        return false;
-    const QString name = fileio::xmlencodingname(first.nodeValue());
-    return !name.isEmpty() && name.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) != 0
-           && name.compare(QLatin1String("UTF8"), Qt::CaseInsensitive) != 0;
+    if (isxmldeclaration(first)) {
+        const auto written = [](const QString &value) { return QLatin1String("<?xml ") + value + QLatin1String("?>"); };
+        const QString declaration = written(first.nodeValue());
+        if (text.startsWith(declaration))
+            text.replace(0, declaration.size(), written(utf8declaration(first.nodeValue())));
+    }
+    return text.toUtf8();
 }
 
 } // namespace
 
 QByteArray skindocumentbytes(const QDomDocument &doc)
 {
-    // A document type or another encoding is left to the DOM writer, which
-    // writes both; the skins this tool reads have neither.
-    if (!doc.doctype().name().isEmpty() || declaresotherencoding(doc))
-        return doc.toByteArray(1);
+    // The skins this tool reads have no document type.
+    if (!doc.doctype().name().isEmpty())
+        return qtwriterbytes(doc);
     QString text;
     for (QDomNode node = doc.firstChild(); !node.isNull(); node = node.nextSibling()) {
         if (!appendnode(text, node, 0))
-            return doc.toByteArray(1);
+            return qtwriterbytes(doc);
     }
     return text.toUtf8();
 }
-

@@ -41,6 +41,8 @@ void TestScratchFolders::namesTheFolderAndTheReason_data()
     QTest::newRow("another user's file inside")
         << "extracts" << "theirs inside" << "%1 holds %1/theirs.txt, which belongs to another user.";
     QTest::newRow("nested 300 deep") << "toexport" << "deep" << "%1 nests deeper than the tool removes.";
+    QTest::newRow("a folder inside that can be listed but not entered")
+        << "skin" << "locked inside" << "%1 could not be removed: %1/locked/inner.txt could not be deleted.";
     // The work folder itself is broken: the first scratch folder says so.
     QTest::newRow("work folder is a file") << "skin" << "work file" << "%1 could not be removed.";
     QTest::newRow("work folder is a dangling link") << "skin" << "work link" << "%1 could not be created.";
@@ -59,6 +61,11 @@ void TestScratchFolders::namesTheFolderAndTheReason()
     const QString elsewhere = rig.base.filePath("elsewhere");
     QVERIFY(testsupport::writeFile(elsewhere + "/mine.txt", "the user's own"));
     QVERIFY(testsupport::writeFile(scratch + "/mine.txt", "left from a run"));
+    // The owner's rights back, however the row ends, so that the temporary
+    // folder can go.
+    const QString locked = scratch + "/locked";
+    const auto unlock = qScopeGuard(
+        [locked] { QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
     if (setup == "link") {
         QVERIFY(QDir(scratch).removeRecursively());
         QVERIFY(QFile::link(elsewhere, scratch));
@@ -78,6 +85,9 @@ void TestScratchFolders::namesTheFolderAndTheReason()
         job.scratchowner = [theirs](uint uid, const QString &path) {
             return uid == fileio::effectiveuser() && path != theirs;
         };
+    } else if (setup == "locked inside") {
+        QVERIFY(testsupport::writeFile(scratch + "/locked/inner.txt", "left from a run"));
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     } else if (setup == "deep") {
         QVERIFY(QDir().mkpath(scratch + QString("/d").repeated(300)));
     } else if (setup == "work file" || setup == "work link") {
@@ -88,11 +98,18 @@ void TestScratchFolders::namesTheFolderAndTheReason()
             QVERIFY(QFile::link(rig.base.filePath("nowhere"), workdir));
     }
 
-    QVERIFY(!job.unpack());
+    {
+        // Root passes permission bits by unless told otherwise.
+        const testsupport::HeedPermissionBits asanyuser;
+        QVERIFY(asanyuser.heeded);
+        QVERIFY(!job.unpack());
+    }
 
     QCOMPARE(job.failuretext(CreateSkinJob::Failure::Unpack),
              "Skin has not been created.\nThe unpacked Tessary skin could not be prepared in " + workdir + ".\n"
                  + reason.arg(scratch));
+    // The run's cleaning up keeps to the same rule.
+    job.cleanup();
     // Nothing was written through a link or unpacked anywhere.
     QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList("mine.txt"));

@@ -1,7 +1,8 @@
 // Removing a folder tree that another user may have reached into: links are
 // removed, never followed; another user's entries stay; a FIFO is removed
-// without being opened; the removal says what stayed and why. An alarm ends
-// the program if anything hangs.
+// without being opened; an entry that cannot be looked at stays, never
+// taken for gone; the removal says what stayed and why. An alarm ends the
+// program if anything hangs.
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -12,7 +13,7 @@
 
 namespace {
 
-using Left = fileio::Removal::Left;
+using Stayed = fileio::Removal::Stayed;
 
 // "d/d/.../d" with depth steps.
 QString nested(int depth)
@@ -54,6 +55,7 @@ private:
     QScopedPointer<QTemporaryDir> dir;
     QString path(const QString &relative) const { return dir->filePath(relative); }
     bool make(const QString &entry);
+    void unlock();
     // The runner's entries but those that make() counted as another user's.
     fileio::Ownership runners() const
     {
@@ -63,11 +65,13 @@ private:
         };
     }
     QStringList m_theirs;
+    QStringList m_locked;
 };
 
 void TestRemoveTree::init()
 {
     m_theirs.clear();
+    m_locked.clear();
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
     // Files the removal must never reach through a link.
@@ -79,13 +83,24 @@ void TestRemoveTree::init()
 void TestRemoveTree::cleanup()
 {
     alarm(0);
+    unlock();
+}
+
+// Gives the folders that make() locked their owner's rights back, so that
+// the test folder can be looked at and removed.
+void TestRemoveTree::unlock()
+{
+    for (const QString &folder : qAsConst(m_locked))
+        chmod(native(folder).constData(), 0700);
 }
 
 // Makes one entry of a tree, relative to the test folder: "a/" a folder,
 // "a" a file, "a|" a FIFO, "a -> b" a link to b (to the test folder's b
-// for "/b"); a leading "~" counts the entry as another user's. Only root
-// could give it away, so the removal is told whose it is instead: the rule
-// then holds the same for every user that runs the test.
+// for "/b"), "a/=0444" the folder a (made when missing) given that mode,
+// so it comes after what a holds; a leading "~" counts the entry as
+// another user's. Only root could give it away, so the removal is told
+// whose it is instead: the rule then holds the same for every user that
+// runs the test.
 bool TestRemoveTree::make(const QString &entry)
 {
     QString name = entry;
@@ -93,8 +108,14 @@ bool TestRemoveTree::make(const QString &entry)
     if (theirs)
         name.remove(0, 1);
     const int arrow = name.indexOf(" -> ");
+    const int mode = name.indexOf("/=");
     bool made;
-    if (arrow >= 0) {
+    if (mode >= 0) {
+        const QString folder = path(name.left(mode));
+        made = QDir().mkpath(folder) && chmod(native(folder).constData(), name.mid(mode + 2).toUInt(nullptr, 8)) == 0;
+        m_locked.prepend(folder);
+        name = name.left(mode);
+    } else if (arrow >= 0) {
         const QString link = path(name.left(arrow));
         QString target = name.mid(arrow + 4);
         if (target.startsWith('/'))
@@ -118,29 +139,29 @@ bool TestRemoveTree::make(const QString &entry)
 void TestRemoveTree::removesOnlyWhatIsOurs_data()
 {
     QTest::addColumn<QStringList>("tree");
-    QTest::addColumn<bool>("forother");      // removed for another user, not for the runner
-    QTest::addColumn<QStringList>("left");   // below the test folder, besides outside/
-    QTest::addColumn<int>("why");            // a Removal::Left
-    QTest::addColumn<QString>("entry");      // what the removal names, relative
+    QTest::addColumn<bool>("forother");            // removed for another user, not for the runner
+    QTest::addColumn<QStringList>("remaining");    // below the test folder, besides outside/
+    QTest::addColumn<int>("why");                  // a Removal::Stayed
+    QTest::addColumn<QString>("entry");            // what the removal names, relative
 
     QTest::newRow("files, hidden files and empty folders")
         << QStringList{"tree/skin.xml", "tree/.hidden", "tree/icons/deck/play.png", "tree/.cache/x",
                        "tree/empty/", "tree/a/b/c/d/"}
-        << false << QStringList() << int(Left::Nothing) << "";
+        << false << QStringList() << int(Stayed::Nothing) << "";
     QTest::newRow("links to an outside folder and file")
         << QStringList{"tree/skin.xml", "tree/folder -> ../outside", "tree/sub/file -> ../../outside/keep.txt",
                        "tree/absolute -> /outside/sub", "tree/dangling -> nowhere"}
-        << false << QStringList() << int(Left::Nothing) << "";
+        << false << QStringList() << int(Stayed::Nothing) << "";
     QTest::newRow("FIFO") << QStringList{"tree/lock|", "tree/sub/pipe|", "tree/skin.png"} << false
-                          << QStringList() << int(Left::Nothing) << "";
+                          << QStringList() << int(Stayed::Nothing) << "";
     QTest::newRow("200 folders deep") << QStringList{"tree/" + nested(200) + "/"} << false << QStringList()
-                                      << int(Left::Nothing) << "";
+                                      << int(Stayed::Nothing) << "";
 
     // Every entry here is the runner's, so any user can see the rule kept.
     QTest::newRow("a tree removed for another user")
         << QStringList{"tree/mine.txt", "tree/a/b/file", "tree/link -> ../outside", "tree/pipe|"} << true
         << QStringList{"tree", "tree/a", "tree/a/b", "tree/a/b/file", "tree/link", "tree/mine.txt", "tree/pipe"}
-        << int(Left::OtherUser) << "tree";
+        << int(Stayed::OtherUser) << "tree";
 
     // What stays keeps the folders leading to it; the rest goes.
     QStringList deep{"tree", "tree/deep"};
@@ -148,21 +169,34 @@ void TestRemoveTree::removesOnlyWhatIsOurs_data()
         deep << "tree/deep/" + nested(depth);
     QTest::newRow("folders nested 300 deep")
         << QStringList{"tree/mine.txt", "tree/deep/" + nested(300) + "/", "tree/z/mine.txt"} << false << deep
-        << int(Left::TooDeep) << "tree/deep/d/";
+        << int(Stayed::TooDeep) << "tree/deep/d/";
 
     // Entries of two owners.
     QTest::newRow("another user's file")
         << QStringList{"tree/mine.txt", "tree/a/b/mine/", "~tree/a/b/theirs.txt", "tree/c/mine.txt"} << false
         << QStringList{"tree", "tree/a", "tree/a/b", "tree/a/b/theirs.txt"}
-        << int(Left::OtherUser) << "tree/a/b/theirs.txt";
+        << int(Stayed::OtherUser) << "tree/a/b/theirs.txt";
     QTest::newRow("another user's folder")
         << QStringList{"tree/mine.txt", "tree/theirs/inner.txt", "~tree/theirs/"} << false
-        << QStringList{"tree", "tree/theirs", "tree/theirs/inner.txt"} << int(Left::OtherUser) << "tree/theirs";
+        << QStringList{"tree", "tree/theirs", "tree/theirs/inner.txt"} << int(Stayed::OtherUser) << "tree/theirs";
     QTest::newRow("another user's link and FIFO")
         << QStringList{"~tree/link -> ../outside", "~tree/pipe|"} << false
-        << QStringList{"tree", "tree/link", "tree/pipe"} << int(Left::OtherUser) << "tree/";
+        << QStringList{"tree", "tree/link", "tree/pipe"} << int(Stayed::OtherUser) << "tree/";
     QTest::newRow("another user's tree") << QStringList{"tree/mine.txt", "~tree/"} << false
-                                         << QStringList{"tree", "tree/mine.txt"} << int(Left::OtherUser) << "tree";
+                                         << QStringList{"tree", "tree/mine.txt"} << int(Stayed::OtherUser) << "tree";
+
+    // Entries that cannot be looked at stay, and are named; the removal
+    // runs with root's rights to pass permission bits by set aside.
+    QTest::newRow("a folder that can be listed but not entered")
+        << QStringList{"tree/mine.txt", "tree/locked/inner.txt", "tree/locked/sub/", "tree/locked/=0444",
+                       "tree/z/mine.txt"}
+        << false << QStringList{"tree", "tree/locked", "tree/locked/inner.txt", "tree/locked/sub"}
+        << int(Stayed::Failed) << "tree/locked/";
+    QTest::newRow("a folder that can be neither listed nor entered")
+        << QStringList{"tree/mine.txt", "tree/locked/inner.txt", "tree/locked/=0000"} << false
+        << QStringList{"tree", "tree/locked", "tree/locked/inner.txt"} << int(Stayed::Failed) << "tree/locked";
+    QTest::newRow("an empty folder that can be listed but not entered")
+        << QStringList{"tree/mine.txt", "tree/locked/=0444"} << false << QStringList() << int(Stayed::Nothing) << "";
 }
 
 // An entry column ending in a slash stands for any entry below that path.
@@ -170,22 +204,27 @@ void TestRemoveTree::removesOnlyWhatIsOurs()
 {
     QFETCH(QStringList, tree);
     QFETCH(bool, forother);
-    QFETCH(QStringList, left);
+    QFETCH(QStringList, remaining);
     QFETCH(int, why);
     QFETCH(QString, entry);
     for (const QString &made : qAsConst(tree))
         QVERIFY2(make(made), qPrintable(made));
 
-    const fileio::Removal removal = fileio::removetree(
-        path("tree"), forother ? fileio::ownedby(testsupport::otherUser()) : runners());
+    fileio::Removal removal;
+    {
+        const testsupport::HeedPermissionBits asanyuser;
+        QVERIFY(asanyuser.heeded);
+        removal = fileio::removetree(path("tree"), forother ? fileio::ownedby(testsupport::otherUser()) : runners());
+    }
+    unlock();
 
-    QCOMPARE(int(removal.left), why);
-    QCOMPARE(bool(removal), why == int(Left::Nothing));
+    QCOMPARE(int(removal.stayed), why);
+    QCOMPARE(bool(removal), why == int(Stayed::Nothing));
     if (entry.endsWith('/'))
         QVERIFY2(removal.entry.startsWith(path(entry)), qPrintable(removal.entry));
     else
         QCOMPARE(removal.entry, entry.isEmpty() ? QString() : path(entry));
-    QStringList expected = left;
+    QStringList expected = remaining;
     expected << "outside" << "outside/keep.txt" << "outside/sub" << "outside/sub/.hidden";
     expected.sort();
     QCOMPARE(entriesbelow(path(".")), expected);
@@ -199,19 +238,19 @@ void TestRemoveTree::refusesWhatIsNotAFolder_data()
     QTest::addColumn<int>("why");
     QTest::addColumn<QString>("entry");
 
-    QTest::newRow("link to a folder") << QStringList{"link -> outside"} << "link" << int(Left::Link) << "link";
+    QTest::newRow("link to a folder") << QStringList{"link -> outside"} << "link" << int(Stayed::Link) << "link";
     QTest::newRow("link to a folder, with a slash")
-        << QStringList{"link -> outside"} << "link/" << int(Left::Link) << "link";
+        << QStringList{"link -> outside"} << "link/" << int(Stayed::Link) << "link";
     QTest::newRow("link below a link")
-        << QStringList{"folder -> outside", "outside/sub/inner -> .."} << "folder/sub/inner" << int(Left::Link)
+        << QStringList{"folder -> outside", "outside/sub/inner -> .."} << "folder/sub/inner" << int(Stayed::Link)
         << "folder/sub/inner";
-    QTest::newRow("file") << QStringList{"file"} << "file" << int(Left::NotAFolder) << "file";
-    QTest::newRow("FIFO") << QStringList{"pipe|"} << "pipe" << int(Left::NotAFolder) << "pipe";
+    QTest::newRow("file") << QStringList{"file"} << "file" << int(Stayed::NotAFolder) << "file";
+    QTest::newRow("FIFO") << QStringList{"pipe|"} << "pipe" << int(Stayed::NotAFolder) << "pipe";
     // A path that cannot be looked into is no path that holds nothing.
-    QTest::newRow("below a file") << QStringList{"file"} << "file/tree" << int(Left::Failed) << "file/tree";
+    QTest::newRow("below a file") << QStringList{"file"} << "file/tree" << int(Stayed::Failed) << "file/tree";
     // Nothing there is nothing left to remove.
-    QTest::newRow("missing") << QStringList() << "missing" << int(Left::Nothing) << "";
-    QTest::newRow("missing parent") << QStringList() << "missing/tree" << int(Left::Nothing) << "";
+    QTest::newRow("missing") << QStringList() << "missing" << int(Stayed::Nothing) << "";
+    QTest::newRow("missing parent") << QStringList() << "missing/tree" << int(Stayed::Nothing) << "";
 }
 
 void TestRemoveTree::refusesWhatIsNotAFolder()
@@ -226,7 +265,7 @@ void TestRemoveTree::refusesWhatIsNotAFolder()
 
     const fileio::Removal removal = fileio::removetree(path(target));
 
-    QCOMPARE(int(removal.left), why);
+    QCOMPARE(int(removal.stayed), why);
     QCOMPARE(removal.entry, entry.isEmpty() ? QString() : path(entry));
     QCOMPARE(entriesbelow(path(".")), before);
     QCOMPARE(testsupport::readFile(path("outside/keep.txt")), QByteArray("the user's own"));

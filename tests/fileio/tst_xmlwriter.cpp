@@ -1,8 +1,13 @@
 // The one-pass writer of DOM documents must give the bytes of Qt's own
-// writer (QDomDocument::toByteArray(1)), which it stands in for.
+// writer (QDomDocument::toByteArray(1)), which it stands in for, but for
+// the encoding that the XML declaration names: the bytes are UTF-8, and so
+// is the name.
 #include <QtTest>
 #include <QDomDocument>
+#include <QTextCodec>
+#include <QXmlStreamReader>
 
+#include "fileio/fileio.h"
 #include "fileio/xmlwriter.h"
 
 Q_DECLARE_METATYPE(QDomDocument)
@@ -45,6 +50,8 @@ private slots:
     void writesAsQtDoes_data();
     void writesAsQtDoes();
     void charactersOutsideThePlane();
+    void declaresTheEncodingItIsWrittenIn_data();
+    void declaresTheEncodingItIsWrittenIn();
 };
 
 void TestXmlWriter::writesAsQtDoes_data()
@@ -81,6 +88,7 @@ void TestXmlWriter::writesAsQtDoes_data()
     const char *const documents[][2] = {
         {"declaration", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><r a=\"1\"/>"},
         {"declaration of its own", "<?xml version='1.0' standalone='yes'?><r/>"},
+        {"declaration of UTF-8 in lower case", "<?xml version=\"1.0\" encoding=\"utf-8\"?><r/>"},
         {"comments", "<!-- before --><r><!-- in --><a/><!--x--></r><!-- after -->"},
         {"processing instructions", "<?p1 x?><r><?p2 y='<'?><a/>t<?p3?></r>"},
         {"CDATA", "<r><![CDATA[ <raw> & ]]><a><![CDATA[x]]></a>t<![CDATA[]]></r>"},
@@ -118,6 +126,76 @@ void TestXmlWriter::charactersOutsideThePlane()
     QVERIFY(back.setContent(written));
     QCOMPARE(back.documentElement().firstChildElement().attribute("v"), emoji);
     QCOMPARE(back.documentElement().firstChildElement().text(), emoji);
+}
+
+// Documents with "café" in an attribute and in text, read as the tool
+// reads them from bytes in another encoding than UTF-8, or declaring one
+// as a tree made in the program may.
+void TestXmlWriter::declaresTheEncodingItIsWrittenIn_data()
+{
+    QTest::addColumn<QDomDocument>("document");
+    QTest::addColumn<QString>("value");
+    const auto read = [](const QByteArray &bytes) {
+        QDomDocument document;
+        if (!fileio::parsexml(&document, bytes))
+            qWarning("fixture does not parse: %s", bytes.constData());
+        return document;
+    };
+    const QString cafe = QString::fromUtf8("caf\xc3\xa9");
+    const QByteArray body = "<r a=\"caf\xe9\"><t>caf\xe9</t></r>";
+    QTest::newRow("ISO-8859-1") << read("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + body) << cafe;
+    QTest::newRow("windows-1252, standalone")
+        << read("<?xml version='1.0' encoding='windows-1252' standalone='yes'?>" + body) << cafe;
+    // A document type is left to Qt's writer.
+    QTest::newRow("ISO-8859-1 with a document type")
+        << read("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><!DOCTYPE r SYSTEM \"r.dtd\">" + body) << cafe;
+
+    const QString wide = QString::fromUtf8("caf\xc3\xa9 \xe4\xb8\x8d \xe2\x82\xac");
+    const QString utf16 = "<?xml version=\"1.0\" encoding=\"UTF-16\"?><r a=\"" + wide + "\"><t>" + wide + "</t></r>";
+    QTextCodec::ConverterState withoutmark(QTextCodec::IgnoreHeader);
+    QTest::newRow("UTF-16 with a byte-order mark")
+        << read("\xff\xfe" + QTextCodec::codecForName("UTF-16LE")->fromUnicode(utf16.constData(), utf16.size(), &withoutmark))
+        << wide;
+
+    // Qt's reader gives the declaration back in single quotes; one made in
+    // the tree keeps what it was given.
+    const auto built = [&cafe](const QString &declaration) {
+        QDomDocument document = parsed("<r><t/></r>");
+        document.insertBefore(document.createProcessingInstruction("xml", declaration), document.firstChild());
+        document.documentElement().setAttribute("a", cafe);
+        document.documentElement().firstChildElement().appendChild(document.createTextNode(cafe));
+        return document;
+    };
+    QTest::newRow("made in the tree, blanks around the equals sign")
+        << built("version=\"1.0\" encoding = \"ISO-8859-1\"") << cafe;
+    QTest::newRow("made in the tree, a name no reader knows")
+        << built("version=\"1.0\" encoding=\"x-none\" standalone=\"no\"") << cafe;
+}
+
+void TestXmlWriter::declaresTheEncodingItIsWrittenIn()
+{
+    QFETCH(QDomDocument, document);
+    QFETCH(QString, value);
+    QCOMPARE(document.documentElement().attribute("a"), value);
+
+    const QByteArray written = skindocumentbytes(document);
+
+    // Readers that take the encoding from the declaration read the values.
+    QDomDocument back;
+    QVERIFY(back.setContent(written));
+    QCOMPARE(back.documentElement().attribute("a"), value);
+    QCOMPARE(back.documentElement().firstChildElement("t").text(), value);
+    QXmlStreamReader reader(written);
+    QCOMPARE(reader.readNext(), QXmlStreamReader::StartDocument);
+    QCOMPARE(reader.documentEncoding().toString(), QString("UTF-8"));
+    QVERIFY(reader.readNextStartElement());
+    QCOMPARE(reader.attributes().value("a").toString(), value);
+    QVERIFY(reader.readNextStartElement());
+    QCOMPARE(reader.readElementText(), value);
+    QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+    // Only the declaration differs from what Qt's writer gives.
+    const QByteArray qt = document.toByteArray(1);
+    QCOMPARE(written.mid(written.indexOf("?>")), qt.mid(qt.indexOf("?>")));
 }
 
 QTEST_GUILESS_MAIN(TestXmlWriter)

@@ -10,6 +10,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#endif
+
 #include <algorithm>
 #include <climits>
 
@@ -90,6 +95,62 @@ QList<QPair<QByteArray, QByteArray>> entitydoctypes(const QByteArray &root, int 
              "<!DOCTYPE " + root + " SYSTEM \"" + root + ".dtd\" [<!ENTITY e \"" + wide + "\">]>"},
             {"chain of entities", "<!DOCTYPE " + root + " [" + chained + "]>"}};
 }
+
+#ifdef Q_OS_LINUX
+
+namespace {
+
+// The calling thread's capability sets, as the kernel's own calls give
+// them (glibc wraps neither).
+bool capabilities(__user_cap_data_struct (&data)[2])
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    return ::syscall(SYS_capget, &header, data) == 0;
+}
+
+bool setcapabilities(__user_cap_data_struct (&data)[2])
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    return ::syscall(SYS_capset, &header, data) == 0;
+}
+
+const quint32 passpermissionbits = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+
+} // namespace
+
+HeedPermissionBits::HeedPermissionBits()
+{
+    __user_cap_data_struct data[2];
+    if (!capabilities(data))
+        return;
+    m_effective[0] = data[0].effective;
+    m_effective[1] = data[1].effective;
+    if ((data[0].effective & passpermissionbits) == 0) {
+        heeded = true;
+        return;
+    }
+    // Lowering the effective set needs no privilege of its own.
+    data[0].effective &= ~passpermissionbits;
+    m_dropped = setcapabilities(data);
+    heeded = m_dropped;
+}
+
+HeedPermissionBits::~HeedPermissionBits()
+{
+    __user_cap_data_struct data[2];
+    if (!m_dropped || !capabilities(data))
+        return;
+    data[0].effective = m_effective[0];
+    data[1].effective = m_effective[1];
+    setcapabilities(data);
+}
+
+#else
+
+HeedPermissionBits::HeedPermissionBits() : heeded(true) {}
+HeedPermissionBits::~HeedPermissionBits() = default;
+
+#endif
 
 OwnTempFolder::OwnTempFolder(const QString &folder) : saved(qgetenv("TMPDIR"))
 {

@@ -36,6 +36,24 @@ bool makeKilledScratch(const QString &folder);
 // entities, each of which stands for the one before.
 QList<QPair<QByteArray, QByteArray>> entitydoctypes(const QByteArray &root, int elements = 1000, int chain = 50000);
 
+// While it lives, the calling thread heeds permission bits as a user
+// without privileges does: root's capabilities to pass them by
+// (CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH) leave its effective set and come
+// back at the end. So a folder of mode 0444 can be listed but not entered
+// by root too, and a test of it runs for every user. heeded says whether
+// the bits now bind (they always do for other users).
+struct HeedPermissionBits
+{
+    HeedPermissionBits();
+    ~HeedPermissionBits();
+    HeedPermissionBits(const HeedPermissionBits &) = delete;
+    HeedPermissionBits &operator=(const HeedPermissionBits &) = delete;
+    bool heeded = false;
+private:
+    bool m_dropped = false;
+    quint32 m_effective[2] = {0, 0};
+};
+
 // Points the temporary folder at folder (made when missing) while it lives.
 struct OwnTempFolder
 {

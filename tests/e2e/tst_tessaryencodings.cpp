@@ -1,0 +1,119 @@
+// The create-skin job on Tessary skins whose skin.xml is in another
+// encoding than UTF-8. The new skin's skin.xml, and the pruned document that
+// the run writes and may read again, are UTF-8 and say so: a reader that
+// takes the encoding from the XML declaration reads every character that
+// the Tessary skin holds as it was.
+#include <QtTest>
+
+#include <QDomDocument>
+#include <QTextCodec>
+#include <QXmlStreamReader>
+
+#include "app/createskinjob.h"
+#include "support/fixtureskin.h"
+#include "support/headlessjob.h"
+#include "support/skinzip.h"
+#include "support/testsupport.h"
+
+namespace {
+
+// The fixture skin in encoding, declared as declared, its first deck's
+// play button captioned caption.
+QByteArray fixtureskinin(const char *encoding, const QByteArray &declared, const QString &caption)
+{
+    QString xml = QString::fromUtf8(fixtureskin::skinxml());
+    const QString utf8 = QStringLiteral("encoding=\"UTF-8\"");
+    const QString button = QStringLiteral("action=\"play_pause\">");
+    if (!xml.contains(utf8) || !xml.contains(button))
+        return QByteArray();
+    xml.replace(utf8, QStringLiteral("encoding=\"%1\"").arg(QString::fromLatin1(declared)));
+    xml.replace(xml.indexOf(button), button.size(),
+                QStringLiteral("action=\"play_pause\" text=\"%1\">").arg(caption));
+    QTextCodec::ConverterState withoutmark(QTextCodec::IgnoreHeader);
+    const QByteArray bytes = QTextCodec::codecForName(encoding)->fromUnicode(xml.constData(), xml.size(), &withoutmark);
+    return QByteArray(encoding).startsWith("UTF-16") ? "\xff\xfe" + bytes : bytes;
+}
+
+// The "text" of every button, as QDomDocument and QXmlStreamReader read the
+// document from its bytes, or what went wrong.
+QStringList captions(const QByteArray &document)
+{
+    QDomDocument dom;
+    QString error;
+    if (!dom.setContent(document, &error))
+        return {"not read by QDomDocument: " + error};
+    QStringList bydom;
+    const QDomNodeList buttons = dom.elementsByTagName("button");
+    for (int i = 0; i < buttons.count(); ++i) {
+        if (buttons.item(i).toElement().hasAttribute("text"))
+            bydom << buttons.item(i).toElement().attribute("text");
+    }
+    QStringList bystream;
+    QXmlStreamReader reader(document);
+    while (reader.readNext() != QXmlStreamReader::Invalid && !reader.atEnd()) {
+        if (reader.isStartElement() && reader.name() == QLatin1String("button")
+            && reader.attributes().hasAttribute("text"))
+            bystream << reader.attributes().value("text").toString();
+    }
+    if (reader.hasError())
+        return {"not read by QXmlStreamReader: " + reader.errorString()};
+    if (bydom != bystream)
+        return {"QDomDocument reads " + bydom.join('|') + ", QXmlStreamReader " + bystream.join('|')};
+    return bydom;
+}
+
+} // namespace
+
+class TestTessaryEncodings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void readsBackAsWritten_data();
+    void readsBackAsWritten();
+
+private:
+    QTemporaryDir m_files;
+};
+
+void TestTessaryEncodings::readsBackAsWritten_data()
+{
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::addColumn<QByteArray>("declared");
+    QTest::addColumn<QString>("caption");
+    const QString cafe = QString::fromUtf8("caf\xc3\xa9");
+    QTest::newRow("UTF-8") << QByteArray("UTF-8") << QByteArray("UTF-8") << cafe;
+    QTest::newRow("ISO-8859-1") << QByteArray("ISO-8859-1") << QByteArray("ISO-8859-1") << cafe;
+    QTest::newRow("windows-1252")
+        << QByteArray("windows-1252") << QByteArray("windows-1252") << QString::fromUtf8("caf\xc3\xa9 \xe2\x82\xac");
+    QTest::newRow("UTF-16 with a byte-order mark")
+        << QByteArray("UTF-16LE") << QByteArray("UTF-16") << QString::fromUtf8("caf\xc3\xa9 \xe4\xb8\x8d");
+}
+
+void TestTessaryEncodings::readsBackAsWritten()
+{
+    QFETCH(QByteArray, encoding);
+    QFETCH(QByteArray, declared);
+    QFETCH(QString, caption);
+    const QByteArray xml = fixtureskinin(encoding.constData(), declared, caption);
+    QVERIFY(!xml.isEmpty());
+    const QString zip = m_files.filePath(QString::fromLatin1(encoding) + "/Tessary.zip");
+    const QString project = m_files.filePath("project.xml");
+    QVERIFY(fixtureskin::writezip(zip, true, xml));
+    QVERIFY(testsupport::writeFile(project, fixtureskin::project(fixtureskin::modules())));
+
+    HeadlessJob rig(zip, QStringLiteral("Encoded"), 1920, 1080);
+    CreateSkinJob job(rig.model, rig.paths, rig.steps());
+    job.makefolders();
+    QVERIFY(job.unpack());
+    QVERIFY(job.readproject(project));
+    QCOMPARE(job.build(), CreateSkinJob::Failure::None);
+    // The pruned document stays in the work folder until the run cleans up.
+    const QByteArray pruned = testsupport::readFile(rig.paths.skin + "/skin.xml");
+    job.cleanup();
+
+    QCOMPARE(captions(pruned), QStringList(caption));
+    QCOMPARE(captions(skinzip::entry(rig.paths.targetzip, "skin.xml")), QStringList(caption));
+}
+
+QTEST_MAIN(TestTessaryEncodings)
+#include "tst_tessaryencodings.moc"
