@@ -528,6 +528,9 @@ void TestCaptionFit::messageBoxesShowTheirText()
     QStringList brokenlines;   // lines narrower than half the screen that break
     QStringList covering;      // widgets over the text's widget
     MessageBoxDriver driver({}, [&](QMessageBox *box) {
+        // Keys typed before the window is mapped would close it while the
+        // window system still means to focus it.
+        QVERIFY(QTest::qWaitForWindowExposed(box));
         QWidget *widget = messagebox::textwidget(box);
         QVERIFY(widget);
         covering = overlapping(box, widget);
