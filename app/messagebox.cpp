@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QtMath>
@@ -17,19 +18,47 @@ namespace {
 
 const QString textviewname = QStringLiteral("tyx_msgbox_text");
 
-// The widest box Qt lets a message box grow to on the screen it opens on
-// (the screen under the mouse), before it breaks lines anywhere at all.
-int widestbox()
+// The room of the screen a box opens on, as Qt picks it for a message box:
+// the screen under the mouse.
+QRect boxscreen()
 {
     QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    const int screenwidth = screen ? screen->availableGeometry().width() : 1024;
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// The widest box Qt lets a message box grow to on that screen, before it
+// breaks lines anywhere at all.
+int widestbox()
+{
+    const int screenwidth = boxscreen().width();
     return screenwidth <= 1024 ? screenwidth : qMin(screenwidth - 480, 1000);
 }
 
+// The height the window manager's frame adds to a box: what it adds to the
+// parent's window, or, while no frame is known, what Qt's dialogs guess
+// when they place themselves on the screen.
+int frameheight(const QWidget *parent)
+{
+    const QWidget *window = parent ? parent->window() : nullptr;
+    if (window && window->isVisible()) {
+        const int frame = window->frameGeometry().height() - window->geometry().height();
+        if (frame > 0)
+            return frame;
+    }
+    return 40;
+}
+
+// The tallest box, frame included, that fits that screen.
+int tallestbox(const QWidget *parent)
+{
+    return boxscreen().height() - frameheight(parent);
+}
+
 // A read-only view drawn as the label draws its plain text: its font and
-// colours, no frame, no background, no scroll bars, and as selectable.
+// colours, no frame, no background, no scroll bars (until the text is
+// taller than the screen allows), and as selectable.
 QTextEdit *viewlike(const QLabel *label, QWidget *parent)
 {
     auto *view = new QTextEdit(parent);
@@ -53,8 +82,9 @@ QTextEdit *viewlike(const QLabel *label, QWidget *parent)
 // the label's place. A label breaks lines only where a word ends, so a skin
 // name or a path wider than the box would run past its edge; the view
 // breaks such a word between any two characters, and is as tall as its
-// lines. The hidden label keeps the text, which the box reports and copies,
-// and the view holds the same characters for the user to select.
+// lines, as far as the screen allows (fitheight). The hidden label keeps
+// the text, which the box reports and copies, and the view holds the same
+// characters for the user to select.
 void showinview(QMessageBox &box, QLabel *label)
 {
     auto *grid = qobject_cast<QGridLayout *>(box.layout());
@@ -75,12 +105,33 @@ void showinview(QMessageBox &box, QLabel *label)
     grid->addWidget(view, row, column, rows, columns);
 }
 
+// A text too long for the screen would push the end of the box, its
+// buttons with it, past the screen's bottom edge. The view then stops as
+// far up as the box must and scrolls. Its scroll bar takes room beside the
+// lines: what the box may still widen by, and the lines' own after that.
+void fitheight(QMessageBox &box, const QWidget *parent)
+{
+    auto *view = box.findChild<QTextEdit *>(textviewname);
+    if (!view)
+        return;
+    const QSize least = box.layout()->totalMinimumSize();
+    const int over = least.height() - tallestbox(parent);
+    if (over <= 0)
+        return;
+    const int bar = view->verticalScrollBar()->sizeHint().width();
+    const int wider = qBound(0, widestbox() - least.width(), bar);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    view->setFixedSize(view->width() + wider, qMax(view->fontMetrics().lineSpacing(), view->height() - over));
+    view->setLineWrapColumnOrWidth(view->width() - bar);
+}
+
 // Qt wraps a box's text at a fixed width of about 500 pixels, so with a
 // large desktop font a line breaks wherever a word may end, inside
 // "Settings->Interface" too. Asking the label for the width of its longest
 // line keeps each line whole, as far as the screen allows; a longer line
-// breaks, in a view as wide as the widest box.
-void keeplines(QMessageBox &box)
+// breaks, in a view as wide as the widest box. A text taller than the
+// screen allows scrolls in the view too, which a label cannot.
+void keeplines(QMessageBox &box, const QWidget *parent)
 {
     auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
     if (!label || !box.layout())
@@ -88,10 +139,13 @@ void keeplines(QMessageBox &box)
     box.ensurePolished();
     label->setWordWrap(false);
     label->setMinimumWidth(label->sizeHint().width());
-    const int over = box.layout()->totalMinimumSize().width() - widestbox();
-    if (over > 0) {
+    const QSize least = box.layout()->totalMinimumSize();
+    const int over = least.width() - widestbox();
+    if (over > 0)
         label->setMinimumWidth(qMax(1, label->minimumWidth() - over));
+    if (over > 0 || least.height() > tallestbox(parent)) {
         showinview(box, label);
+        fitheight(box, parent);
     }
 }
 
@@ -102,7 +156,7 @@ QMessageBox::StandardButton show(QMessageBox::Icon icon, QWidget *parent, const 
     // The format is set before the text, so the text is never taken for markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
-    keeplines(box);
+    keeplines(box, parent);
     // As Qt's own boxes do: Enter answers Ok, and no other button by default.
     for (QAbstractButton *button : box.buttons()) {
         if (box.buttonRole(button) == QMessageBox::AcceptRole) {

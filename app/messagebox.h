@@ -18,8 +18,9 @@ QMessageBox::StandardButton question(QWidget *parent, const QString &title, cons
                                      QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No);
 
 // The widget that shows an open box's text: Qt's own label (a QLabel), or,
-// when a line is wider than the widest box, the read-only view (a QTextEdit)
-// that shows it in the label's place.
+// when a line is wider than the widest box or the text taller than the
+// screen leaves room for, the read-only view (a QTextEdit) that shows it in
+// the label's place, scrolling in the second case.
 QWidget *textwidget(const QMessageBox *box);
 
 } // namespace messagebox

@@ -5,9 +5,11 @@
 // font DPI the desktop uses: CTest runs this program at 96, 100 and 120 DPI
 // (QT_FONT_DPI). Message boxes, which follow the desktop's font, keep the
 // lines of their text whole where they can and show every character, on an
-// 800 x 600 desktop too. Font metrics and text layouts against the room the
-// widget's style leaves for the text; no pixels are compared.
+// 800 x 600 desktop too (at 120 and 144 DPI), where a long text scrolls in a
+// box that stays on the screen. Font metrics and text layouts against the
+// room the widget's style leaves for the text; no pixels are compared.
 #include <QtTest>
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -15,10 +17,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
@@ -29,6 +33,7 @@
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
 #include "app/settings.h"
+#include "fileio/removetree.h"
 #include "skinmodel/skinmodel.h"
 #include "support/messageboxdriver.h"
 
@@ -356,6 +361,21 @@ TextExtent layouttext(const TextPlace &place)
     return extent;
 }
 
+// The lines of a place's text, each narrower than shortwidth, that the
+// place breaks.
+QStringList brokenshortlines(const TextPlace &place, int shortwidth)
+{
+    QStringList broken;
+    const QFontMetricsF metrics(place.font, place.device);
+    TextPlace oneline = place;
+    for (const QString &line : place.text.split('\n')) {
+        oneline.text = line;
+        if (metrics.horizontalAdvance(line) < shortwidth && layouttext(oneline).lines > 1)
+            broken << line;
+    }
+    return broken;
+}
+
 // A skin name as long as a user may type, without a space to break it at.
 QString longname(int letters)
 {
@@ -371,6 +391,47 @@ QString packfailuretext(const QString &skinname)
     return CreateSkinJob(model, paths, {}).failuretext(CreateSkinJob::Failure::Pack);
 }
 
+// The message of a run whose scratch folder could not be made afresh, as
+// another user's file stayed in it, for a user whose home folder is home:
+// it names the work folder below home three times.
+QString scratchfailuretext(const QString &home)
+{
+    SkinModel model;
+    const QString workdir = home + "/Documents/TYX";
+    const SkinJobPaths paths(workdir, home + "/Documents/Quorvelin", "Tessary", "My Skin");
+    fileio::Removal removal;
+    removal.left = fileio::Removal::Left::OtherUser;
+    removal.entry = workdir + "/extracts/skin.xml";
+    return CreateSkinJob(model, paths, {}).failuretext(CreateSkinJob::Failure::Prepare) + '\n'
+           + createskinjob::leftfoldertext(workdir + "/extracts", removal);
+}
+
+// The other widgets of a box that lie over the widget showing its text: the
+// label the view stands in for, left visible, would draw the text twice.
+QStringList overlapping(const QMessageBox *box, const QWidget *textwidget)
+{
+    const QRect text(textwidget->mapTo(box, QPoint()), textwidget->size());
+    QStringList found;
+    for (QWidget *other : box->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (other != textwidget && other->isVisible() && !other->isWindow() && other->geometry().intersects(text))
+            found << describe(other) + " at " + describe(other->geometry());
+    }
+    return found;
+}
+
+// Where the last line of a view's text lies in its viewport, as the view
+// is scrolled now.
+QRectF lastlinerect(const QTextEdit *view)
+{
+    const QTextBlock block = view->document()->lastBlock();
+    const QTextLayout *layout = block.layout();
+    const QPointF blocktop = view->document()->documentLayout()->blockBoundingRect(block).topLeft();
+    return layout->lineAt(layout->lineCount() - 1)
+        .rect()
+        .translated(blocktop)
+        .translated(-view->horizontalScrollBar()->value(), -view->verticalScrollBar()->value());
+}
+
 } // namespace
 
 class TestCaptionFit : public QObject
@@ -383,6 +444,8 @@ private slots:
     void aboutDialogFits();
     void messageBoxesShowTheirText_data();
     void messageBoxesShowTheirText();
+    void messageBoxesFitTheScreen_data();
+    void messageBoxesFitTheScreen();
 };
 
 void TestCaptionFit::initTestCase()
@@ -463,9 +526,14 @@ void TestCaptionFit::messageBoxesShowTheirText()
     QString widgetclass, copied;
     QRect widgetrect, boxrect, boxframe;
     QStringList brokenlines;   // lines narrower than half the screen that break
+    QStringList covering;      // widgets over the text's widget
     MessageBoxDriver driver({}, [&](QMessageBox *box) {
+        // Keys typed before the window is mapped would close it while the
+        // window system still means to focus it.
+        QVERIFY(QTest::qWaitForWindowExposed(box));
         QWidget *widget = messagebox::textwidget(box);
         QVERIFY(widget);
+        covering = overlapping(box, widget);
         place = textplace(widget);
         extent = layouttext(place);
         widgetclass = widget->metaObject()->className();
@@ -477,13 +545,7 @@ void TestCaptionFit::messageBoxesShowTheirText()
         QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
         copied = QGuiApplication::clipboard()->text();
-        const QFontMetricsF metrics(place.font, widget);
-        TextPlace oneline = place;
-        for (const QString &line : place.text.split('\n')) {
-            oneline.text = line;
-            if (metrics.horizontalAdvance(line) < screen.width() / 2 && layouttext(oneline).lines > 1)
-                brokenlines << line;
-        }
+        brokenlines = brokenshortlines(place, screen.width() / 2);
     });
     messagebox::information(&parent, "Tessary Extractor", text);
     QCOMPARE(driver.boxes.size(), 1);
@@ -505,6 +567,101 @@ void TestCaptionFit::messageBoxesShowTheirText()
                             .arg(describe(widgetrect)).arg(boxrect.width()).arg(boxrect.height())));
     QVERIFY2(screen.contains(boxframe),
              qPrintable(QString("the box %1 lies outside the screen's %2").arg(describe(boxframe), describe(screen))));
+    QVERIFY2(covering.isEmpty(),
+             qPrintable(QString("%1 lies over the text: %2").arg(widgetclass, covering.join(", "))));
+}
+
+void TestCaptionFit::messageBoxesFitTheScreen_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("scrolls");   // on any screen
+    QTest::addColumn<int>("closekey");
+    // Taller than an 800 x 600 screen allows at 120 DPI and up (CTest runs
+    // this on one), so the text scrolls there and fits on a larger one.
+    QTest::newRow("done, 2500-letter name") << createskinjob::donetext(longname(2500)) << false
+                                            << int(Qt::Key_Return);
+    // Names a long home folder three times.
+    const QString home = (QStringLiteral("/home/dj") + QStringLiteral("/SaturdayNightSets").repeated(21)).left(360);
+    QTest::newRow("scratch folder, 360-letter home") << scratchfailuretext(home) << false << int(Qt::Key_Escape);
+    QTest::newRow("done, 40000-letter name") << createskinjob::donetext(longname(40000)) << true << int(Qt::Key_Return);
+    // Lines that stay whole, too many for any screen.
+    QStringList modules;
+    for (int i = 1; i <= 200; ++i)
+        modules << QString("Module %1 is missing.").arg(i);
+    QTest::newRow("200 short lines") << modules.join('\n') << true << int(Qt::Key_Escape);
+}
+
+// A box whose text is taller than the screen allows would run off its
+// bottom edge, OK button and the end of the text with it. The whole box,
+// its OK button and the text's widget lie inside the screen, nothing over
+// the text; a text taller than its view scrolls, with a scroll bar to say
+// so, down to its last line; every line still fits the view's width, a
+// short one unbroken; and Enter or Escape, typed in the text, closes it.
+void TestCaptionFit::messageBoxesFitTheScreen()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, scrolls);
+    QFETCH(int, closekey);
+    QWidget parent;
+    parent.resize(730, 560);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    const QRect screen = parent.screen()->availableGeometry();
+
+    MessageBoxDriver driver({}, [&](QMessageBox *box) {
+        // Keys typed before the window is mapped would close it while the
+        // window system still means to focus it.
+        QVERIFY(QTest::qWaitForWindowExposed(box));
+        QWidget *widget = messagebox::textwidget(box);
+        QVERIFY(widget);
+        const QRect boxframe = box->frameGeometry();
+        const QRect widgetrect(widget->mapTo(box, QPoint()), widget->size());
+        QAbstractButton *ok = box->button(QMessageBox::Ok);
+        QVERIFY(ok);
+        const QRect okrect(ok->mapTo(box, QPoint()), ok->size());
+        qInfo("a box of %d x %d on a screen of %d x %d", boxframe.width(), boxframe.height(), screen.width(),
+              screen.height());
+        QVERIFY2(screen.contains(boxframe), qPrintable(QString("the box %1 lies outside the screen's %2")
+                                                           .arg(describe(boxframe), describe(screen))));
+        QVERIFY2(box->rect().contains(widgetrect), qPrintable("the text's widget lies at " + describe(widgetrect)));
+        QVERIFY(ok->isVisible());
+        QVERIFY2(box->rect().contains(okrect), qPrintable("the OK button lies at " + describe(okrect)));
+        const QStringList covering = overlapping(box, widget);
+        QVERIFY2(covering.isEmpty(), qPrintable("over the text: " + covering.join(", ")));
+
+        auto *view = qobject_cast<QTextEdit *>(widget);
+        QVERIFY2(view, "the text is shown in a label, which cannot scroll");
+        QScrollBar *bar = view->verticalScrollBar();
+        const int texttall = qCeil(view->document()->size().height());
+        qInfo("the view shows %d of the text's %d px, scroll bar %s", view->viewport()->height(), texttall,
+              bar->isVisible() ? "shown" : "hidden");
+        const TextPlace place = textplace(view);
+        const TextExtent extent = layouttext(place);
+        QVERIFY2(extent.width <= place.room.width() + 1,
+                 qPrintable(QString("the widest line needs %1 px, the view shows %2")
+                                .arg(extent.width).arg(place.room.width())));
+        const QStringList broken = brokenshortlines(place, screen.width() / 2);
+        QVERIFY2(broken.isEmpty(), qPrintable("breaks: " + broken.join(" | ")));
+        QVERIFY(!view->horizontalScrollBar()->isVisible());
+        // The scroll bar says whether there is more text than the view shows.
+        QCOMPARE(bar->isVisible(), texttall > view->viewport()->height());
+        if (scrolls)
+            QVERIFY(bar->isVisible());
+        QTest::keyClick(view, Qt::Key_End);
+        const QRectF lastline = lastlinerect(view);
+        QVERIFY2(QRectF(view->viewport()->rect()).adjusted(-1, -1, 1, 1).contains(lastline),
+                 qPrintable(QString("scrolled to its end, the last line lies at %1, %2, %3 x %4 "
+                                    "in a viewport of %5 x %6")
+                                .arg(lastline.x()).arg(lastline.y()).arg(lastline.width()).arg(lastline.height())
+                                .arg(view->viewport()->width()).arg(view->viewport()->height())));
+
+        QTest::keyClick(view, Qt::Key(closekey));
+        QVERIFY2(!box->isVisible(), "the key left the box open");
+    });
+    const QMessageBox::StandardButton answer = messagebox::information(&parent, "Tessary Extractor", text);
+    QCOMPARE(driver.boxes.size(), 1);
+    QCOMPARE(driver.boxes.at(0).shown, text);
+    QCOMPARE(answer, QMessageBox::Ok);
 }
 
 QTEST_MAIN(TestCaptionFit)
