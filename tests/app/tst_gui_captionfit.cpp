@@ -400,10 +400,10 @@ QString scratchfailuretext(const QString &home)
     const QString workdir = home + "/Documents/TYX";
     const SkinJobPaths paths(workdir, home + "/Documents/Quorvelin", "Tessary", "My Skin");
     fileio::Removal removal;
-    removal.left = fileio::Removal::Left::OtherUser;
+    removal.stayed = fileio::Removal::Stayed::OtherUser;
     removal.entry = workdir + "/extracts/skin.xml";
     return CreateSkinJob(model, paths, {}).failuretext(CreateSkinJob::Failure::Prepare) + '\n'
-           + createskinjob::leftfoldertext(workdir + "/extracts", removal);
+           + createskinjob::scratchproblemtext(workdir + "/extracts", removal);
 }
 
 // The other widgets of a box that lie over the widget showing its text: the
