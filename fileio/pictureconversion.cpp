@@ -14,8 +14,9 @@ namespace {
 // converted on the calling thread.
 const qint64 stripbytes = 64 * 1024;
 
-// The widest pixel any screen format of Qt has, for strips that become
-// pixmaps of a format not known beforehand.
+// Strips are as tall as rows of Qt's widest pixel allow: Qt converts some
+// pairs of formats through a third, wider one (an 8-bit picture to 16 bits
+// goes through 32), and a pixmap's format is not known beforehand.
 const int widestpixelbytes = 8;
 
 bool hascolourtable(QImage::Format format)
@@ -24,17 +25,10 @@ bool hascolourtable(QImage::Format format)
            || format == QImage::Format_Indexed8;
 }
 
-qint64 rowbytes(int width, QImage::Format format)
+int striprows(const QImage &image)
 {
-    const qint64 bits = qint64(width) * QImage::toPixelFormat(format).bitsPerPixel();
-    return (bits + 31) / 32 * 4;
-}
-
-// Rows per strip when a row takes rowbytes in the larger of the two images.
-int striprows(const QImage &image, qint64 widestrow)
-{
-    return int(std::clamp<qint64>(stripbytes / std::max<qint64>(widestrow, 1), 1,
-                                  std::max(image.height(), 1)));
+    const qint64 widestrow = std::max<qint64>(qint64(image.width()) * widestpixelbytes, 1);
+    return int(std::clamp<qint64>(stripbytes / widestrow, 1, std::max(image.height(), 1)));
 }
 
 // Calls each with the strips of image from the top, each a copy of up to
@@ -68,15 +62,14 @@ void copymetadata(QImage &to, const QImage &from)
 QImage::Format pixmapformat(const QImage &image)
 {
     QImage::Format format = QImage::Format_Invalid;
-    forstrips(image, striprows(image, qint64(image.width()) * widestpixelbytes),
-              [&](int, const QImage &strip) {
-                  const QPixmap piece = QPixmap::fromImage(strip);
-                  const bool alpha = piece.hasAlphaChannel();
-                  if (format == QImage::Format_Invalid || alpha)
-                      format = piece.toImage().format();
-                  // A picture without an alpha channel has no strip with alpha.
-                  return !alpha && image.hasAlphaChannel();
-              });
+    forstrips(image, striprows(image), [&](int, const QImage &strip) {
+        const QPixmap piece = QPixmap::fromImage(strip);
+        const bool alpha = piece.hasAlphaChannel();
+        if (format == QImage::Format_Invalid || alpha)
+            format = piece.toImage().format();
+        // A picture without an alpha channel has no strip with alpha.
+        return !alpha && image.hasAlphaChannel();
+    });
     return format;
 }
 
@@ -91,10 +84,9 @@ QImage convertedpicture(const QImage &image, QImage::Format format)
         return image.convertToFormat(format);
     if (hascolourtable(format))
         return QImage();
-    const int rows = striprows(image, std::max<qint64>(image.bytesPerLine(), rowbytes(image.width(), format)));
     QImage converted;
     bool complete = true;
-    forstrips(image, rows, [&](int top, const QImage &strip) {
+    forstrips(image, striprows(image), [&](int top, const QImage &strip) {
         const QImage piece = strip.convertToFormat(format);
         if (converted.isNull()) {
             converted = QImage(image.width(), image.height(), format);
