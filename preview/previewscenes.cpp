@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "fileio/pictureconversion.h"
+
 const QVector<PreviewScenes::Placement> &PreviewScenes::placements()
 {
     using P = PreviewScenes;
@@ -89,7 +91,7 @@ void drawbrowserpicture(QGraphicsScene *scene, const QString &picture)
     scene->clear();
     // Every built-in picture exists; a missing one shows as an empty picture
     // rather than being reported.
-    QGraphicsPixmapItem *item = scene->addPixmap(QPixmap(picture));
+    QGraphicsPixmapItem *item = scene->addPixmap(fileio::picturepixmap(QImage(picture)));
     item->setScale(0.65);
     item->setPos(0, 0);
 }

@@ -4,6 +4,7 @@
 #include <QGraphicsScene>
 #include <QPixmap>
 
+#include "fileio/pictureconversion.h"
 #include "preview/drawingrules.h"
 
 const char *const songpositionpictures[3] = {"://Resources/songpos_high.png",
@@ -32,7 +33,7 @@ ScratchWaveColours scratchwavecolours(const ColourScheme &c)
 
 QImage recolouredband(const QImage &picture, const QColor &colour)
 {
-    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    QImage image = fileio::convertedpicture(picture, QImage::Format_ARGB32);
     const QRgb rgb = colour.rgb();
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
@@ -66,7 +67,7 @@ void drawsongpositionpreview(QGraphicsScene *scene, const SongPositionColours &c
     const QColor bands[3] = {colours.high, colours.mid, colours.bass};
     for (int band = 0; band < 3; ++band) {
         const QImage picture(QLatin1String(songpositionpictures[band]));
-        addpicture(scene, QPixmap::fromImage(recolouredband(picture, bands[band])), 0.5,
+        addpicture(scene, fileio::picturepixmap(recolouredband(picture, bands[band])), 0.5,
                    QPointF(15, 51));
     }
 
@@ -81,6 +82,7 @@ void drawscratchwavepreview(QGraphicsScene *scene, const ScratchWaveColours &col
         return;
     scene->clear();
     scene->addRect(QRectF(10, 40, 200, 35), outlinepen(colours.border, 1), solidbrush(colours.back));
-    addpicture(scene, QPixmap(QLatin1String(scratchwavepicture)), 0.377, QPointF(12, 43));
+    addpicture(scene, fileio::picturepixmap(QImage(QLatin1String(scratchwavepicture))), 0.377,
+               QPointF(12, 43));
     scene->addRect(QRectF(110, 40, 2, 35), QPen(Qt::NoPen), solidbrush(colours.needle));
 }

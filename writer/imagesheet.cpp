@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "fileio/fileio.h"
+#include "fileio/pictureconversion.h"
 
 #include <algorithm>
 #include <cstring>
@@ -222,7 +223,7 @@ QImage ImageSheet::image() const
 {
     if (m_width <= 0 || m_height <= 0)
         return QImage();
-    return rows().convertToFormat(QImage::Format_ARGB32);
+    return fileio::convertedpicture(rows(), QImage::Format_ARGB32);
 }
 
 bool ImageSheet::save(const QString &path) const

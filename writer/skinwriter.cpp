@@ -4,6 +4,7 @@
 #include "xmlescape.h"
 #include "colours/colourscheme.h"
 #include "fileio/fileio.h"
+#include "fileio/pictureconversion.h"
 #include "skinmodel/skinmodel.h"
 
 #include <QDomDocument>
@@ -40,7 +41,7 @@ QImage previewbase(const QString &path)
     const bool isbuiltin = path.startsWith(QLatin1Char(':')) || path.startsWith(QLatin1String("qrc:"));
     if (isbuiltin && path == builtinpath)
         return builtin;
-    const QImage picture = QImage(path).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage picture = fileio::convertedpicture(QImage(path), QImage::Format_ARGB32_Premultiplied);
     if (isbuiltin && !picture.isNull()) {
         builtinpath = path;
         builtin = picture;
@@ -231,8 +232,7 @@ bool SkinWriter::editpreview(const QString &path)
     painter.drawText(QRectF(0, 20, preview.width(), 200), Qt::AlignCenter, skinname);
     painter.end();
 
-    // Converted whole, once and in place: the PNG writer would otherwise
-    // convert each row of a premultiplied image on its own.
-    preview.convertTo(QImage::Format_ARGB32);
-    return fileio::writepng(previewpath(), preview, 100);
+    // Converted whole, once: the PNG writer would otherwise convert each row
+    // of a premultiplied image on its own.
+    return fileio::writepng(previewpath(), fileio::convertedpicture(preview, QImage::Format_ARGB32), 100);
 }

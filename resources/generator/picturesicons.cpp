@@ -2,6 +2,8 @@
 // give the 144 icons of a strip, each distinct from the others.
 #include "pictures.h"
 
+#include "fileio/pictureconversion.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -258,7 +260,7 @@ QImage iconStrip(IconStyle style)
         drawIcon(painter, cell, index, style);
     }
     painter.end();
-    return strip.convertToFormat(QImage::Format_ARGB32);
+    return fileio::convertedpicture(strip, QImage::Format_ARGB32);
 }
 
 } // namespace pictures

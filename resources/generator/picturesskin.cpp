@@ -2,6 +2,8 @@
 // browser below a dark band that takes the skin's name) and the maker's logo.
 #include "pictures.h"
 
+#include "fileio/pictureconversion.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -198,7 +200,7 @@ QImage skinPreview()
     painter.end();
 
     // A half-transparent outermost frame softens the picture's edge.
-    image = image.convertToFormat(QImage::Format_ARGB32);
+    image = fileio::convertedpicture(image, QImage::Format_ARGB32);
     for (int x = 0; x < width; ++x) {
         for (int y = 0; y < height; ++y) {
             if (x == 0 || y == 0 || x == width - 1 || y == height - 1) {
@@ -235,7 +237,7 @@ QImage logo()
     painter.fillPath(left.translated(-5, -3), QColor(255, 255, 255));
     painter.fillPath(right.translated(5, 3), QColor(255, 255, 255, 190));
     painter.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return fileio::convertedpicture(image, QImage::Format_ARGB32);
 }
 
 } // namespace pictures
