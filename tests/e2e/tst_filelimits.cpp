@@ -13,6 +13,7 @@
 #include <QTextCodec>
 
 #include "app/createskinjob.h"
+#include "app/projectapply.h"
 #include "app/projectfile.h"
 #include "fileio/fileio.h"
 #include "fileio/zipfolders.h"
@@ -115,6 +116,9 @@ private slots:
     void unreadableProjectIsNotParsed();
     void skinJob_data();
     void skinJob();
+    void skinDocumentPastItsBounds_data();
+    void skinDocumentPastItsBounds();
+    void applyAtTheBounds();
     void skinJobOnFullDisk_data();
     void skinJobOnFullDisk();
     void skinJobThatCannotPack_data();
@@ -209,6 +213,82 @@ void TestFileLimits::skinJob()
     QCOMPARE(QFile::exists(rig.paths.targetzip), created);
     if (!created)
         QVERIFY(!job.failuretext(failure).isEmpty());
+}
+
+// A skin document that would take gigabytes as a tree stops the job with a
+// message that names it and why, before any of it is built; an earlier skin
+// of the same name stays.
+void TestFileLimits::skinDocumentPastItsBounds_data()
+{
+    QTest::addColumn<QByteArray>("skin");
+    QTest::addColumn<QString>("why");
+    const QByteArray tiny = QByteArray("<a b=\"\"/>\n").repeated((16 << 20) / 10);
+    QTest::newRow("16 MB of tiny elements")
+        << fixtureskin::skinxml().replace("</skin>", tiny + "</skin>")
+        << " holds more than any real one (more than 1,300,000 elements, attributes, texts and comments).";
+    QTest::newRow("16 MB of tiny elements in a module")
+        << fixtureskin::skinxml().replace("<deck deck=\"left\">", "<deck deck=\"left\">" + tiny)
+        << " holds more than any real one (more than 1,300,000 elements, attributes, texts and comments).";
+    QTest::newRow("an entity") << withdoctype(fixtureskin::skinxml(), doctypes().last(), "skin")
+                               << " declares entities or refers to one in an attribute value, which no real one does "
+                                  "(line 2, column 17).";
+    QTest::newRow("not well-formed") << fixtureskin::skinxml().replace("</skin>", "</skins>")
+                                     << " is not well-formed XML: tag mismatch (line 62, column 8).";
+}
+
+void TestFileLimits::skinDocumentPastItsBounds()
+{
+    QFETCH(QByteArray, skin);
+    QFETCH(QString, why);
+    const QString zip = m_files.filePath("bounds.zip");
+    QVERIFY(fixtureskin::writezip(zip, true, skin));
+    QVERIFY(QFileInfo(zip).size() < 1 << 20);
+    const QString project = fixtureproject();
+    QVERIFY(!project.isEmpty());
+
+    HeadlessJob rig(zip, QStringLiteral("Bounds"), 1920, 1080);
+    const QByteArray earlier("an earlier skin of the same name");
+    QVERIFY(testsupport::writeFile(rig.paths.targetzip, earlier));
+    CreateSkinJob job(rig.model, rig.paths, rig.steps());
+    job.makefolders();
+    QVERIFY(job.unpack());
+    QVERIFY(job.readproject(project));
+    const CreateSkinJob::Failure failure = job.build();
+    job.cleanup();
+    QCOMPARE(int(failure), int(CreateSkinJob::Failure::SkinDocument));
+    QCOMPARE(job.failuretext(failure), "Skin has not been created.\nskin.xml in " + rig.paths.sourcezip + why);
+    QCOMPARE(testsupport::readFile(rig.paths.targetzip), earlier);
+    QVERIFY(rig.pieces.isEmpty());
+}
+
+// A project and the host's settings each at both of their bounds are
+// applied together (their memory is the benchmark's to measure).
+void TestFileLimits::applyAtTheBounds()
+{
+    const auto atbounds = [](QByteArray text, const QByteArray &anchor, const QByteArray &piece, int nodes) {
+        QByteArray grown = piece.repeated(nodes / 6);
+        grown += "<!--" + QByteArray(int(fileio::smallxml.bytes - text.size() - grown.size() - 7), 'x') + "-->";
+        return text.replace(anchor, anchor + grown);
+    };
+    const QByteArray placement = "<idx9 visible=\"no\" x=\"1\" y=\"2\" width=\"3\" height=\"4\"/>";
+    const QByteArray projecttext = atbounds(fixtureskin::project(fixtureskin::modules()),
+                                            "<window name=\"Tessary:skin\">\r\n", placement,
+                                            fileio::smallxml.nodes - 100);
+    const QByteArray hosttext = atbounds("<settings><options><QRNScriptGlobalVariables>$A=0=1</QRNScriptGlobalVariables>"
+                                         "</options><skins><skinWindows/></skins></settings>",
+                                         "<settings>", "<a b=\"1\" c=\"2\" d=\"3\" e=\"4\" f=\"5\"/>",
+                                         fileio::smallxml.nodes - 100);
+    QCOMPARE(projecttext.size(), int(fileio::smallxml.bytes));
+    QCOMPARE(hosttext.size(), int(fileio::smallxml.bytes));
+    const QString project = m_files.filePath("bounds-project.xml");
+    const QString host = m_files.filePath("bounds-settings.xml");
+    QVERIFY(testsupport::writeFile(project, projecttext) && testsupport::writeFile(host, hosttext));
+
+    const projectapply::Applied applied = projectapply::applyfile(project, host, "Tessary", 1920);
+    QCOMPARE(int(applied.result), int(projectapply::Applied::Done));
+    QDomDocument written;
+    QVERIFY(fileio::readxml(host, &written, {2 * fileio::smallxml.bytes, 2 * fileio::smallxml.nodes}));
+    QCOMPARE(written.elementsByTagName("idx9").count(), (fileio::smallxml.nodes - 100) / 6);
 }
 
 void TestFileLimits::skinJobOnFullDisk_data()
