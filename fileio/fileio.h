@@ -75,7 +75,7 @@ bool copyfile(const QString &from, const QString &to);
 // encoding is the one its byte-order mark gives (UTF-8, UTF-16 or UTF-32,
 // either byte order), or the layout of a first "<" followed by NULs (UTF-16
 // or UTF-32 without a mark); failing those, the one that an XML declaration
-// at the very start names (in either quotes), when Qt knows it and it
+// at the very start names after its version (in either quotes), when Qt knows it and it
 // encodes "<?xml" as those ASCII bytes; UTF-8 otherwise. So a file laid out
 // in ASCII that declares UTF-16 is read as UTF-8, where Qt's readers take
 // it for UTF-16 and fail.
@@ -100,8 +100,9 @@ struct XmlRead
 {
     XmlProblem problem = XmlProblem::None;
     XmlLimits limits = smallxml;
-    // What is wrong: for NotText the encoding; for Entities and Malformed
-    // what was found, with its line and column (from 1).
+    // What is wrong: for NotText the encoding taken, for Malformed what the
+    // reader or the scan found; for the problems the text shows, where it
+    // stands (line and column from 1).
     QString detail;
     int line = 0;
     int column = 0;
@@ -114,7 +115,7 @@ struct XmlRead
 };
 
 // The line that says why the XML file named file was not read, naming it:
-// for example "<file> nests deeper than any real one (more than 256 levels)."
+// for example "<file> is larger than any real one (more than 8 MB)."
 QString xmlproblemtext(const XmlRead &read, const QString &file);
 
 // Parses bytes into document: decodes them (decodexml), turns CR LF and

@@ -104,6 +104,31 @@ QList<QPair<QByteArray, QByteArray>> undecodables(const QByteArray &xml, const Q
             {"lone surrogate in UTF-16BE", utf16("UTF-16BE", "\xFE\xFF")}};
 }
 
+const QByteArray earlier("an earlier skin of the same name");
+
+// A job on a Tessary zip, with an earlier skin of the same name in the
+// skins folder, up to where it builds.
+struct PreparedJob
+{
+    PreparedJob(const QString &zip, const QString &skinname)
+        : rig(zip, skinname, 1920, 1080), job(rig.model, rig.paths, rig.steps())
+    {
+    }
+
+    // Unpacks the skin and reads project (a file, or empty when it could
+    // not be written); false when either fails.
+    bool prepare(const QString &project)
+    {
+        if (project.isEmpty() || !testsupport::writeFile(rig.paths.targetzip, earlier))
+            return false;
+        job.makefolders();
+        return job.unpack() && job.readproject(project);
+    }
+
+    HeadlessJob rig;
+    CreateSkinJob job;
+};
+
 } // namespace
 
 class TestFileLimits : public QObject
@@ -243,22 +268,14 @@ void TestFileLimits::skinDocumentPastItsBounds()
     const QString zip = m_files.filePath("bounds.zip");
     QVERIFY(fixtureskin::writezip(zip, true, skin));
     QVERIFY(QFileInfo(zip).size() < 1 << 20);
-    const QString project = fixtureproject();
-    QVERIFY(!project.isEmpty());
-
-    HeadlessJob rig(zip, QStringLiteral("Bounds"), 1920, 1080);
-    const QByteArray earlier("an earlier skin of the same name");
-    QVERIFY(testsupport::writeFile(rig.paths.targetzip, earlier));
-    CreateSkinJob job(rig.model, rig.paths, rig.steps());
-    job.makefolders();
-    QVERIFY(job.unpack());
-    QVERIFY(job.readproject(project));
-    const CreateSkinJob::Failure failure = job.build();
-    job.cleanup();
+    PreparedJob run(zip, QStringLiteral("Bounds"));
+    QVERIFY(run.prepare(fixtureproject()));
+    const CreateSkinJob::Failure failure = run.job.build();
+    run.job.cleanup();
     QCOMPARE(int(failure), int(CreateSkinJob::Failure::SkinDocument));
-    QCOMPARE(job.failuretext(failure), "Skin has not been created.\nskin.xml in " + rig.paths.sourcezip + why);
-    QCOMPARE(testsupport::readFile(rig.paths.targetzip), earlier);
-    QVERIFY(rig.pieces.isEmpty());
+    QCOMPARE(run.job.failuretext(failure), "Skin has not been created.\nskin.xml in " + run.rig.paths.sourcezip + why);
+    QCOMPARE(testsupport::readFile(run.rig.paths.targetzip), earlier);
+    QVERIFY(run.rig.pieces.isEmpty());
 }
 
 // A project and the host's settings each at both of their bounds are
@@ -306,25 +323,17 @@ void TestFileLimits::skinJobOnFullDisk()
     QFETCH(int, failure);
     const QString zip = m_files.filePath("fixture.zip");
     QVERIFY(fixtureskin::writezip(zip));
-    const QString project = fixtureproject();
-    QVERIFY(!project.isEmpty());
-
-    HeadlessJob rig(zip, QStringLiteral("Full"), 1920, 1080);
-    const QByteArray earlier("an earlier skin of the same name");
-    QVERIFY(testsupport::writeFile(rig.paths.targetzip, earlier));
-    CreateSkinJob job(rig.model, rig.paths, rig.steps());
-    job.makefolders();
-    QVERIFY(job.unpack());
-    QVERIFY(job.readproject(project));
+    PreparedJob run(zip, QStringLiteral("Full"));
+    QVERIFY(run.prepare(fixtureproject()));
     CreateSkinJob::Failure stopped = CreateSkinJob::Failure::None;
     {
         testsupport::FileSizeLimit full(limit);
         QVERIFY(full.isapplied());
-        stopped = job.build();
+        stopped = run.job.build();
     }
-    job.cleanup();
+    run.job.cleanup();
     QCOMPARE(int(stopped), failure);
-    QCOMPARE(testsupport::readFile(rig.paths.targetzip), earlier);
+    QCOMPARE(testsupport::readFile(run.rig.paths.targetzip), earlier);
 }
 
 void TestFileLimits::skinJobThatCannotPack_data()
