@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QDomDocument>
-#include <QFile>
 #include <QFileDialog>
 
 #include "app/messagebox.h"

@@ -32,9 +32,7 @@ RecordEntry readentry(const QDomElement &element)
 QDomDocument readxmlfile(const QString &path)
 {
     QDomDocument document;
-    QByteArray bytes;
-    if (fileio::readfile(path, &bytes) == fileio::ReadResult::Read)
-        fileio::parsexml(&document, bytes);   // a parse error keeps what was read before it
+    fileio::readxml(path, &document);   // a parse error keeps what was read before it
     return document;
 }
 

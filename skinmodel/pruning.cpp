@@ -102,11 +102,7 @@ void dropmarkedno(QDomDocument &doc, const QString &tag)
 
 bool readskindocument(const QString &path, QDomDocument &doc)
 {
-    doc.clear();
-    QByteArray bytes;
-    if (fileio::readfile(path, &bytes, fileio::skinxml.bytes) != fileio::ReadResult::Read)
-        return false;
-    if (!fileio::parsexml(&doc, bytes, false, fileio::skinxml)) {
+    if (!fileio::readxml(path, &doc, fileio::skinxml)) {
         doc.clear();
         return false;
     }

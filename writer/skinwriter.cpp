@@ -140,11 +140,9 @@ bool SkinWriter::createxml()
     // empty: the new skin is then the head and the closing line.
     // (A failed parse keeps what was read up to the error, hence the reset.)
     QDomDocument pruned;
-    QByteArray prunedbytes;
     if (m_model.prunedskin)
         pruned = m_model.prunedskin->document;
-    else if (fileio::readfile(prunedpath(), &prunedbytes, fileio::skinxml.bytes) != fileio::ReadResult::Read
-             || !fileio::parsexml(&pruned, prunedbytes, false, fileio::skinxml))
+    else if (!fileio::readxml(prunedpath(), &pruned, fileio::skinxml))
         pruned = QDomDocument();
 
     const QDomElement defines = firstelement(pruned, QStringLiteral("group"));
