@@ -348,7 +348,7 @@ Applied applyfile(const QString &projectpath, const QString &hostfile, const QSt
 
     // Every value of the host's own comes back as it was, blanks included.
     QDomDocument host;
-    applied.read = fileio::readxml(hostfile, &host, fileio::smallxml, /*keepwhitespace=*/true);
+    applied.read = fileio::readxml(hostfile, &host, fileio::smallxmllimits, /*keepwhitespace=*/true);
     if (!applied.read) {
         applied.result = Applied::HostUnread;
         return applied;

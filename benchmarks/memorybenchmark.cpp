@@ -80,15 +80,15 @@ bool manycontrols()
 
 bool skinatbounds()
 {
-    const int controls = (fileio::skinxml.nodes - 1000) / controlnodes;
-    return createskin(filled(fixtureskin::skinxml(), leftdeck, control, controls, fileio::skinxml.bytes));
+    const int controls = (fileio::skinxmllimits.nodes - 1000) / controlnodes;
+    return createskin(filled(fixtureskin::skinxml(), leftdeck, control, controls, fileio::skinxmllimits.bytes));
 }
 
 bool tinyskin()
 {
     const QByteArray root = "<skin>";
-    return createskin(filled(root + "</skin>", root, "<a b=\"\"/>", (fileio::skinxml.nodes - 10) / 2,
-                             fileio::skinxml.bytes / 4));
+    return createskin(filled(root + "</skin>", root, "<a b=\"\"/>", (fileio::skinxmllimits.nodes - 10) / 2,
+                             fileio::skinxmllimits.bytes / 4));
 }
 
 bool applyatbounds()
@@ -101,13 +101,13 @@ bool applyatbounds()
     const QByteArray windowopen = "<window name=\"Tessary:skin\">\r\n";
     const QByteArray placement = "<idx1 visible=\"yes\" x=\"1\" y=\"2\" width=\"3\" height=\"4\"/>";
     const QByteArray projecttext = filled(fixtureskin::project(fixtureskin::modules()), windowopen, placement,
-                                          (fileio::smallxml.nodes - 100) / 6, fileio::smallxml.bytes);
+                                          (fileio::smallxmllimits.nodes - 100) / 6, fileio::smallxmllimits.bytes);
     const QByteArray hostopen = "<skins>";
     const QByteArray hostfile = filled("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<settings>\r\n<options>"
                                        "<QRNScriptGlobalVariables>$A=0=1</QRNScriptGlobalVariables></options>\r\n"
                                        "<skins><skinWindows/></skins>\r\n</settings>\r\n",
-                                       hostopen, "\r\n<a b=\"\"/>", (fileio::smallxml.nodes - 100) / 3,
-                                       fileio::smallxml.bytes);
+                                       hostopen, "\r\n<a b=\"\"/>", (fileio::smallxmllimits.nodes - 100) / 3,
+                                       fileio::smallxmllimits.bytes);
     if (!testsupport::writeFile(project, projecttext) || !testsupport::writeFile(host, hostfile))
         return false;
     return projectapply::applyfile(project, host, QStringLiteral("Tessary"), 1920).result

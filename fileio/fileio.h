@@ -28,8 +28,8 @@ namespace fileio {
 // Settings, profiles, projects and the host's settings are far smaller.
 constexpr qint64 smallfilelimit = 8 * 1024 * 1024;
 
-// The Tessary skin's picture may be large, but not without end.
-constexpr qint64 skinfilelimit = 128 * 1024 * 1024;
+// The bytes of the Tessary skin's picture (skin.png) may be many, but not without end.
+constexpr qint64 skinpicturelimit = 128 * 1024 * 1024;
 
 // The bounds of an XML file: its bytes, and the nodes its tree may hold.
 // Qt's DOM takes up to some 460 bytes for a node, and at worst some six
@@ -45,11 +45,11 @@ struct XmlLimits
 
 // Settings, profiles, projects and the host's settings: a real one holds
 // some thousands of nodes.
-constexpr XmlLimits smallxml{smallfilelimit, 500 * 1000};
+constexpr XmlLimits smallxmllimits{smallfilelimit, 500 * 1000};
 
 // The Tessary skin's document: a few megabytes with tens of thousands of
 // nodes in a real skin, and room for a module of 200,000 controls.
-constexpr XmlLimits skinxml{32 * 1024 * 1024, 1300 * 1000};
+constexpr XmlLimits skinxmllimits{32 * 1024 * 1024, 1300 * 1000};
 
 enum class ReadResult { Read, Missing, NotRegular, TooLarge, Unreadable };
 
@@ -99,7 +99,7 @@ QString xmlencodingname(const QString &declaration);
 struct XmlRead
 {
     XmlProblem problem = XmlProblem::None;
-    XmlLimits limits = smallxml;
+    XmlLimits limits = smallxmllimits;
     // What is wrong: for NotText the encoding taken, for Malformed what the
     // reader or the scan found; for the problems the text shows, where it
     // stands (line and column from 1).
@@ -127,13 +127,13 @@ QString xmlproblemtext(const XmlRead &read, const QString &file);
 // holds what the parser read before the fault (nothing when the bytes were
 // refused before it).
 XmlRead parsexml(QDomDocument *document, const QByteArray &bytes, bool keepwhitespace = false,
-                 const XmlLimits &limits = smallxml);
+                 const XmlLimits &limits = smallxmllimits);
 
 // Decodes and scans bytes as parsexml does, without building a tree.
 XmlRead checkxml(const QByteArray &bytes, const XmlLimits &limits);
 
 // Reads the file at path (readfile, up to limits.bytes) and parses it so.
-XmlRead readxml(const QString &path, QDomDocument *document, const XmlLimits &limits = smallxml,
+XmlRead readxml(const QString &path, QDomDocument *document, const XmlLimits &limits = smallxmllimits,
                 bool keepwhitespace = false);
 
 // Reads the file at path into bytes as readxml does and checks them as

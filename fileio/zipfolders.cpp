@@ -66,7 +66,7 @@ bool readentry(QuaZip &zip, const QuaZipFileInfo64 &info, QByteArray *bytes)
 
 qint64 skinentrylimit(const QString &entry)
 {
-    return entry == QLatin1String("skin.xml") ? fileio::skinxml.bytes : fileio::skinfilelimit;
+    return entry == QLatin1String("skin.xml") ? fileio::skinxmllimits.bytes : fileio::skinpicturelimit;
 }
 
 bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *toolarge)

@@ -102,7 +102,7 @@ void dropmarkedno(QDomDocument &doc, const QString &tag)
 
 bool readskindocument(const QString &path, QDomDocument &doc)
 {
-    if (!fileio::readxml(path, &doc, fileio::skinxml)) {
+    if (!fileio::readxml(path, &doc, fileio::skinxmllimits)) {
         doc.clear();
         return false;
     }

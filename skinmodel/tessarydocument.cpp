@@ -8,7 +8,7 @@ bool TessaryDocument::read(const QString &path)
 {
     clear();
     // Checked whole once: the parts parsed later are within its bounds.
-    m_read = fileio::readxmlbytes(path, &m_bytes, fileio::skinxml);
+    m_read = fileio::readxmlbytes(path, &m_bytes, fileio::skinxmllimits);
     if (!m_read) {
         m_bytes.clear();
         return false;
@@ -26,12 +26,12 @@ bool TessaryDocument::readwindows(SkinModel &model, const QString &projectpath)
         // The windows without their content: the start tags, and so the
         // attributes that the table holds, are those of the whole document.
         QDomDocument skeleton;
-        if (fileio::parsexml(&skeleton, withoutwindowcontent(m_bytes, m_spans, {}), false, fileio::skinxml)
+        if (fileio::parsexml(&skeleton, withoutwindowcontent(m_bytes, m_spans, {}), false, fileio::skinxmllimits)
             && skeleton.elementsByTagName(QStringLiteral("window")).count() == m_spans.size())
             return model.getWins2(projectpath, skeleton);
         m_spansfound = false;
     }
-    m_read = fileio::parsexml(&m_whole, m_bytes, false, fileio::skinxml);
+    m_read = fileio::parsexml(&m_whole, m_bytes, false, fileio::skinxmllimits);
     m_wholeparsed = bool(m_read);
     // A document that does not parse is read as getWins2 reads it.
     return m_wholeparsed ? model.getWins2(projectpath, m_whole) : model.getWins2(projectpath);
@@ -47,10 +47,10 @@ bool TessaryDocument::prune(SkinModel &model)
         for (int i = 0; i < keep.size() && i < model.windows.size(); ++i)
             keep[i] = rowshowswindow(model.windows.at(i));
         QDomDocument kept;
-        if (!fileio::parsexml(&kept, withoutwindowcontent(m_bytes, m_spans, keep), false, fileio::skinxml)) {
+        if (!fileio::parsexml(&kept, withoutwindowcontent(m_bytes, m_spans, keep), false, fileio::skinxmllimits)) {
             // Where the fault stands in the file, rather than in the part.
             kept = QDomDocument();
-            m_read = fileio::parsexml(&kept, m_bytes, false, fileio::skinxml);
+            m_read = fileio::parsexml(&kept, m_bytes, false, fileio::skinxmllimits);
             return false;
         }
         return model.delwindows(kept);

@@ -142,7 +142,7 @@ bool SkinWriter::createxml()
     QDomDocument pruned;
     if (m_model.prunedskin)
         pruned = m_model.prunedskin->document;
-    else if (!fileio::readxml(prunedpath(), &pruned, fileio::skinxml))
+    else if (!fileio::readxml(prunedpath(), &pruned, fileio::skinxmllimits))
         pruned = QDomDocument();
 
     const QDomElement defines = firstelement(pruned, QStringLiteral("group"));

@@ -537,10 +537,10 @@ void TestProjects::applyRefused_data()
         << host << QByteArray("<project name=\"caf\xe9\"><skinWindows/></project>") << int(QMessageBox::Yes)
         << projectunread + nottext + notloaded;
     QTest::newRow("host file past its bound")
-        << host + QByteArray(int(fileio::smallxml.bytes), ' ') << QByteArray() << int(QMessageBox::Yes)
+        << host + QByteArray(int(fileio::smallxmllimits.bytes), ' ') << QByteArray() << int(QMessageBox::Yes)
         << hostunread + " is larger than any real one (more than 8 MB)." + notloaded;
     QTest::newRow("project with more nodes than any real one")
-        << host << "<project>" + QByteArray("<a/>").repeated(fileio::smallxml.nodes) + "<skinWindows/></project>"
+        << host << "<project>" + QByteArray("<a/>").repeated(fileio::smallxmllimits.nodes) + "<skinWindows/></project>"
         << int(QMessageBox::Yes)
         << projectunread + " holds more than any real one (more than 500,000 elements, attributes, texts and comments)."
                + notloaded;

@@ -284,19 +284,19 @@ void TestFileLimits::applyAtTheBounds()
 {
     const auto atbounds = [](QByteArray text, const QByteArray &anchor, const QByteArray &piece, int nodes) {
         QByteArray grown = piece.repeated(nodes / 6);
-        grown += "<!--" + QByteArray(int(fileio::smallxml.bytes - text.size() - grown.size() - 7), 'x') + "-->";
+        grown += "<!--" + QByteArray(int(fileio::smallxmllimits.bytes - text.size() - grown.size() - 7), 'x') + "-->";
         return text.replace(anchor, anchor + grown);
     };
     const QByteArray placement = "<idx9 visible=\"no\" x=\"1\" y=\"2\" width=\"3\" height=\"4\"/>";
     const QByteArray projecttext = atbounds(fixtureskin::project(fixtureskin::modules()),
                                             "<window name=\"Tessary:skin\">\r\n", placement,
-                                            fileio::smallxml.nodes - 100);
+                                            fileio::smallxmllimits.nodes - 100);
     const QByteArray hosttext = atbounds("<settings><options><QRNScriptGlobalVariables>$A=0=1</QRNScriptGlobalVariables>"
                                          "</options><skins><skinWindows/></skins></settings>",
                                          "<settings>", "<a b=\"1\" c=\"2\" d=\"3\" e=\"4\" f=\"5\"/>",
-                                         fileio::smallxml.nodes - 100);
-    QCOMPARE(projecttext.size(), int(fileio::smallxml.bytes));
-    QCOMPARE(hosttext.size(), int(fileio::smallxml.bytes));
+                                         fileio::smallxmllimits.nodes - 100);
+    QCOMPARE(projecttext.size(), int(fileio::smallxmllimits.bytes));
+    QCOMPARE(hosttext.size(), int(fileio::smallxmllimits.bytes));
     const QString project = m_files.filePath("bounds-project.xml");
     const QString host = m_files.filePath("bounds-settings.xml");
     QVERIFY(testsupport::writeFile(project, projecttext) && testsupport::writeFile(host, hosttext));
@@ -304,8 +304,8 @@ void TestFileLimits::applyAtTheBounds()
     const projectapply::Applied applied = projectapply::applyfile(project, host, "Tessary", 1920);
     QCOMPARE(int(applied.result), int(projectapply::Applied::Done));
     QDomDocument written;
-    QVERIFY(fileio::readxml(host, &written, {2 * fileio::smallxml.bytes, 2 * fileio::smallxml.nodes}));
-    QCOMPARE(written.elementsByTagName("idx9").count(), (fileio::smallxml.nodes - 100) / 6);
+    QVERIFY(fileio::readxml(host, &written, {2 * fileio::smallxmllimits.bytes, 2 * fileio::smallxmllimits.nodes}));
+    QCOMPARE(written.elementsByTagName("idx9").count(), (fileio::smallxmllimits.nodes - 100) / 6);
 }
 
 void TestFileLimits::skinJobOnFullDisk_data()

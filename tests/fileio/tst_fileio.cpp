@@ -669,7 +669,7 @@ void TestFileIo::nodesAreBounded()
     QFETCH(QByteArray, xml);
     QFETCH(bool, skin);
     QFETCH(bool, reads);
-    const fileio::XmlLimits limits = skin ? fileio::skinxml : fileio::smallxml;
+    const fileio::XmlLimits limits = skin ? fileio::skinxmllimits : fileio::smallxmllimits;
     QVERIFY(xml.size() <= limits.bytes);
     QDomDocument document;
     const fileio::XmlRead read = fileio::parsexml(&document, xml, false, limits);
@@ -784,7 +784,7 @@ void TestFileIo::refusalsSayWhichFileAndWhy_data()
     QTest::addColumn<QString>("line");       // %1: the file
     QTest::newRow("missing") << QByteArray() << "%1 does not exist.";
     QTest::newRow("folder") << QByteArray("folder") << "%1 is not a regular file.";
-    QTest::newRow("larger than its bound") << QByteArray(int(fileio::smallxml.bytes) + 1, ' ')
+    QTest::newRow("larger than its bound") << QByteArray(int(fileio::smallxmllimits.bytes) + 1, ' ')
                                           << "%1 is larger than any real one (more than 8 MB).";
     QTest::newRow("not text") << QByteArray("<r>caf\xe9</r>")
                              << "%1 is not text: it holds bytes that are not characters in its encoding, UTF-8.";
@@ -800,7 +800,7 @@ void TestFileIo::refusalsSayWhichFileAndWhy_data()
     QTest::newRow("deep") << nested(300) << "%1 nests deeper than any real one: more than 256 levels at line 1, "
                                             "column 769.";
     QTest::newRow("too many nodes")
-        << "<r>" + QByteArray("<a/>").repeated(fileio::smallxml.nodes) + "</r>"
+        << "<r>" + QByteArray("<a/>").repeated(fileio::smallxmllimits.nodes) + "</r>"
         << "%1 holds more than any real one (more than 500,000 elements, attributes, texts and comments).";
     QTest::newRow("not well-formed") << QByteArray("<r>\n <a></b>\n</r>")
                                      << "%1 is not well-formed XML: tag mismatch (line 2, column 8).";

@@ -121,7 +121,7 @@ void TestZipFolders::oversizedEntryWritesNothing_data()
     QTest::newRow("skin.xml declares 4 GB") << "skin.xml" << QByteArray("<skin/>") << fourgigabytes << "skin.xml";
     QTest::newRow("skin.png declares 4 GB") << "skin.png" << QByteArray("png") << fourgigabytes << "skin.png";
     QTest::newRow("skin.png holds more than the bound")
-        << "skin.png" << QByteArray(int(fileio::skinfilelimit) + 1, '\0') << quint32(0) << "skin.png";
+        << "skin.png" << QByteArray(int(fileio::skinpicturelimit) + 1, '\0') << quint32(0) << "skin.png";
     // The reader stops at the declared size, and the check sum fails.
     QTest::newRow("skin.png holds more than it declares")
         << "skin.png" << QByteArray(100000, 'p') << quint32(10) << "";
