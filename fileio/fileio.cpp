@@ -201,10 +201,43 @@ bool isutf32(const QTextCodec *codec)
 }
 
 // The encodings whose faults decodexml finds by themselves; any other's
-// are found by encoding the decoded text again.
+// are found by decodedwhole.
 bool isunicode(const QTextCodec *codec)
 {
     return codec->name() == "UTF-8" || codec->name().startsWith("UTF-16") || isutf32(codec);
+}
+
+// Whether decoded, what codec made of bytes, stands for every one of them.
+// The converters of the other encodings say nothing of what they cannot
+// decode (their state counts nothing): they put a U+FFFD for it, or keep
+// back the bytes of a character cut off at the end.
+bool decodedwhole(QTextCodec *codec, const QByteArray &bytes, const QString &decoded)
+{
+    // Text that encodes back to the bytes it came from was read whole, a
+    // U+FFFD included: these bytes are the encoding's own for it (GB18030,
+    // CESU-8 and UTF-7 have one), as an encoding that has none writes "?".
+    QScopedPointer<QTextEncoder> encoder(codec->makeEncoder(QTextCodec::IgnoreHeader));
+    if (encoder->fromUnicode(decoded) == bytes)
+        return true;
+    // Other bytes for the same text are valid where the encoding writes a
+    // character in two ways: Shift_JIS's NEC and IBM extensions, JIS X 0212
+    // in EUC-JP, JIS-Roman in ISO-2022-JP, base64 in UTF-7 for a character
+    // that may stand as itself. There a U+FFFD cannot be told from one put
+    // for bytes that do not decode, so it is refused: GB18030 and CESU-8
+    // write each character one way only and never come here with valid
+    // bytes, and real text holds a U+FFFD rarely (it is itself the mark of
+    // an earlier failed decoding). Comparing the text decoded again instead
+    // would take GB18030's undecodable bytes for its U+FFFD; counting that
+    // U+FFFD's bytes in the input would count them where they straddle two
+    // characters.
+    if (decoded.contains(QChar(QChar::ReplacementCharacter)))
+        return false;
+    // A line feed after the bytes comes out as one only when the converter
+    // kept nothing back before it: these encodings write it as the byte
+    // 0x0A in any state, and it ends ISO-2022-JP's two-byte mode and UTF-7's
+    // base64. (Not in SCSU's Unicode mode: such a file that ends in it is
+    // refused unless it is written as SCSU's encoder writes it.)
+    return codec->toUnicode(bytes + '\n') == decoded + QLatin1Char('\n');
 }
 
 // Whether bytes, in UTF-32 as codec reads it, hold only code points: Qt's
@@ -291,13 +324,8 @@ bool decodexml(const QByteArray &bytes, QString *text, QByteArray *encoding)
     QString decoded = codec->toUnicode(bytes.constData(), bytes.size(), &state);
     if (state.invalidChars > 0 || state.remainingChars > 0 || hasunpairedsurrogate(decoded))
         return false;
-    if (!isunicode(codec)) {
-        // Text comes back as the bytes it was decoded from; a U+FFFD put
-        // for bytes the converter could not decode does not.
-        QScopedPointer<QTextEncoder> encoder(codec->makeEncoder(QTextCodec::IgnoreHeader));
-        if (encoder->fromUnicode(decoded) != bytes)
-            return false;
-    }
+    if (!isunicode(codec) && !decodedwhole(codec, bytes, decoded))
+        return false;
     *text = std::move(decoded);
     return true;
 }

@@ -83,9 +83,13 @@ bool copyfile(const QString &from, const QString &to);
 // sequence the encoding does not have (in UTF-8 also an overlong one or an
 // encoded surrogate), a character cut off at the end, a surrogate without
 // its pair, a UTF-32 value that is no code point, or, in any other
-// encoding, bytes that do not come back from the text decoded (the
-// converters of some encodings put a U+FFFD for what they cannot decode
-// without saying so). A U+FFFD that the bytes do encode is text.
+// encoding, bytes its converter turns into a U+FFFD or keeps back at the end
+// (those converters say nothing of either). There the text is taken when it
+// encodes back to the same bytes, a U+FFFD that the bytes do encode
+// included, or else when it holds no U+FFFD and nothing was kept back: a
+// character the encoding writes in two ways (Shift_JIS's NEC and IBM
+// extensions, JIS X 0212 in EUC-JP, JIS-Roman in ISO-2022-JP, base64 in
+// UTF-7) may come back as other bytes.
 // encoding, when given, is set to the name of the encoding taken.
 bool decodexml(const QByteArray &bytes, QString *text, QByteArray *encoding = nullptr);
 

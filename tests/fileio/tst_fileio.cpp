@@ -153,6 +153,8 @@ private slots:
     void parseDecodesBeforeLooking();
     void decodeTakesOnlyText_data();
     void decodeTakesOnlyText();
+    void decodeReadsAsQtDom_data();
+    void decodeReadsAsQtDom();
     void parseNormalisesLineEnds_data();
     void parseNormalisesLineEnds();
     void parseCanKeepWhitespaceText();
@@ -540,6 +542,34 @@ void TestFileIo::decodeTakesOnlyText_data()
     QTest::newRow("CESU-8, a byte that is not text")
         << QByteArray("<?xml version=\"1.0\" encoding=\"CESU-8\"?><r>caf\xe9</r>") << QString();
 
+    // Characters that these encodings write in two ways: the bytes are text,
+    // though the encoder writes them otherwise.
+    const auto declared = [](const char *codec, const QByteArray &raw) {
+        return "<?xml version=\"1.0\" encoding=\"" + QByteArray(codec) + "\"?><r>" + raw;
+    };
+    QTest::newRow("Shift_JIS, NEC-selected IBM extension")   // written back as FA 5C
+        << declared("Shift_JIS", "\xed\x40</r>") << QString(QChar(0x7E8A));
+    QTest::newRow("windows-31j, NEC special character")   // written back as 81 E0
+        << declared("windows-31j", "\x87\x90</r>") << QString(QChar(0x2252));
+    QTest::newRow("EUC-JP, JIS X 0212")   // written back as A1 C1
+        << declared("EUC-JP", "\x8f\xa2\xb7</r>") << QString(QChar(0xFF5E));
+    // The rest of the document, markup included, stays in JIS-Roman.
+    QTest::newRow("ISO-2022-JP, back to JIS-Roman")
+        << declared("ISO-2022-JP", "\x1b$B4A;z\x1b(J\\~</r>")
+        << QString::fromUtf8("\xe6\xbc\xa2\xe5\xad\x97\xc2\xa5\xe2\x80\xbe");
+    QTest::newRow("UTF-7, base64 for characters that may stand as themselves")
+        << declared("UTF-7", "+AGEAYgBj-d</r>") << QString("abcd");
+    QTest::newRow("Shift_JIS, a trail byte that is not one") << declared("Shift_JIS", "\x81\x20\xed\x40</r>")
+                                                             << QString();
+    QTest::newRow("Shift_JIS, a lead byte at the end") << declared("Shift_JIS", "\xed\x40</r>\x82") << QString();
+    QTest::newRow("EUC-JP, JIS X 0212 cut short") << declared("EUC-JP", "\x8f\xa2\xb7\x8f\xa2</r>") << QString();
+    QTest::newRow("ISO-2022-JP, an escape it does not have")
+        << declared("ISO-2022-JP", "\x1b(J\\\x1b(Z</r>") << QString();
+    QTest::newRow("ISO-2022-JP, an escape cut at the end")
+        << declared("ISO-2022-JP", "\x1b(J\\</r>\x1b$") << QString();
+    QTest::newRow("UTF-7, base64 cut at the end") << declared("UTF-7", "+AGE-</r>+AG") << QString();
+    QTest::newRow("UTF-7, base64 with bits left over") << declared("UTF-7", "+AGEAYgBj-+AGF-</r>") << QString();
+
     // Only the XML declaration at the very start names the encoding.
     QTest::newRow("encoding in another processing instruction")
         << QByteArray("<?xml-stylesheet encoding=\"ISO-8859-1\"?><r>caf\xc3\xa9</r>") << cafe;
@@ -560,6 +590,96 @@ void TestFileIo::decodeTakesOnlyText()
     QDomDocument document;
     QCOMPARE(bool(fileio::parsexml(&document, bytes)), !text.isNull());
     QCOMPARE(document.documentElement().text(), text.isNull() ? QString() : text);
+}
+
+// Where Qt's DOM reader reads every byte of a document as a character, so
+// does decodexml, and it reads the same; where the DOM reader puts a U+FFFD
+// in an encoding that has none of its own, decodexml refuses the bytes.
+// Generated: every two-byte sequence of the rows where Japanese encodings
+// keep their extensions, JIS X 0212 in EUC-JP, each ISO-2022-JP escape
+// before what follows, short UTF-7 base64 runs and GB18030 sequences.
+void TestFileIo::decodeReadsAsQtDom_data()
+{
+    QTest::addColumn<QByteArray>("codec");
+    QTest::addColumn<QList<QByteArray>>("raws");   // each between "<r>" and "</r>"
+    // prefix, a lead byte, a trail byte from fromtrail to totrail, suffix.
+    const auto pairs = [](const QByteArray &prefix, const QList<int> &leads, int fromtrail, int totrail,
+                          const QByteArray &suffix = QByteArray()) {
+        QList<QByteArray> raws;
+        for (const int lead : leads) {
+            for (int trail = fromtrail; trail <= totrail; ++trail)
+                raws << prefix + char(lead) + char(trail) + suffix;
+        }
+        return raws;
+    };
+    const auto range = [](int from, int to) {
+        QList<int> bytes;
+        for (int byte = from; byte <= to; ++byte)
+            bytes << byte;
+        return bytes;
+    };
+    // NEC's row 13 and selected IBM extensions, IBM's extensions, and the
+    // rows on either side of them.
+    QTest::newRow("Shift_JIS") << QByteArray("Shift_JIS")
+                               << pairs("", range(0x80, 0x88) + range(0xEC, 0xEF) + range(0xF9, 0xFF), 0x20, 0xFF);
+    QTest::newRow("windows-31j") << QByteArray("windows-31j") << pairs("", {0x81, 0x87, 0xED, 0xFA}, 0x20, 0xFF);
+    QTest::newRow("EUC-JP, JIS X 0212")
+        << QByteArray("EUC-JP") << pairs("\x8f", range(0xA1, 0xB0) + QList<int>{0xED, 0xFE}, 0x7F, 0xFF);
+    QTest::newRow("EUC-JP, JIS X 0208 and kana")
+        << QByteArray("EUC-JP") << pairs("", {0x8E, 0xA1, 0xA2, 0xAD, 0xF4, 0xF5, 0xFE}, 0x7F, 0xFF);
+    // Each escape, two bytes, and back to ASCII or JIS-Roman for the markup.
+    QList<QByteArray> iso2022jp;
+    for (const char *escape : {"\x1b(B", "\x1b(J", "\x1b(I", "\x1b$@", "\x1b$B", "\x1b$(D", "\x1b(Z", "\x0e", ""}) {
+        for (const char *back : {"\x1b(B", "\x1b(J"})
+            iso2022jp += pairs(escape, {0x21, 0x24, 0x2D, 0x5C, 0x7E, 0x80}, 0x20, 0x7F, back);
+    }
+    QTest::newRow("ISO-2022-JP") << QByteArray("ISO-2022-JP") << iso2022jp;
+    // "+", two base64 digits or others, and what ends the run.
+    QList<QByteArray> utf7;
+    const QByteArray digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/-~\xff";
+    for (const char first : digits) {
+        for (const char second : digits) {
+            for (const char *end : {"-", "A-", "AA-", "Ag-", "/w-", ".", ""})
+                utf7 << "+" + QByteArray(1, first) + second + end;
+        }
+    }
+    QTest::newRow("UTF-7") << QByteArray("UTF-7") << utf7;
+    QTest::newRow("GB18030") << QByteArray("GB18030")
+                             << pairs("", {0x80, 0x81, 0xA1, 0xA8, 0xFE, 0xFF}, 0x20, 0xFF)
+                                    + pairs("\x84\x31", {0xA4, 0xA5}, 0x20, 0x3F) + pairs("\x84", {0x31}, 0x80, 0xFF, "7");
+}
+
+void TestFileIo::decodeReadsAsQtDom()
+{
+    QFETCH(QByteArray, codec);
+    QFETCH(QList<QByteArray>, raws);
+    QTextCodec *const encoding = QTextCodec::codecForName(codec);
+    QVERIFY(encoding);
+    // Whether the encoding has bytes of its own for U+FFFD.
+    const QString replacement(QChar(QChar::ReplacementCharacter));
+    const bool encodesreplacement = encoding->toUnicode(encoding->fromUnicode(replacement)) == replacement;
+    int taken = 0;
+    for (const QByteArray &raw : raws) {
+        const QByteArray bytes = "<?xml version=\"1.0\" encoding=\"" + codec + "\"?><r>" + raw + "</r>";
+        const QString row = QString::fromLatin1(raw.toHex(' '));
+        QDomDocument dom;
+        const bool domread = dom.setContent(bytes);
+        const QString domtext = dom.documentElement().text();
+        QString text;
+        const bool decoded = fileio::decodexml(bytes, &text);
+        if (decoded) {
+            ++taken;
+            QDomDocument fromtext;
+            QVERIFY2(fromtext.setContent(text) == domread, qPrintable(row));
+            QVERIFY2(fromtext.documentElement().text() == domtext, qPrintable(row + ": " + domtext));
+        }
+        if (!domread)
+            continue;
+        const bool whole = !domtext.contains(replacement) && QStringView(domtext).isValidUtf16();
+        if (whole || !encodesreplacement)
+            QVERIFY2(decoded == whole, qPrintable(row + ": " + domtext));
+    }
+    QVERIFY(taken > 0);
 }
 
 // Line ends become LF in one pass over the decoded text, so a byte 0x0D
