@@ -555,8 +555,9 @@ void TestFileIo::decodeTakesOnlyText_data()
         << declared("EUC-JP", "\x8f\xa2\xb7</r>") << QString(QChar(0xFF5E));
     // The rest of the document, markup included, stays in JIS-Roman.
     QTest::newRow("ISO-2022-JP, back to JIS-Roman")
-        << declared("ISO-2022-JP", "\x1b$B4A;z\x1b(J\\~</r>")
-        << QString::fromUtf8("\xe6\xbc\xa2\xe5\xad\x97\xc2\xa5\xe2\x80\xbe");
+        << declared("ISO-2022-JP", "\x1b$B4A;z\x1b(J</r>") << QString::fromUtf8("\xe6\xbc\xa2\xe5\xad\x97");
+    QTest::newRow("ISO-2022-JP, JIS-Roman's own characters")
+        << declared("ISO-2022-JP", "a\x1b(Jb\\~</r>") << QString::fromUtf8("ab\xc2\xa5\xe2\x80\xbe");
     QTest::newRow("UTF-7, base64 for characters that may stand as themselves")
         << declared("UTF-7", "+AGEAYgBj-d</r>") << QString("abcd");
     QTest::newRow("Shift_JIS, a trail byte that is not one") << declared("Shift_JIS", "\x81\x20\xed\x40</r>")
