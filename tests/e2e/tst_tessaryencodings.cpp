@@ -18,8 +18,10 @@
 namespace {
 
 // The fixture skin in encoding, declared as declared, its first deck's
-// play button captioned caption.
-QByteArray fixtureskinin(const char *encoding, const QByteArray &declared, const QString &caption)
+// play button captioned caption, written as written where it is given (the
+// encoder's own bytes otherwise).
+QByteArray fixtureskinin(const char *encoding, const QByteArray &declared, const QString &caption,
+                         const QByteArray &written = QByteArray())
 {
     QString xml = QString::fromUtf8(fixtureskin::skinxml());
     const QString utf8 = QStringLiteral("encoding=\"UTF-8\"");
@@ -27,10 +29,13 @@ QByteArray fixtureskinin(const char *encoding, const QByteArray &declared, const
     if (!xml.contains(utf8) || !xml.contains(button))
         return QByteArray();
     xml.replace(utf8, QStringLiteral("encoding=\"%1\"").arg(QString::fromLatin1(declared)));
+    const QString placeholder = QStringLiteral("@caption@");
     xml.replace(xml.indexOf(button), button.size(),
-                QStringLiteral("action=\"play_pause\" text=\"%1\">").arg(caption));
+                QStringLiteral("action=\"play_pause\" text=\"%1\">").arg(written.isEmpty() ? caption : placeholder));
     QTextCodec::ConverterState withoutmark(QTextCodec::IgnoreHeader);
-    const QByteArray bytes = QTextCodec::codecForName(encoding)->fromUnicode(xml.constData(), xml.size(), &withoutmark);
+    QByteArray bytes = QTextCodec::codecForName(encoding)->fromUnicode(xml.constData(), xml.size(), &withoutmark);
+    if (!written.isEmpty())
+        bytes.replace(placeholder.toLatin1(), written);
     return QByteArray(encoding).startsWith("UTF-16") ? "\xff\xfe" + bytes : bytes;
 }
 
@@ -80,13 +85,26 @@ void TestTessaryEncodings::readsBackAsWritten_data()
     QTest::addColumn<QByteArray>("encoding");
     QTest::addColumn<QByteArray>("declared");
     QTest::addColumn<QString>("caption");
+    QTest::addColumn<QByteArray>("written");   // the caption's bytes, where not the encoder's
     const QString cafe = QString::fromUtf8("caf\xc3\xa9");
-    QTest::newRow("UTF-8") << QByteArray("UTF-8") << QByteArray("UTF-8") << cafe;
-    QTest::newRow("ISO-8859-1") << QByteArray("ISO-8859-1") << QByteArray("ISO-8859-1") << cafe;
-    QTest::newRow("windows-1252")
-        << QByteArray("windows-1252") << QByteArray("windows-1252") << QString::fromUtf8("caf\xc3\xa9 \xe2\x82\xac");
-    QTest::newRow("UTF-16 with a byte-order mark")
-        << QByteArray("UTF-16LE") << QByteArray("UTF-16") << QString::fromUtf8("caf\xc3\xa9 \xe4\xb8\x8d");
+    QTest::newRow("UTF-8") << QByteArray("UTF-8") << QByteArray("UTF-8") << cafe << QByteArray();
+    QTest::newRow("ISO-8859-1") << QByteArray("ISO-8859-1") << QByteArray("ISO-8859-1") << cafe << QByteArray();
+    QTest::newRow("windows-1252") << QByteArray("windows-1252") << QByteArray("windows-1252")
+                                  << QString::fromUtf8("caf\xc3\xa9 \xe2\x82\xac") << QByteArray();
+    QTest::newRow("UTF-16 with a byte-order mark") << QByteArray("UTF-16LE") << QByteArray("UTF-16")
+                                                   << QString::fromUtf8("caf\xc3\xa9 \xe4\xb8\x8d") << QByteArray();
+    // Characters that the encoding writes in two ways, written in the way
+    // its encoder does not.
+    QTest::newRow("Shift_JIS, NEC-selected IBM extension")
+        << QByteArray("Shift_JIS") << QByteArray("Shift_JIS") << QString(QChar(0x7E8A)) << QByteArray("\xed\x40");
+    QTest::newRow("windows-31j, NEC special character")
+        << QByteArray("windows-31j") << QByteArray("windows-31j") << QString(QChar(0x2252)) << QByteArray("\x87\x90");
+    QTest::newRow("EUC-JP, JIS X 0212")
+        << QByteArray("EUC-JP") << QByteArray("EUC-JP") << QString(QChar(0xFF5E)) << QByteArray("\x8f\xa2\xb7");
+    // The rest of the document stays in JIS-Roman.
+    QTest::newRow("ISO-2022-JP, back to JIS-Roman") << QByteArray("ISO-2022-JP") << QByteArray("ISO-2022-JP")
+                                                    << QString::fromUtf8("\xe6\xbc\xa2\xe5\xad\x97")
+                                                    << QByteArray("\x1b$B4A;z\x1b(J");
 }
 
 void TestTessaryEncodings::readsBackAsWritten()
@@ -94,7 +112,8 @@ void TestTessaryEncodings::readsBackAsWritten()
     QFETCH(QByteArray, encoding);
     QFETCH(QByteArray, declared);
     QFETCH(QString, caption);
-    const QByteArray xml = fixtureskinin(encoding.constData(), declared, caption);
+    QFETCH(QByteArray, written);
+    const QByteArray xml = fixtureskinin(encoding.constData(), declared, caption, written);
     QVERIFY(!xml.isEmpty());
     const QString zip = m_files.filePath(QString::fromLatin1(encoding) + "/Tessary.zip");
     const QString project = m_files.filePath("project.xml");
