@@ -207,11 +207,12 @@ bool isunicode(const QTextCodec *codec)
     return codec->name() == "UTF-8" || codec->name().startsWith("UTF-16") || isutf32(codec);
 }
 
-// Whether decoded, what codec made of bytes, stands for every one of them.
-// The converters of the other encodings say nothing of what they cannot
-// decode (their state counts nothing): they put a U+FFFD for it, or keep
-// back the bytes of a character cut off at the end.
-bool decodedwhole(QTextCodec *codec, const QByteArray &bytes, const QString &decoded)
+// Whether decoded, what codec made of bytes with state, stands for every
+// one of them. The converters of the other encodings say nothing of what
+// they cannot decode (their state counts nothing): they put a U+FFFD for
+// it, or keep back the bytes of a character cut off at the end.
+bool decodedwhole(QTextCodec *codec, const QByteArray &bytes, const QString &decoded,
+                  QTextCodec::ConverterState *state)
 {
     // Text that encodes back to the bytes it came from was read whole, a
     // U+FFFD included: these bytes are the encoding's own for it (GB18030,
@@ -232,12 +233,13 @@ bool decodedwhole(QTextCodec *codec, const QByteArray &bytes, const QString &dec
     // characters.
     if (decoded.contains(QChar(QChar::ReplacementCharacter)))
         return false;
-    // A line feed after the bytes comes out as one only when the converter
-    // kept nothing back before it: these encodings write it as the byte
-    // 0x0A in any state, and it ends ISO-2022-JP's two-byte mode and UTF-7's
-    // base64. (Not in SCSU's Unicode mode: such a file that ends in it is
-    // refused unless it is written as SCSU's encoder writes it.)
-    return codec->toUnicode(bytes + '\n') == decoded + QLatin1Char('\n');
+    // A line feed after the bytes, in the converter's state after them,
+    // comes out as one only when it kept nothing back: these encodings
+    // write it as the byte 0x0A in any state, and it ends ISO-2022-JP's
+    // two-byte mode and UTF-7's base64. (Not in SCSU's Unicode mode: such a
+    // file that ends in it is refused unless it is written as SCSU's
+    // encoder writes it.)
+    return codec->toUnicode("\n", 1, state) == QLatin1String("\n");
 }
 
 // Whether bytes, in UTF-32 as codec reads it, hold only code points: Qt's
@@ -324,7 +326,7 @@ bool decodexml(const QByteArray &bytes, QString *text, QByteArray *encoding)
     QString decoded = codec->toUnicode(bytes.constData(), bytes.size(), &state);
     if (state.invalidChars > 0 || state.remainingChars > 0 || hasunpairedsurrogate(decoded))
         return false;
-    if (!isunicode(codec) && !decodedwhole(codec, bytes, decoded))
+    if (!isunicode(codec) && !decodedwhole(codec, bytes, decoded, &state))
         return false;
     *text = std::move(decoded);
     return true;
