@@ -93,6 +93,32 @@ QString shownname(const QString &name)
     return shown;
 }
 
+QString zipname(const QString &skinname)
+{
+    return skinname + QLatin1String(".zip");
+}
+
+// The bytes of a name as the file system gets them.
+int filenamebytes(const QString &name)
+{
+    return QFile::encodeName(name).size();
+}
+
+// The most bytes a skin name may take when its zip's name may take longest.
+int longestskinname(int longest)
+{
+    return qMax(0, longest - filenamebytes(zipname(QString())));
+}
+
+QString toolongtext(const QString &skinname, int longest)
+{
+    return QStringLiteral("A Skin name is too long for a file name: it can take at most %1 bytes, "
+                          "one for each letter from A to Z and up to four for any other character; "
+                          "this one takes %2.")
+        .arg(longestskinname(longest))
+        .arg(filenamebytes(skinname));
+}
+
 // Why a name that is no file name was refused.
 QString reasontext(NameProblem problem)
 {
@@ -109,6 +135,7 @@ QString reasontext(NameProblem problem)
     case NameProblem::Invisible:
         return QStringLiteral("A Skin name cannot hold control characters or invisible ones.");
     case NameProblem::None:
+    case NameProblem::TooLong:
     case NameProblem::TessaryName:
         break;
     }
@@ -117,11 +144,20 @@ QString reasontext(NameProblem problem)
 
 } // namespace
 
-NameProblem checkskinname(const QString &skinname, const QString &tyname)
+int longestzipname(const QString &hostfolder)
+{
+    return fileio::longestwritablename(hostfolder + QLatin1String("/Skins"));
+}
+
+NameProblem checkskinname(const QString &skinname, const QString &tyname, int longest)
 {
     const NameProblem problem = checkfilename(skinname);
     if (problem != NameProblem::None)
         return problem;
+    // Refused now rather than after the whole run, when the zip could not
+    // be written under that name.
+    if (filenamebytes(zipname(skinname)) > longest)
+        return NameProblem::TooLong;
     if (!tyname.isEmpty() && skinname.compare(tyname, Qt::CaseInsensitive) == 0)
         return NameProblem::TessaryName;
     return NameProblem::None;
@@ -137,7 +173,8 @@ QString nonametext()
     return QStringLiteral("You have not provided a name for the Skin");
 }
 
-QString refusednametext(NameProblem problem, const QString &skinname, const QString &tyname)
+QString refusednametext(NameProblem problem, const QString &skinname, const QString &tyname,
+                        int longest)
 {
     switch (problem) {
     case NameProblem::None:
@@ -148,8 +185,9 @@ QString refusednametext(NameProblem problem, const QString &skinname, const QStr
         return QStringLiteral("The Skin cannot be named ") + skinname
                + QStringLiteral(".\nThat would replace the ") + tyname + QStringLiteral(" skin itself.");
     default:
-        return QStringLiteral("The Skin cannot be named \"") + shownname(skinname)
-               + QStringLiteral("\".\n") + reasontext(problem);
+        return QStringLiteral("The Skin cannot be named \"") + shownname(skinname) + QStringLiteral("\".\n")
+               + (problem == NameProblem::TooLong ? toolongtext(skinname, longest)
+                                                  : reasontext(problem));
     }
 }
 
@@ -228,8 +266,8 @@ SkinJobPaths::SkinJobPaths(const QString &workdir, const QString &hostfolder,
                            const QString &tyname, const QString &skinname)
     : workdir(workdir),
       tyname(tyname),
-      sourcezip(hostfolder + QLatin1String("/Skins/") + tyname + QLatin1String(".zip")),
-      targetzip(hostfolder + QLatin1String("/Skins/") + skinname + QLatin1String(".zip")),
+      sourcezip(hostfolder + QLatin1String("/Skins/") + createskinjob::zipname(tyname)),
+      targetzip(hostfolder + QLatin1String("/Skins/") + createskinjob::zipname(skinname)),
       extracts(workdir + QLatin1String("/extracts")),
       skin(workdir + QLatin1String("/skin")),
       toexport(workdir + QLatin1String("/toexport"))

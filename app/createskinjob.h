@@ -23,23 +23,31 @@ enum class NameProblem {
     NotAFileName,   // a character or form that a file name cannot carry
     DeviceName,     // a name Windows keeps for a device (CON, COM1, ...)
     Invisible,      // a control character or an invisible one (U+200B, ...)
+    TooLong,        // the zip's file name would pass the file system's limit
     TessaryName     // would replace the Tessary skin itself
 };
 
+// The most bytes the file name of a skin's zip may take in the host's skins
+// folder, as the file system there counts them.
+int longestzipname(const QString &hostfolder);
+
 // Judges the typed name as the stem of a zip file in the skins folder: it
-// must be a plain file name on every platform the host runs on, and it must
-// not name the Tessary skin (compared without regard to case, as Windows
-// compares file names).
-NameProblem checkskinname(const QString &skinname, const QString &tyname);
+// must be a plain file name on every platform the host runs on, its zip's
+// file name may take at most longest bytes (longestzipname gives them), and
+// it must not name the Tessary skin (compared without regard to case, as
+// Windows compares file names).
+NameProblem checkskinname(const QString &skinname, const QString &tyname, int longest);
 
 // The Tessary skin's name is the stem of its zip in the skins folder too,
-// so it is held to the same rules.
+// so it is held to the same rules; its length is not judged, as the tool
+// only reads that file, and a name too long names no file that exists.
 NameProblem checktessaryname(const QString &tyname);
 
 // The messages of the job, each shown in a box titled with the program's
-// title.
+// title. A name too long says how long it may be: longest as for checkskinname.
 QString nonametext();
-QString refusednametext(NameProblem problem, const QString &skinname, const QString &tyname);
+QString refusednametext(NameProblem problem, const QString &skinname, const QString &tyname,
+                        int longest);
 QString refusedtessarytext(NameProblem problem, const QString &tyname);
 QString notinstalledtext(const QString &tyname);
 QString overwritetext(const QString &skinname);

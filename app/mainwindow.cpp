@@ -341,9 +341,10 @@ void MainWindow::on_dothejob_clicked()
         return;
     }
     const QString tessary = settings.value("tyname");
-    const NameProblem problem = checkskinname(skinname, tessary);
+    const int longest = longestzipname(hostfolder());
+    const NameProblem problem = checkskinname(skinname, tessary, longest);
     if (problem != NameProblem::None) {
-        messagebox::warning(this, apptitle, refusednametext(problem, skinname, tessary));
+        messagebox::warning(this, apptitle, refusednametext(problem, skinname, tessary, longest));
         return;
     }
 

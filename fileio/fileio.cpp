@@ -123,6 +123,24 @@ bool writefile(const QString &path, const QByteArray &bytes)
     return finish(&file, writeall(&file, bytes.constData(), bytes.size()));
 }
 
+int longestwritablename(const QString &folder)
+{
+    // The most common limit, POSIX's NAME_MAX.
+    long longest = 255;
+#ifdef Q_OS_UNIX
+    const long told = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    if (told > 0)
+        longest = told;
+#else
+    Q_UNUSED(folder)
+#endif
+    // QSaveFile writes into a file with no name where the file system lets
+    // it, but names it after the target plus "." and six random characters
+    // where it cannot, and to replace an existing target.
+    const int temporarysuffix = 7;
+    return int(qMin<long>(longest, 1 << 16)) - temporarysuffix;
+}
+
 bool writepng(const QString &path, const QImage &image, int quality)
 {
     QByteArray bytes;

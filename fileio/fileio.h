@@ -64,6 +64,13 @@ bool isreadablefile(const QString &path);
 // unless every byte reached the disk and the rename succeeded.
 bool writefile(const QString &path, const QByteArray &bytes);
 
+// The most bytes, in the encoding of QFile::encodeName, that the name of a
+// file in folder may take for writefile to write it, and to replace it once
+// it exists: the file system's limit, less what the temporary file beside
+// the target adds to the target's name. 255 is taken for the limit when the
+// folder cannot tell it (it does not exist, say).
+int longestwritablename(const QString &folder);
+
 // Encodes image as PNG (quality as QImage::save takes it) and writes it as
 // writefile does; false when it cannot be encoded or written.
 bool writepng(const QString &path, const QImage &image, int quality = -1);

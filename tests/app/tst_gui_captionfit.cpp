@@ -494,11 +494,13 @@ void TestCaptionFit::messageBoxesShowTheirText_data()
     QTest::newRow("not installed") << notinstalledtext("Tessary");
     QTest::newRow("overwrite") << overwritetext(name);
     QTest::newRow("no name") << nonametext();
-    QTest::newRow("refused name") << refusednametext(NameProblem::NotAFileName, name + ".", "Tessary");
+    QTest::newRow("refused name") << refusednametext(NameProblem::NotAFileName, name + ".", "Tessary", 248);
     // Lines longer than the widest box, which have to break.
     QTest::newRow("long path") << "Cannot write\n" + QString("/very/long/folder").repeated(12) + "\nThe end.";
     QTest::newRow("done, 200-letter name") << donetext(longname(200));
     QTest::newRow("failure, 300-letter name") << packfailuretext(longname(300));
+    QTest::newRow("refused name, 252 letters")
+        << refusednametext(NameProblem::TooLong, longname(252), "Tessary", 248);
     // Wider than an 800 x 600 screen allows (CTest runs this on one too).
     QTest::newRow("done, 120-letter name") << donetext(longname(120));
 }

@@ -199,6 +199,7 @@ private slots:
     void linkedScratchFolderIsNotWrittenThrough_data();
     void linkedScratchFolderIsNotWrittenThrough();
     void completedRuns();
+    void longestNameIsWrittenAndReplaced();
     void browserOption_data();
     void browserOption();
     void closeWaitsForTheResult_data();
@@ -243,6 +244,12 @@ void TestCreateSkin::refusedNames_data()
     const QString tessary = QStringLiteral("That would replace the Tessary skin itself.");
     QTest::newRow("Tessary") << "Tessary" << tessary;
     QTest::newRow("tessary") << "tessary" << tessary;
+    // The zip's file name would pass the file system's 255 bytes, or leave
+    // no room for the temporary file it is written through.
+    const QString toolong = QStringLiteral("too long for a file name: it can take at most 244 bytes");
+    QTest::newRow("252 letters") << QString(252, 'a') << toolong + ", one for each letter";
+    QTest::newRow("84 euro signs") << QString::fromUtf8("\u20ac").repeated(84) << toolong;
+    QTest::newRow("245 letters") << QString(245, 'a') << "this one takes 245.";
 }
 
 // A refused name is a warning alone: no folder is made, nothing is written,
@@ -506,6 +513,29 @@ void TestCreateSkin::completedRuns()
     QCOMPARE(skinzip::entries(targetzip()), QStringList({"mypreview.png", "skin.png", "skin.xml"}));
     QCOMPARE(skinzip::entry(targetzip(), "skin.png"), firstsheet);
     QCOMPARE(skinzip::entry(targetzip(), "skin.xml"), firstdocument);
+}
+
+// The longest name the file system takes gives a skin, and replaces it,
+// with nothing left beside it.
+void TestCreateSkin::longestNameIsWrittenAndReplaced()
+{
+    Rig rig;
+    const QString name(244, 'a');
+    rig.name->setText(name);
+    const QString zip = skinsfolder() + "/" + name + ".zip";
+
+    for (const bool exists : {false, true}) {
+        const QList<SeenBox> boxes = rig.run({QMessageBox::Yes});
+        QCOMPARE(boxes.size(), exists ? 2 : 1);
+        QCOMPARE(boxes.last().icon, QMessageBox::Information);
+        QVERIFY2(boxes.last().text.startsWith("Your Skin has been created succesfully !"),
+                 qPrintable(boxes.last().text));
+        QCOMPARE(skinzip::entries(zip), QStringList({"mypreview.png", "skin.png", "skin.xml"}));
+        QCOMPARE(QDir(skinsfolder()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+                 QStringList({name + ".zip", "Tessary.zip"}));
+        for (const QString &folder : scratchfolders())
+            QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));
+    }
 }
 
 void TestCreateSkin::browserOption_data()

@@ -6,12 +6,22 @@
 using createskinjob::NameProblem;
 Q_DECLARE_METATYPE(createskinjob::NameProblem)
 
+namespace {
+
+// The bytes a zip's file name may take in the usual file systems: 255, less
+// the suffix of the temporary file the zip is written through.
+const int usuallongest = 248;
+
+} // namespace
+
 class TestSkinName : public QObject
 {
     Q_OBJECT
 private slots:
     void checkskinname_data();
     void checkskinname();
+    void tooLongForAFileName_data();
+    void tooLongForAFileName();
 };
 
 void TestSkinName::checkskinname_data()
@@ -72,7 +82,7 @@ void TestSkinName::checkskinname()
     QFETCH(QString, name);
     QFETCH(QString, tyname);
     QFETCH(NameProblem, problem);
-    QCOMPARE(createskinjob::checkskinname(name, tyname), problem);
+    QCOMPARE(createskinjob::checkskinname(name, tyname, usuallongest), problem);
     // The Tessary name is a file name in the same folder, with the same rules.
     if (problem != NameProblem::TessaryName)
         QCOMPARE(createskinjob::checktessaryname(name), problem);
@@ -81,7 +91,7 @@ void TestSkinName::checkskinname()
 
     // Every refusal has a message that says what is wrong, and shows an
     // invisible character by its code, so it cannot hide or turn the text.
-    const QStringList messages = {createskinjob::refusednametext(problem, name, tyname),
+    const QStringList messages = {createskinjob::refusednametext(problem, name, tyname, usuallongest),
                                   createskinjob::refusedtessarytext(problem, name)};
     for (const QString &message : messages) {
         QVERIFY(!message.isEmpty());
@@ -93,6 +103,58 @@ void TestSkinName::checkskinname()
         }
         QVERIFY2(message.contains("[U+"), qPrintable(message));
     }
+}
+
+void TestSkinName::tooLongForAFileName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("longest");
+    QTest::addColumn<NameProblem>("problem");
+
+    // The zip's file name counts in the bytes the file system gets: one for
+    // a letter from A to Z, three for a euro sign, four for a character
+    // beyond the first 65,536, which Qt holds as two.
+    const QString euro = QString::fromUtf8("\u20ac");
+    const QString clef = QString::fromUtf8("\U0001D11E");
+    const QString acute = QString::fromUtf8("\u00e9");
+    QTest::newRow("244 letters") << QString(244, 'a') << usuallongest << NameProblem::None;
+    QTest::newRow("245 letters") << QString(245, 'a') << usuallongest << NameProblem::TooLong;
+    QTest::newRow("252 letters") << QString(252, 'a') << usuallongest << NameProblem::TooLong;
+    QTest::newRow("81 euro signs") << euro.repeated(81) << usuallongest << NameProblem::None;
+    QTest::newRow("82 euro signs") << euro.repeated(82) << usuallongest << NameProblem::TooLong;
+    QTest::newRow("84 euro signs") << euro.repeated(84) << usuallongest << NameProblem::TooLong;
+    QTest::newRow("61 clefs") << clef.repeated(61) << usuallongest << NameProblem::None;
+    QTest::newRow("62 clefs") << clef.repeated(62) << usuallongest << NameProblem::TooLong;
+    QTest::newRow("122 accents") << acute.repeated(122) << usuallongest << NameProblem::None;
+    QTest::newRow("123 accents") << acute.repeated(123) << usuallongest << NameProblem::TooLong;
+    // The limit is the folder's, not a fixed one.
+    QTest::newRow("251 letters, 255 allowed") << QString(251, 'a') << 255 << NameProblem::None;
+    QTest::newRow("252 letters, 255 allowed") << QString(252, 'a') << 255 << NameProblem::TooLong;
+    QTest::newRow("12 letters, 16 allowed") << QString(12, 'a') << 16 << NameProblem::None;
+    QTest::newRow("13 letters, 16 allowed") << QString(13, 'a') << 16 << NameProblem::TooLong;
+    // A name no file can carry says that first; the Tessary name is too
+    // long for the folder only where no Tessary zip can be.
+    QTest::newRow("too long, with a slash") << QString(300, 'a') + "/" << usuallongest
+                                            << NameProblem::NotAFileName;
+    QTest::newRow("too long, the Tessary name") << "Tessary" << 10 << NameProblem::TooLong;
+}
+
+// A name whose zip's file name the file system would refuse is refused
+// with a message that says so, how long a name may be and how long this
+// one is.
+void TestSkinName::tooLongForAFileName()
+{
+    QFETCH(QString, name);
+    QFETCH(int, longest);
+    QFETCH(NameProblem, problem);
+    QCOMPARE(createskinjob::checkskinname(name, "Tessary", longest), problem);
+    if (problem != NameProblem::TooLong)
+        return;
+    const QString text = createskinjob::refusednametext(problem, name, "Tessary", longest);
+    QVERIFY2(text.startsWith("The Skin cannot be named \"" + name + "\".\n"), qPrintable(text));
+    QVERIFY2(text.contains("too long for a file name"), qPrintable(text));
+    QVERIFY2(text.contains(QString("at most %1 bytes").arg(longest - 4)), qPrintable(text));
+    QVERIFY2(text.contains(QString("this one takes %1.").arg(name.toUtf8().size())), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(TestSkinName)

@@ -135,6 +135,7 @@ class TestFileIo : public QObject
 private slots:
     void init();
     void writeReplacesTheWholeFile();
+    void longestWritableName();
     void failedWritesKeepTheOldFile_data();
     void failedWritesKeepTheOldFile();
     void readTakesOnlyBoundedRegularFiles_data();
@@ -187,6 +188,27 @@ void TestFileIo::writeReplacesTheWholeFile()
     QVERIFY(fileio::copyfile(path("f"), path("g")));
     QCOMPARE(testsupport::readFile(path("g")), QByteArray("new"));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList({"f", "g"}));
+}
+
+// A name of the length the folder takes is written and replaced; a name one
+// byte longer cannot be replaced, as the temporary file's name beside it
+// would pass the file system's limit.
+void TestFileIo::longestWritableName()
+{
+    const int longest = fileio::longestwritablename(dir->path());
+    const QString fits = path(QString(longest, 'a'));
+    QVERIFY(fileio::writefile(fits, "first"));
+    QVERIFY(fileio::writefile(fits, "second"));
+    QCOMPARE(testsupport::readFile(fits), QByteArray("second"));
+
+    const QString toolong = path(QString(longest + 1, 'b'));
+    QVERIFY(testsupport::writeFile(toolong, "old"));
+    QVERIFY(!fileio::writefile(toolong, "new"));
+    QCOMPARE(testsupport::readFile(toolong), QByteArray("old"));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+
+    // A folder that cannot tell gets the usual limit.
+    QCOMPARE(fileio::longestwritablename(path("missing")), 255 - 7);
 }
 
 // A file-size limit stands in for a full disk: small writes used to sit in a
