@@ -113,7 +113,7 @@ int longestskinname(int longest)
 QString toolongtext(const QString &skinname, int longest)
 {
     return QStringLiteral("A Skin name is too long for a file name: it can take at most %1 bytes, "
-                          "one for each letter from A to Z and up to four for any other character; "
+                          "one for each plain letter, digit or space and up to four for any other character; "
                           "this one takes %2.")
         .arg(longestskinname(longest))
         .arg(filenamebytes(skinname));

@@ -247,7 +247,7 @@ void TestCreateSkin::refusedNames_data()
     // The zip's file name would pass the file system's 255 bytes, or leave
     // no room for the temporary file it is written through.
     const QString toolong = QStringLiteral("too long for a file name: it can take at most 244 bytes");
-    QTest::newRow("252 letters") << QString(252, 'a') << toolong + ", one for each letter";
+    QTest::newRow("252 letters") << QString(252, 'a') << toolong + ", one for each plain letter";
     QTest::newRow("84 euro signs") << QString::fromUtf8("\u20ac").repeated(84) << toolong;
     QTest::newRow("245 letters") << QString(245, 'a') << "this one takes 245.";
 }
