@@ -2,7 +2,8 @@
 // encoding than UTF-8. The new skin's skin.xml, and the pruned document that
 // the run writes and may read again, are UTF-8 and say so: a reader that
 // takes the encoding from the XML declaration reads every character that
-// the Tessary skin holds as it was.
+// the Tessary skin holds as it was. References to entities that the skin
+// does not declare, which the host resolves, stay as the skin wrote them.
 #include <QtTest>
 
 #include <QDomDocument>
@@ -70,6 +71,8 @@ class TestTessaryEncodings : public QObject
 private slots:
     void readsBackAsWritten_data();
     void readsBackAsWritten();
+    void entityReferencesStayAsWritten_data();
+    void entityReferencesStayAsWritten();
 
 private:
     QTemporaryDir m_files;
@@ -113,6 +116,49 @@ void TestTessaryEncodings::readsBackAsWritten()
 
     QCOMPARE(captions(pruned), QStringList(caption));
     QCOMPARE(captions(skinzip::entry(rig.paths.targetzip, "skin.xml")), QStringList(caption));
+}
+
+void TestTessaryEncodings::entityReferencesStayAsWritten_data()
+{
+    QTest::addColumn<QByteArray>("tooltip");   // as skin.xml holds it
+    QTest::addColumn<QByteArray>("written");   // as the new skin holds it
+    QTest::newRow("between words") << QByteArray("My&nbsp;Skin") << QByteArray("My&nbsp;Skin");
+    QTest::newRow("alone, one after the other") << QByteArray("&copy;&reg;") << QByteArray("&copy;&reg;");
+    QTest::newRow("beside escaped text")
+        << QByteArray("a &amp; b&nbsp;&lt;c&gt;") << QByteArray("a &amp; b&nbsp;&lt;c>");
+    QTest::newRow("in an element of the text")
+        << QByteArray("x<b>&nbsp;y</b>z") << QByteArray("x&nbsp;yz");
+}
+
+// A tooltip of a shown module's button goes into the new skin as text.
+void TestTessaryEncodings::entityReferencesStayAsWritten()
+{
+    QFETCH(QByteArray, tooltip);
+    QFETCH(QByteArray, written);
+    const QByteArray anchor("<off x=\"0\" y=\"0\"/>");
+    QByteArray xml = fixtureskin::skinxml();
+    QCOMPARE(xml.count(anchor), 1);
+    xml.replace(anchor, "<tooltip>" + tooltip + "</tooltip>" + anchor);
+    const QString zip = m_files.filePath(QStringLiteral("%1/Tessary.zip").arg(QTest::currentDataTag()));
+    const QString project = m_files.filePath("project.xml");
+    QVERIFY(fixtureskin::writezip(zip, true, xml));
+    QVERIFY(testsupport::writeFile(project, fixtureskin::project(fixtureskin::modules())));
+
+    HeadlessJob rig(zip, QStringLiteral("Entities"), 1920, 1080);
+    CreateSkinJob job(rig.model, rig.paths, rig.steps());
+    job.makefolders();
+    QVERIFY(job.unpack());
+    QVERIFY(job.readproject(project));
+    QCOMPARE(job.build(), CreateSkinJob::Failure::None);
+    const QByteArray pruned = testsupport::readFile(rig.paths.skin + "/skin.xml");
+    job.cleanup();
+
+    for (const QByteArray &reference : {"&nbsp;", "&copy;", "&reg;"})
+        QCOMPARE(pruned.count(reference), tooltip.count(reference));
+    const QByteArray document = skinzip::entry(rig.paths.targetzip, "skin.xml");
+    QVERIFY2(document.contains("<tooltip>" + written + "</tooltip>"), document.constData());
+    QDomDocument back;
+    QVERIFY(back.setContent(document));
 }
 
 QTEST_MAIN(TestTessaryEncodings)
