@@ -155,6 +155,24 @@ QStringList streamtokens(const QByteArray &xml)
     return tokens;
 }
 
+// A host's settings file and a project beside it, applied as the main
+// window applies them.
+struct ApplyFiles
+{
+    bool write(const QByteArray &host)
+    {
+        return testsupport::writeFile(hostpath, host)
+               && testsupport::writeFile(projectpath,
+                                         projectfixture("$TYX_A=0=1.00000", "<idx1 visible=\"yes\" x=\"4\"/>"));
+    }
+    projectapply::Applied apply() const { return projectapply::applyfile(projectpath, hostpath, "Tessary", 1920); }
+    QByteArray host() const { return testsupport::readFile(hostpath); }
+
+    QTemporaryDir dir;
+    const QString hostpath = dir.filePath("settings.xml");
+    const QString projectpath = dir.filePath("project.xml");
+};
+
 // A written document with the attributes of each tag in one order, as the
 // DOM does not keep the order they were read in.
 QByteArray sortedattributes(const QByteArray &xml)
@@ -724,14 +742,11 @@ void TestProjectFile::applyKeepsWhatItDoesNotSet()
     QFETCH(QByteArray, host);
     QFETCH(bool, applied);
     QFETCH(QByteArray, written);
-    QTemporaryDir dir;
-    const QString hostpath = dir.filePath("settings.xml");
-    const QString projectpath = dir.filePath("project.xml");
-    QVERIFY(testsupport::writeFile(hostpath, host));
-    QVERIFY(testsupport::writeFile(projectpath, projectfixture("$TYX_A=0=1.00000", "<idx1 visible=\"yes\" x=\"4\"/>")));
+    ApplyFiles files;
+    QVERIFY(files.write(host));
 
-    const projectapply::Applied first = projectapply::applyfile(projectpath, hostpath, "Tessary", 1920);
-    const QByteArray once = testsupport::readFile(hostpath);
+    const projectapply::Applied first = files.apply();
+    const QByteArray once = files.host();
     if (!applied) {
         QCOMPARE(int(first.result), int(projectapply::Applied::HostUnread));
         QCOMPARE(once, host);
@@ -750,9 +765,8 @@ void TestProjectFile::applyKeepsWhatItDoesNotSet()
     QVERIFY2(once.contains("<QRNScriptGlobalVariables>$TYX_A=0=1.00000,$Host=1=0.5</QRNScriptGlobalVariables>"),
              once.constData());
 
-    QCOMPARE(int(projectapply::applyfile(projectpath, hostpath, "Tessary", 1920).result),
-             int(projectapply::Applied::Done));
-    QCOMPARE(testsupport::readFile(hostpath), once);
+    QCOMPARE(int(files.apply().result), int(projectapply::Applied::Done));
+    QCOMPARE(files.host(), once);
 }
 
 // Qt's DOM makes the comments and processing instructions of a document
@@ -793,18 +807,12 @@ void TestProjectFile::applyWritesEachNodeOnce_data()
 void TestProjectFile::applyWritesEachNodeOnce()
 {
     QFETCH(QByteArray, host);
-    QTemporaryDir dir;
-    const QString hostpath = dir.filePath("settings.xml");
-    const QString projectpath = dir.filePath("project.xml");
-    QVERIFY(testsupport::writeFile(hostpath, host));
-    QVERIFY(testsupport::writeFile(projectpath, projectfixture("$TYX_A=0=1.00000", "<idx1 visible=\"yes\" x=\"4\"/>")));
-
-    QCOMPARE(int(projectapply::applyfile(projectpath, hostpath, "Tessary", 1920).result),
-             int(projectapply::Applied::Done));
-    const QByteArray once = testsupport::readFile(hostpath);
-    QCOMPARE(int(projectapply::applyfile(projectpath, hostpath, "Tessary", 1920).result),
-             int(projectapply::Applied::Done));
-    const QByteArray twice = testsupport::readFile(hostpath);
+    ApplyFiles files;
+    QVERIFY(files.write(host));
+    QCOMPARE(int(files.apply().result), int(projectapply::Applied::Done));
+    const QByteArray once = files.host();
+    QCOMPARE(int(files.apply().result), int(projectapply::Applied::Done));
+    const QByteArray twice = files.host();
     QCOMPARE(sortedattributes(twice), sortedattributes(once));
 
     for (const QString &markup : commentsandinstructions(host))
