@@ -300,7 +300,8 @@ QByteArray hosttext(const QDomDocument &host, const fileio::XmlRead &read)
     // Qt's DOM holds no node for the document type among the document's
     // children, but it does hold the comments and processing instructions of
     // its internal subset, which its text as written holds already: the text
-    // goes where the first of them stands, and they are not written again.
+    // goes where they stand, after the nodes before the document type, and
+    // they are not written again.
     const auto isdeclaration = [](const QDomNode &node) {
         return node.isProcessingInstruction() && node.nodeName() == QLatin1String("xml");
     };
