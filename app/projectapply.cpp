@@ -5,7 +5,6 @@
 #include <QList>
 #include <QRegularExpression>
 #include <QStringList>
-#include <QTextStream>
 
 #include <algorithm>
 #include <cmath>
@@ -210,21 +209,6 @@ QString declarationtext(const QDomDocument &document)
     return declaration + QStringLiteral("?>\n");
 }
 
-// The document type as the file had it, where it is known: the DOM keeps
-// of it only its name, external identifier, entities and notations.
-QString doctypetext(const QDomDocumentType &doctype, const QString &written)
-{
-    if (!written.isEmpty())
-        return written;
-    if (doctype.isNull() || doctype.name().isEmpty())
-        return QString();
-    QString text;
-    QTextStream stream(&text);
-    doctype.save(stream, 0);   // ends in a line end
-    stream.flush();
-    return text.trimmed();
-}
-
 void writenode(QString &out, const QDomNode &node);
 
 // Writes element and its children exactly as they are: the white space
@@ -311,16 +295,32 @@ void apply(const QDomDocument &project, QDomDocument &host, const QString &tynam
     replacevariables(project, host);
 }
 
-QByteArray hosttext(const QDomDocument &host, const QString &doctype)
+QByteArray hosttext(const QDomDocument &host, const fileio::XmlRead &read)
 {
-    // The DOM does not keep where the document type stood among the nodes
-    // before the root: it goes first, where most files have it.
+    // Qt's DOM holds no node for the document type among the document's
+    // children, but it does hold the comments and processing instructions of
+    // its internal subset, which its text as written holds already: the text
+    // goes where they stand, after the nodes before the document type, and
+    // they are not written again.
+    const auto isdeclaration = [](const QDomNode &node) {
+        return node.isProcessingInstruction() && node.nodeName() == QLatin1String("xml");
+    };
+    int beforeroot = 0;
+    for (QDomNode node = host.firstChild(); !node.isNull() && !node.isElement(); node = node.nextSibling())
+        beforeroot += isdeclaration(node) ? 0 : 1;
+    const int subsetfirst = qMax(0, beforeroot - read.afterdoctype - read.subsetchildren);
+    const int subsetend = subsetfirst + read.subsetchildren;
+
     QString text = declarationtext(host);
-    const QString typetext = doctypetext(host.doctype(), doctype);
-    if (!typetext.isEmpty())
-        text += typetext + QLatin1Char('\n');
+    int index = 0;   // among the document's children, the declaration left out
     for (QDomNode node = host.firstChild(); !node.isNull(); node = node.nextSibling()) {
-        if (node.isDocumentType() || (node.isProcessingInstruction() && node.nodeName() == QLatin1String("xml")))
+        if (node.isDocumentType() || isdeclaration(node))
+            continue;
+        if (index == subsetfirst && !read.doctype.isEmpty())
+            text += read.doctype + QLatin1Char('\n');
+        const bool fromsubset = index >= subsetfirst && index < subsetend;
+        ++index;
+        if (fromsubset)
             continue;
         writenode(text, node);
         text += QLatin1Char('\n');
@@ -354,7 +354,7 @@ Applied applyfile(const QString &projectpath, const QString &hostfile, const QSt
         return applied;
     }
     apply(project, host, tyname, factor);
-    if (!fileio::writefile(hostfile, hosttext(host, applied.read.doctype)))
+    if (!fileio::writefile(hostfile, hosttext(host, applied.read)))
         applied.result = Applied::HostUnwritten;
     return applied;
 }

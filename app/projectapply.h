@@ -33,10 +33,12 @@ void apply(const QDomDocument &project, QDomDocument &host, const QString &tynam
 // The host document as the host reads it: UTF-8 without byte-order mark,
 // declared as such, CR LF line ends. Every node is written as it is, white
 // space included, so a document read with its white space comes back as it
-// was; apply() lays out what it adds like the nodes around it. doctype is
-// the document type as the file wrote it (fileio::XmlRead::doctype), which
-// the DOM does not keep whole; without it the DOM's is written.
-QByteArray hosttext(const QDomDocument &host, const QString &doctype = QString());
+// was; apply() lays out what it adds like the nodes around it. read is
+// what reading host came to (fileio::parsexml): the document type as the
+// file wrote it, which the DOM does not keep whole, and which of the
+// document's children come from it; a document read otherwise is written
+// without a document type.
+QByteArray hosttext(const QDomDocument &host, const fileio::XmlRead &read);
 
 // What applying a project file to the host's settings file came to.
 struct Applied

@@ -474,8 +474,11 @@ XmlRead parsexml(QDomDocument *document, const QByteArray &bytes, bool keepwhite
     XmlRead read = prepare(bytes, limits, &text, &scan);
     if (!read)
         return read;
-    if (scan.doctypestart >= 0)
+    if (scan.doctypestart >= 0) {
         read.doctype = text.mid(scan.doctypestart, scan.doctypeend - scan.doctypestart);
+        read.subsetchildren = scan.subsetchildren;
+        read.afterdoctype = scan.afterdoctype;
+    }
     putwidecharacters(&text, scan.widereferences);
     if (!setcontent(document, text, keepwhitespace, &read))
         read.problem = XmlProblem::Malformed;

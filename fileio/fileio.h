@@ -121,6 +121,12 @@ struct XmlRead
     // ends): Qt's DOM keeps of it only its name, external identifier,
     // entities and notations.
     QString doctype;
+    // The document's children that come from the document type's internal
+    // subset (its comments and processing instructions), which Qt's DOM
+    // puts just before the ones that stand between the document type and
+    // the root element: how many of each there are.
+    int subsetchildren = 0;
+    int afterdoctype = 0;
 
     explicit operator bool() const { return problem == XmlProblem::None; }
 };

@@ -304,6 +304,7 @@ private:
             if (opaqueend < 0) {
                 i = m_text.size();
             } else if (opaqueend != i) {
+                ++m_result.subsetchildren;
                 i = opaqueend;
             } else if (startsat(m_text, i, QLatin1String("<!ELEMENT"))
                        || startsat(m_text, i, QLatin1String("<!ATTLIST"))
@@ -372,6 +373,8 @@ private:
             if (opaqueend != i) {
                 if (!count(i))
                     return;
+                if (m_result.doctypestart >= 0 && !elementseen)
+                    ++m_result.afterdoctype;
                 i = opaqueend;
                 continue;
             }

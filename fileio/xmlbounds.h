@@ -58,6 +58,11 @@ struct XmlScan
     int nodes = 0;              // the nodes counted up to where the scan stopped
     int doctypestart = -1;      // the document type declaration's span,
     int doctypeend = -1;        // -1 when there is none
+    // Qt's DOM makes the comments and processing instructions of the
+    // internal subset children of the document, among those that stand
+    // between the document type and the root element: how many of each.
+    int subsetchildren = 0;
+    int afterdoctype = 0;
     QVector<WideReference> widereferences;
 };
 

@@ -89,7 +89,7 @@ QString utf8declaration(const QString &declaration)
 
 // Appends node and its subtree in the layout of QDomNode::save() with an
 // indentation of one space per level. False for a kind of node that it
-// does not write (entity references and the like).
+// does not write (a document type and the like).
 bool appendnode(QString &out, const QDomNode &node, int depth)
 {
     const bool aftertext = node.previousSibling().isText();
@@ -148,6 +148,12 @@ bool appendnode(QString &out, const QDomNode &node, int depth)
         out += QLatin1String("-->");
         if (!beforetext)
             out += QLatin1Char('\n');
+        return true;
+    case QDomNode::EntityReferenceNode:
+        // A reference to an entity the document does not declare: by name.
+        out += QLatin1Char('&');
+        out += node.nodeName();
+        out += QLatin1Char(';');
         return true;
     case QDomNode::ProcessingInstructionNode:
         out += QLatin1String("<?");

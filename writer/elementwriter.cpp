@@ -148,6 +148,33 @@ const ChildRule *rulefor(const QVector<ChildRule> &rules, const QString &tag)
     return nullptr;
 }
 
+// Gathers the text of parent's subtree as QDomElement::text() does, into
+// content as markup: run holds the text since the last reference to an
+// entity, which is written back by name as the skin wrote it (the skin
+// declares no entities, so the name is one the host knows), where text()
+// would drop it.
+void gathertext(const QDomNode &parent, QString &content, QString &run)
+{
+    for (QDomNode node = parent.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (node.isEntityReference()) {
+            content += xmltextcontent(run) + QLatin1Char('&') + node.nodeName() + QLatin1Char(';');
+            run.clear();
+        } else if (node.isText()) {
+            run += node.nodeValue();
+        } else if (node.isElement()) {
+            gathertext(node, content, run);
+        }
+    }
+}
+
+QString textcontent(const QDomElement &element)
+{
+    QString content;
+    QString run;
+    gathertext(element, content, run);
+    return content + xmltextcontent(run);
+}
+
 void writechildren(ElementContext &context, const QDomElement &element, int level,
                    const QVector<ChildRule> &rules)
 {
@@ -179,7 +206,7 @@ void writeelement(ElementContext &context, const QDomNode &node, int level,
         context.document.appendline(level, line + QLatin1String("/>"));
         return;
     case Ending::TextContent:
-        context.document.appendline(level, line + QLatin1Char('>') + xmltextcontent(element.text())
+        context.document.appendline(level, line + QLatin1Char('>') + textcontent(element)
                                                + QLatin1String("</") + tag + QLatin1Char('>'));
         return;
     case Ending::ByChildren:

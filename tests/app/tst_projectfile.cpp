@@ -155,6 +155,58 @@ QStringList streamtokens(const QByteArray &xml)
     return tokens;
 }
 
+// A host's settings file and a project beside it, applied as the main
+// window applies them.
+struct ApplyFiles
+{
+    bool write(const QByteArray &host)
+    {
+        return testsupport::writeFile(hostpath, host)
+               && testsupport::writeFile(projectpath,
+                                         projectfixture("$TYX_A=0=1.00000", "<idx1 visible=\"yes\" x=\"4\"/>"));
+    }
+    projectapply::Applied apply() const { return projectapply::applyfile(projectpath, hostpath, "Tessary", 1920); }
+    QByteArray host() const { return testsupport::readFile(hostpath); }
+
+    QTemporaryDir dir;
+    const QString hostpath = dir.filePath("settings.xml");
+    const QString projectpath = dir.filePath("project.xml");
+};
+
+// A written document with the attributes of each tag in one order, as the
+// DOM does not keep the order they were read in.
+QByteArray sortedattributes(const QByteArray &xml)
+{
+    static const QRegularExpression tag(QStringLiteral("<([^\\s/>!?]+)((?:\\s+[^\\s=]+=\"[^\"]*\")+)(\\s*/?>)"));
+    static const QRegularExpression attribute(QStringLiteral("[^\\s=]+=\"[^\"]*\""));
+    const QString text = QString::fromUtf8(xml);
+    QString sorted;
+    int done = 0;
+    for (QRegularExpressionMatchIterator tags = tag.globalMatch(text); tags.hasNext();) {
+        const QRegularExpressionMatch match = tags.next();
+        QStringList attributes;
+        for (QRegularExpressionMatchIterator it = attribute.globalMatch(match.captured(2)); it.hasNext();)
+            attributes << it.next().captured();
+        attributes.sort();
+        sorted += text.mid(done, match.capturedStart() - done) + "<" + match.captured(1) + " "
+                  + attributes.join(' ') + match.captured(3);
+        done = match.capturedEnd();
+    }
+    return (sorted + text.mid(done)).toUtf8();
+}
+
+// The comments and processing instructions of a document's text, but for
+// its XML declaration.
+QStringList commentsandinstructions(const QByteArray &xml)
+{
+    static const QRegularExpression markup(QStringLiteral("<!--.*?-->|<\\?(?!xml\\s).*?\\?>"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    QStringList found;
+    for (QRegularExpressionMatchIterator it = markup.globalMatch(QString::fromUtf8(xml)); it.hasNext();)
+        found << it.next().captured();
+    return found;
+}
+
 } // namespace
 
 class TestProjectFile : public QObject
@@ -186,6 +238,8 @@ private slots:
     void applyKeepsEveryUntouchedNode();
     void applyKeepsWhatItDoesNotSet_data();
     void applyKeepsWhatItDoesNotSet();
+    void applyWritesEachNodeOnce_data();
+    void applyWritesEachNodeOnce();
 };
 
 void TestProjectFile::baseName_data()
@@ -526,7 +580,7 @@ void TestProjectFile::hostTextIsUtf8WithCrLf()
     const QDomDocument host = parsed("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<settings a=\"x&quot;y\">"
                                      "<options><name>Caf\xc3\xa9 &amp; &lt;Ton&gt;</name></options>"
                                      "<skins/></settings>");
-    const QByteArray bytes = projectapply::hosttext(host);
+    const QByteArray bytes = projectapply::hosttext(host, fileio::XmlRead());
     QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<settings"));
     QCOMPARE(bytes.count("<?xml"), 1);
     QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
@@ -542,7 +596,7 @@ void TestProjectFile::hostTextIsUtf8WithCrLf()
     // A file that declared another encoding is written, and declared, as UTF-8.
     QDomDocument latin;
     QVERIFY(latin.setContent(QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><s>Caf\xe9</s>")));
-    const QByteArray converted = projectapply::hosttext(latin);
+    const QByteArray converted = projectapply::hosttext(latin, fileio::XmlRead());
     QVERIFY(converted.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"));
     QVERIFY(converted.contains("Caf\xc3\xa9"));
     QVERIFY(back.setContent(converted));
@@ -560,9 +614,10 @@ void TestProjectFile::rewritingHostKeepsMultiLineText()
     QByteArray previous;
     for (int round = 0; round < 3; ++round) {
         QDomDocument host;
-        QCOMPARE(fileio::readxml(path, &host).problem, XmlProblem::None);
+        const fileio::XmlRead read = fileio::readxml(path, &host);
+        QCOMPARE(read.problem, XmlProblem::None);
         QCOMPARE(first(host, "note").text(), QString("first line\nsecond line"));
-        const QByteArray bytes = projectapply::hosttext(host);
+        const QByteArray bytes = projectapply::hosttext(host, read);
         QVERIFY(!bytes.contains("&#xd;"));
         if (round > 0)
             QCOMPARE(bytes, previous);
@@ -612,9 +667,10 @@ void TestProjectFile::applyKeepsEveryUntouchedNode()
     QByteArray previous;
     for (int round = 0; round < 2; ++round) {
         QDomDocument host;
-        QVERIFY(fileio::parsexml(&host, testsupport::readFile(path), /*keepwhitespace=*/true));
+        const fileio::XmlRead read = fileio::parsexml(&host, testsupport::readFile(path), /*keepwhitespace=*/true);
+        QVERIFY(read);
         projectapply::apply(project, host, "Tessary", 1.0f);
-        const QByteArray bytes = projectapply::hosttext(host);
+        const QByteArray bytes = projectapply::hosttext(host, read);
         QVERIFY(testsupport::writeFile(path, bytes));
         if (round > 0)
             QCOMPARE(bytes, previous);
@@ -705,14 +761,11 @@ void TestProjectFile::applyKeepsWhatItDoesNotSet()
     QFETCH(QByteArray, host);
     QFETCH(bool, applied);
     QFETCH(QByteArray, written);
-    QTemporaryDir dir;
-    const QString hostpath = dir.filePath("settings.xml");
-    const QString projectpath = dir.filePath("project.xml");
-    QVERIFY(testsupport::writeFile(hostpath, host));
-    QVERIFY(testsupport::writeFile(projectpath, projectfixture("$TYX_A=0=1.00000", "<idx1 visible=\"yes\" x=\"4\"/>")));
+    ApplyFiles files;
+    QVERIFY(files.write(host));
 
-    const projectapply::Applied first = projectapply::applyfile(projectpath, hostpath, "Tessary", 1920);
-    const QByteArray once = testsupport::readFile(hostpath);
+    const projectapply::Applied first = files.apply();
+    const QByteArray once = files.host();
     if (!applied) {
         QCOMPARE(int(first.result), int(projectapply::Applied::HostUnread));
         QCOMPARE(once, host);
@@ -732,9 +785,65 @@ void TestProjectFile::applyKeepsWhatItDoesNotSet()
     QVERIFY2(once.contains("<QRNScriptGlobalVariables>$TYX_A=0=1.00000,$Host=1=0.5</QRNScriptGlobalVariables>"),
              once.constData());
 
-    QCOMPARE(int(projectapply::applyfile(projectpath, hostpath, "Tessary", 1920).result),
-             int(projectapply::Applied::Done));
-    QCOMPARE(testsupport::readFile(hostpath), once);
+    QCOMPARE(int(files.apply().result), int(projectapply::Applied::Done));
+    QCOMPARE(files.host(), once);
+}
+
+// Qt's DOM makes the comments and processing instructions of a document
+// type's internal subset children of the document, beside those before and
+// after the document type: the document type as the file wrote it holds
+// them already, and Apply writes them there once, however often it runs.
+void TestProjectFile::applyWritesEachNodeOnce_data()
+{
+    QTest::addColumn<QByteArray>("host");
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+    const QByteArray body = "<settings>\r\n <options>\r\n  <note>x</note>\r\n"
+                            "  <QRNScriptGlobalVariables>$Host=1=0.5</QRNScriptGlobalVariables>\r\n </options>\r\n"
+                            " <skins>\r\n  <skinWindows>\r\n   <window name=\"Tessary:skin\"><idx1 visible=\"no\"/></window>\r\n"
+                            "  </skinWindows>\r\n </skins>\r\n</settings>\r\n";
+    const QByteArray subset = "<!DOCTYPE settings [\r\n <!-- the host's settings -->\r\n <?subset-hint keep?>\r\n"
+                              " <!NOTATION png SYSTEM \"image/png\">\r\n <!ELEMENT settings ANY>\r\n]>\r\n";
+    QTest::newRow("subset with a comment, a PI and a notation") << head + subset + body;
+    QTest::newRow("comments and PIs around the document type and the root")
+        << head + "<!-- before the type -->\r\n<?before type?>\r\n" + subset
+               + "<!-- after the type -->\r\n<?after-type?>\r\n" + body + "<!-- after the root -->\r\n<?last?>\r\n";
+    QTest::newRow("the same comment in and around the subset")
+        << head + "<!--same-->\r\n<!DOCTYPE settings SYSTEM \"settings.dtd\" [<!--same--><?same?><!--same-->]>\r\n"
+               + "<!--same-->\r\n<?same?>\r\n" + body + "<!--same-->\r\n";
+    QTest::newRow("markup in a literal of the subset")
+        << head + "<!DOCTYPE settings [<!NOTATION n SYSTEM \"<!--not a comment--><?nor a PI?>\"><!--a comment-->]>\r\n"
+               + "<?after?>\r\n" + body;
+    QTest::newRow("subset of comments and PIs on one line")
+        << head + "<!DOCTYPE settings [<!--a--><!--b--><?c?>]>\r\n<!--d-->\r\n" + body;
+    QTest::newRow("no-break spaces beside the records Apply replaces")
+        << head + subset
+               + QByteArray(body)
+                     .replace("<options>\r\n", "<options>\xc2\xa0")
+                     .replace("</QRNScriptGlobalVariables>", "</QRNScriptGlobalVariables>\xc2\xa0")
+                     .replace("<skinWindows>", "<skinWindows>\xc2\xa0<?in-record?>")
+                     .replace("</window>", "</window>\xc2\xa0");
+}
+
+void TestProjectFile::applyWritesEachNodeOnce()
+{
+    QFETCH(QByteArray, host);
+    ApplyFiles files;
+    QVERIFY(files.write(host));
+    QCOMPARE(int(files.apply().result), int(projectapply::Applied::Done));
+    const QByteArray once = files.host();
+    QCOMPARE(int(files.apply().result), int(projectapply::Applied::Done));
+    const QByteArray twice = files.host();
+    QCOMPARE(sortedattributes(twice), sortedattributes(once));
+
+    for (const QString &markup : commentsandinstructions(host))
+        QVERIFY2(twice.count(markup.toUtf8()) == host.count(markup.toUtf8()), qPrintable(markup));
+    QCOMPARE(twice.count("\xc2\xa0"), host.count("\xc2\xa0"));
+    // What stands around the root, the document type among it, stands where it stood.
+    QCOMPARE(twice.left(twice.indexOf("<settings")), host.left(host.indexOf("<settings")));
+    QCOMPARE(twice.mid(twice.indexOf("</settings>")), host.mid(host.indexOf("</settings>")));
+    QDomDocument back;
+    QVERIFY(fileio::parsexml(&back, twice, /*keepwhitespace=*/true));
+    QCOMPARE(back.doctype().notations().count(), host.count("<!NOTATION"));
 }
 
 QTEST_GUILESS_MAIN(TestProjectFile)

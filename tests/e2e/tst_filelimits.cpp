@@ -259,6 +259,24 @@ void TestFileLimits::skinDocumentPastItsBounds_data()
                                   "(line 2, column 17).";
     QTest::newRow("not well-formed") << fixtureskin::skinxml().replace("</skin>", "</skins>")
                                      << " is not well-formed XML: tag mismatch (line 62, column 8).";
+    // Only the shown modules' parts are parsed to be pruned: a fault there is
+    // the document's, found where it stands in the whole file.
+    QTest::newRow("not well-formed in a shown module")
+        << fixtureskin::skinxml().replace("<deck deck=\"left\">", "<deck deck=\"left\"><b></c>")
+        << " is not well-formed XML: tag mismatch (line 24, column 28).";
+    // A module the project hides is never parsed: the scan of the whole
+    // file as it is read is what refuses it.
+    const QByteArray hidden("action=\"hidden\">");
+    QTest::newRow("a character XML does not allow in a hidden module")
+        << fixtureskin::skinxml().replace(hidden, hidden + "&#0;")
+        << " is not well-formed XML: the reference &#0; names no character XML allows (line 57, column 63).";
+    QTest::newRow("an entity in an attribute of a hidden module")
+        << fixtureskin::skinxml().replace(hidden, "action=\"&hidden;\">")
+        << " declares entities or refers to one in an attribute value, which no real one does "
+           "(line 57, column 55).";
+    QTest::newRow("16 MB of tiny elements in a hidden module")
+        << fixtureskin::skinxml().replace(hidden, hidden + tiny)
+        << " holds more than any real one (more than 1,300,000 elements, attributes, texts and comments).";
 }
 
 void TestFileLimits::skinDocumentPastItsBounds()

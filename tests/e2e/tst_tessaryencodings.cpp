@@ -2,7 +2,8 @@
 // encoding than UTF-8. The new skin's skin.xml, and the pruned document that
 // the run writes and may read again, are UTF-8 and say so: a reader that
 // takes the encoding from the XML declaration reads every character that
-// the Tessary skin holds as it was.
+// the Tessary skin holds as it was. References to entities that the skin
+// does not declare, which the host resolves, stay as the skin wrote them.
 #include <QtTest>
 
 #include <QDomDocument>
@@ -75,10 +76,35 @@ class TestTessaryEncodings : public QObject
 private slots:
     void readsBackAsWritten_data();
     void readsBackAsWritten();
+    void entityReferencesStayAsWritten_data();
+    void entityReferencesStayAsWritten();
 
 private:
+    void runjob(const QByteArray &xml, QByteArray *pruned, QByteArray *document);
+
     QTemporaryDir m_files;
 };
+
+// The whole job on a Tessary skin whose skin.xml is xml, for a project that
+// shows every module: the pruned document that the run leaves in the work
+// folder until it cleans up, and the new skin's skin.xml.
+void TestTessaryEncodings::runjob(const QByteArray &xml, QByteArray *pruned, QByteArray *document)
+{
+    const QString zip = m_files.filePath(QStringLiteral("%1/Tessary.zip").arg(QTest::currentDataTag()));
+    const QString project = m_files.filePath("project.xml");
+    QVERIFY(fixtureskin::writezip(zip, true, xml));
+    QVERIFY(testsupport::writeFile(project, fixtureskin::project(fixtureskin::modules())));
+
+    HeadlessJob rig(zip, QStringLiteral("Written"), 1920, 1080);
+    CreateSkinJob job(rig.model, rig.paths, rig.steps());
+    job.makefolders();
+    QVERIFY(job.unpack());
+    QVERIFY(job.readproject(project));
+    QCOMPARE(job.build(), CreateSkinJob::Failure::None);
+    *pruned = testsupport::readFile(rig.paths.skin + "/skin.xml");
+    job.cleanup();
+    *document = skinzip::entry(rig.paths.targetzip, "skin.xml");
+}
 
 void TestTessaryEncodings::readsBackAsWritten_data()
 {
@@ -115,23 +141,44 @@ void TestTessaryEncodings::readsBackAsWritten()
     QFETCH(QByteArray, written);
     const QByteArray xml = fixtureskinin(encoding.constData(), declared, caption, written);
     QVERIFY(!xml.isEmpty());
-    const QString zip = m_files.filePath(QString::fromLatin1(encoding) + "/Tessary.zip");
-    const QString project = m_files.filePath("project.xml");
-    QVERIFY(fixtureskin::writezip(zip, true, xml));
-    QVERIFY(testsupport::writeFile(project, fixtureskin::project(fixtureskin::modules())));
-
-    HeadlessJob rig(zip, QStringLiteral("Encoded"), 1920, 1080);
-    CreateSkinJob job(rig.model, rig.paths, rig.steps());
-    job.makefolders();
-    QVERIFY(job.unpack());
-    QVERIFY(job.readproject(project));
-    QCOMPARE(job.build(), CreateSkinJob::Failure::None);
-    // The pruned document stays in the work folder until the run cleans up.
-    const QByteArray pruned = testsupport::readFile(rig.paths.skin + "/skin.xml");
-    job.cleanup();
-
+    QByteArray pruned, document;
+    runjob(xml, &pruned, &document);
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(captions(pruned), QStringList(caption));
-    QCOMPARE(captions(skinzip::entry(rig.paths.targetzip, "skin.xml")), QStringList(caption));
+    QCOMPARE(captions(document), QStringList(caption));
+}
+
+void TestTessaryEncodings::entityReferencesStayAsWritten_data()
+{
+    QTest::addColumn<QByteArray>("tooltip");   // as skin.xml holds it
+    QTest::addColumn<QByteArray>("written");   // as the new skin holds it
+    QTest::newRow("between words") << QByteArray("My&nbsp;Skin") << QByteArray("My&nbsp;Skin");
+    QTest::newRow("alone, one after the other") << QByteArray("&copy;&reg;") << QByteArray("&copy;&reg;");
+    QTest::newRow("beside escaped text")
+        << QByteArray("a &amp; b&nbsp;&lt;c&gt;") << QByteArray("a &amp; b&nbsp;&lt;c>");
+    QTest::newRow("in an element of the text")
+        << QByteArray("x<b>&nbsp;y</b>z") << QByteArray("x&nbsp;yz");
+}
+
+// A tooltip of a shown module's button goes into the new skin as text.
+void TestTessaryEncodings::entityReferencesStayAsWritten()
+{
+    QFETCH(QByteArray, tooltip);
+    QFETCH(QByteArray, written);
+    const QByteArray anchor("<off x=\"0\" y=\"0\"/>");
+    QByteArray xml = fixtureskin::skinxml();
+    QCOMPARE(xml.count(anchor), 1);
+    xml.replace(anchor, "<tooltip>" + tooltip + "</tooltip>" + anchor);
+    QByteArray pruned, document;
+    runjob(xml, &pruned, &document);
+    if (QTest::currentTestFailed())
+        return;
+    for (const QByteArray &reference : {"&nbsp;", "&copy;", "&reg;"})
+        QCOMPARE(pruned.count(reference), tooltip.count(reference));
+    QVERIFY2(document.contains("<tooltip>" + written + "</tooltip>"), document.constData());
+    QDomDocument back;
+    QVERIFY(back.setContent(document));
 }
 
 QTEST_MAIN(TestTessaryEncodings)

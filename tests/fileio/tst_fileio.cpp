@@ -164,6 +164,7 @@ private slots:
     void scanCountsAtLeastTheTree_data();
     void scanCountsAtLeastTheTree();
     void scanCountsAtLeastTheTreeOnGeneratedText();
+    void scanFindsTheSubsetsChildren();
     void referencesKeepTheirCharacters_data();
     void referencesKeepTheirCharacters();
     void refusalsSayWhichFileAndWhy_data();
@@ -845,6 +846,57 @@ void TestFileIo::scanCountsAtLeastTheTree()
     QCOMPARE(fileio::scanxml(xml, nodes).problem, fileio::XmlProblem::None);
     QCOMPARE(fileio::scanxml(xml, nodes - 1).problem, fileio::XmlProblem::TooMany);
     verifycountholds(xml);
+}
+
+namespace {
+
+// The document's children before its root element, the XML declaration
+// left out, as "type name value" lines.
+QStringList prologlines(const QString &xml)
+{
+    QDomDocument document;
+    fileio::parsexml(&document, xml.toUtf8(), true, {1 << 30, std::numeric_limits<int>::max()});
+    QStringList lines;
+    for (QDomNode node = document.firstChild(); !node.isNull() && !node.isElement(); node = node.nextSibling()) {
+        if (node.nodeName() != QLatin1String("xml"))
+            lines << QString("%1 %2 %3").arg(node.nodeType()).arg(node.nodeName(), node.nodeValue());
+    }
+    return lines;
+}
+
+} // namespace
+
+// Qt's DOM makes the comments and processing instructions of a document
+// type's subset children of the document: the scan says how many there are
+// and how many stand after the document type, so that a writer can tell
+// them from the others. Checked against the DOM of the document, of the
+// document without its document type and of the document type alone.
+void TestFileIo::scanFindsTheSubsetsChildren()
+{
+    static const char *const outside[] = {"<!--c-->", "<?p x?>", "<?q?>", "<!--c-->", " ", "\n"};
+    static const char *const inside[] = {"<!--c-->", "<?p x?>", "<!-- d -->", "<!NOTATION n SYSTEM '<!--x--><?y?>'>",
+                                         "<!ELEMENT r ANY>", "<!ATTLIST r a CDATA '?>'>", " ", "\n"};
+    QRandomGenerator random(20261212);
+    const auto pieces = [&random](const auto &list, int most) {
+        QString text;
+        for (int i = random.bounded(most + 1); i > 0; --i)
+            text += QLatin1String(list[random.bounded(int(sizeof list / sizeof *list))]);
+        return text;
+    };
+    for (int document = 0; document < 500; ++document) {
+        const QString doctype = "<!DOCTYPE r [" + pieces(inside, 6) + "]>";
+        const QString before = "<?xml version='1.0'?>" + pieces(outside, 3);
+        const QString xml = before + doctype + pieces(outside, 3) + "<r/>" + pieces(outside, 2);
+        const fileio::XmlScan scan = fileio::scanxml(xml, std::numeric_limits<int>::max());
+        QCOMPARE(scan.problem, fileio::XmlProblem::None);
+        QCOMPARE(xml.mid(scan.doctypestart, scan.doctypeend - scan.doctypestart), doctype);
+        const QStringList subset = prologlines(doctype + "<r/>");
+        QStringList expected = prologlines(QString(xml).remove(scan.doctypestart, doctype.size()));
+        for (int i = 0; i < subset.size(); ++i)
+            expected.insert(expected.size() - scan.afterdoctype, subset.at(i));
+        QCOMPARE(scan.subsetchildren, subset.size());
+        QVERIFY2(prologlines(xml) == expected, qPrintable(xml));
+    }
 }
 
 void TestFileIo::scanCountsAtLeastTheTreeOnGeneratedText()

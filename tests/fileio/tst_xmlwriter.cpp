@@ -99,6 +99,7 @@ void TestXmlWriter::writesAsQtDoes_data()
         {"many attributes", "<r z=\"1\" a=\"2\" m=\"&quot;&apos;&lt;&gt;&amp;\" t=\"&#9;&#10;&#13;\"/>"},
         {"references in text", "<r>&lt;&gt;&amp;&quot;&apos;&#13;&#10;&#9;&#xE9;</r>"},
         {"prefixed names", "<q:r xmlns:q=\"urn:x\" q:a=\"1\"><q:b/></q:r>"},
+        {"undeclared entities", "<r>My&nbsp;Skin<t>&copy;</t>&e;<a/>&f;<b>&g;x</b></r>"},
     };
     for (const auto &document : documents)
         QTest::newRow(document[0]) << parsed(document[1]);
