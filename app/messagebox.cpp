@@ -44,8 +44,9 @@ QSize framesize(const QWidget *parent)
     return QSize(10, 40);
 }
 
-// The widest box, frame included, that Qt lets a message box grow to on
-// that screen, before it breaks lines anywhere at all.
+// The widest box Qt lets a message box grow to on that screen, before it
+// breaks lines anywhere at all; on a small screen the box's frame must fit
+// beside it, as a box, frame included, must lie on the screen.
 int widestbox(const QWidget *parent)
 {
     const int screenwidth = boxscreen().width();
@@ -115,7 +116,8 @@ void showinview(QMessageBox &box, QLabel *label)
 // lines: what the box may still widen by, and the lines' own after that.
 // The lines out of sight are reached by keyboard too: Tab moves the focus
 // between the buttons and the text, where the arrows, Page Up/Down and
-// Ctrl+Home/End move through it and select with Shift.
+// Ctrl+Home/End move through it and select with Shift. Enter and Escape,
+// which a read-only view leaves alone, still answer the box from there.
 void fitheight(QMessageBox &box, const QWidget *parent)
 {
     auto *view = box.findChild<QTextEdit *>(textviewname);

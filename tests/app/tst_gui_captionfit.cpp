@@ -5,9 +5,11 @@
 // font DPI the desktop uses: CTest runs this program at 96, 100 and 120 DPI
 // (QT_FONT_DPI). Message boxes, which follow the desktop's font, keep the
 // lines of their text whole where they can and show every character, on an
-// 800 x 600 desktop too (at 120 and 144 DPI), where a long text scrolls in a
-// box that stays on the screen. Font metrics and text layouts against the
-// room the widget's style leaves for the text; no pixels are compared.
+// 800 x 600 desktop too (at 120 and 144 DPI, under a window manager with a
+// panel), where a long text scrolls, by mouse or keyboard, in a box that
+// stays, frame included, on the part of the screen the panel leaves free.
+// Font metrics and text layouts against the room the widget's style leaves
+// for the text; no pixels are compared.
 #include <QtTest>
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
@@ -708,6 +710,7 @@ void TestCaptionFit::messageBoxesFitTheScreen()
             QVERIFY(!showslastline(view));
             QVERIFY(typekeys("Tab"));
             QVERIFY2(QTest::qWaitFor([view] { return view->hasFocus(); }), "Tab left the focus off the text");
+            QVERIFY2(qobject_cast<QPushButton *>(ok)->isDefault(), "OK is no longer the default button");
             QVERIFY(typekeys("ctrl+End"));
             QVERIFY2(QTest::qWaitFor([view] { return showslastline(view); }),
                      qPrintable(QString("after Ctrl+End, the last line lies at %1, %2 in a viewport of %3 x %4")
