@@ -28,32 +28,37 @@ QRect boxscreen()
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-// The widest box Qt lets a message box grow to on that screen, before it
-// breaks lines anywhere at all.
-int widestbox()
-{
-    const int screenwidth = boxscreen().width();
-    return screenwidth <= 1024 ? screenwidth : qMin(screenwidth - 480, 1000);
-}
-
-// The height the window manager's frame adds to a box: what it adds to the
-// parent's window, or, while no frame is known, what Qt's dialogs guess
-// when they place themselves on the screen.
-int frameheight(const QWidget *parent)
+// What the window manager's frame adds to a box's width and height: what
+// it adds to the parent's window, which the box shares the window manager
+// with, or, while no frame is known, what Qt's dialogs guess when they
+// place themselves on the screen. A frame may have no side borders, but
+// never lacks a title bar.
+QSize framesize(const QWidget *parent)
 {
     const QWidget *window = parent ? parent->window() : nullptr;
     if (window && window->isVisible()) {
-        const int frame = window->frameGeometry().height() - window->geometry().height();
-        if (frame > 0)
+        const QSize frame = window->frameGeometry().size() - window->geometry().size();
+        if (frame.height() > 0)
             return frame;
     }
-    return 40;
+    return QSize(10, 40);
+}
+
+// The widest box Qt lets a message box grow to on that screen, before it
+// breaks lines anywhere at all; on a small screen the box's frame must fit
+// beside it, as a box, frame included, must lie on the screen.
+int widestbox(const QWidget *parent)
+{
+    const int screenwidth = boxscreen().width();
+    if (screenwidth > 1024)
+        return qMin(screenwidth - 480, 1000);
+    return screenwidth - framesize(parent).width();
 }
 
 // The tallest box, frame included, that fits that screen.
 int tallestbox(const QWidget *parent)
 {
-    return boxscreen().height() - frameheight(parent);
+    return boxscreen().height() - framesize(parent).height();
 }
 
 // A read-only view drawn as the label draws its plain text: its font and
@@ -109,6 +114,10 @@ void showinview(QMessageBox &box, QLabel *label)
 // buttons with it, past the screen's bottom edge. The view then stops as
 // far up as the box must and scrolls. Its scroll bar takes room beside the
 // lines: what the box may still widen by, and the lines' own after that.
+// The lines out of sight are reached by keyboard too: Tab moves the focus
+// between the buttons and the text, where the arrows, Page Up/Down and
+// Ctrl+Home/End move through it and select with Shift. Enter and Escape,
+// which a read-only view leaves alone, still answer the box from there.
 void fitheight(QMessageBox &box, const QWidget *parent)
 {
     auto *view = box.findChild<QTextEdit *>(textviewname);
@@ -119,10 +128,12 @@ void fitheight(QMessageBox &box, const QWidget *parent)
     if (over <= 0)
         return;
     const int bar = view->verticalScrollBar()->sizeHint().width();
-    const int wider = qBound(0, widestbox() - least.width(), bar);
+    const int wider = qBound(0, widestbox(parent) - least.width(), bar);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     view->setFixedSize(view->width() + wider, qMax(view->fontMetrics().lineSpacing(), view->height() - over));
     view->setLineWrapColumnOrWidth(view->width() - bar);
+    view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    view->setFocusPolicy(Qt::StrongFocus);
 }
 
 // Qt wraps a box's text at a fixed width of about 500 pixels, so with a
@@ -140,7 +151,7 @@ void keeplines(QMessageBox &box, const QWidget *parent)
     label->setWordWrap(false);
     label->setMinimumWidth(label->sizeHint().width());
     const QSize least = box.layout()->totalMinimumSize();
-    const int over = least.width() - widestbox();
+    const int over = least.width() - widestbox(parent);
     if (over > 0)
         label->setMinimumWidth(qMax(1, label->minimumWidth() - over));
     if (over > 0 || least.height() > tallestbox(parent)) {

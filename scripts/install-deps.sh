@@ -4,7 +4,7 @@
 # entirely when all of them are present already.
 set -eu
 packages="build-essential cmake qtbase5-dev libqt5xml5 libquazip1-qt5-dev libxcb1-dev
-          xvfb xauth fonts-liberation fonts-dejavu-core python3 desktop-file-utils $*"
+          xvfb xauth x11-utils openbox xdotool fonts-liberation fonts-dejavu-core python3 desktop-file-utils $*"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -27,7 +27,22 @@ if [ "$kind" = gui ]; then
   export QT_QPA_PLATFORM=xcb
   # A test that is about a smaller desktop asks for one through
   # TYX_TEST_SCREEN (width x height x depth).
-  xvfb-run -a -s "-screen 0 ${TYX_TEST_SCREEN:-1920x1080x24} -nolisten tcp" "$@"
+  # A test that is about window frames and the room a desktop panel takes
+  # asks for a window manager through TYX_TEST_WM: openbox, with a panel's
+  # strip along the top of the screen and a dock's along its left.
+  run=("$@")
+  if [ -n "${TYX_TEST_WM:-}" ]; then
+    mkdir -p "$XDG_CONFIG_HOME/openbox"
+    cat > "$XDG_CONFIG_HOME/openbox/rc.xml" <<'RC'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <margins><top>30</top><left>20</left><right>0</right><bottom>0</bottom></margins>
+  <desktops><number>1</number></desktops>
+</openbox_config>
+RC
+    run=(bash "$(dirname "$0")/underwm.sh" "$@")
+  fi
+  xvfb-run -a -s "-screen 0 ${TYX_TEST_SCREEN:-1920x1080x24} -nolisten tcp" "${run[@]}"
 else
   export QT_QPA_PLATFORM=offscreen
   "$@"
