@@ -1,6 +1,6 @@
 #include "xmlbounds.h"
 
-#include <limits>
+#include <algorithm>
 
 namespace fileio {
 
@@ -85,6 +85,75 @@ int skipopaque(const QString &text, int position)
     }
     return position;
 }
+
+bool isasciiletter(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+}
+
+bool isasciidigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// "1." and digits.
+bool isversionnumber(const QStringRef &value)
+{
+    if (value.size() < 3 || !value.startsWith(QLatin1String("1.")))
+        return false;
+    return std::all_of(value.begin() + 2, value.end(), isasciidigit);
+}
+
+// A letter, then letters, digits, '.', '_' and '-'.
+bool isencodingname(const QStringRef &value)
+{
+    return !value.isEmpty() && isasciiletter(value.at(0))
+           && std::all_of(value.begin() + 1, value.end(), [](QChar c) {
+                  return isasciiletter(c) || isasciidigit(c) || c == QLatin1Char('.') || c == QLatin1Char('_')
+                         || c == QLatin1Char('-');
+              });
+}
+
+bool isyesorno(const QStringRef &value)
+{
+    return value == QLatin1String("yes") || value == QLatin1String("no");
+}
+
+// What the XML declaration may hold, in this order, each value by its own
+// grammar. Qt's readers take more (a version "2.0", references in a value,
+// which the reader that keeps white space turns into nodes of their own
+// before the root), and what they take is written back.
+struct DeclarationValue
+{
+    QLatin1String name;
+    bool required;
+    bool (*valid)(const QStringRef &);
+    const char *expected;
+};
+
+const DeclarationValue declarationvalues[] = {
+    {QLatin1String("version"), true, isversionnumber, "\"1.\" followed by digits"},
+    {QLatin1String("encoding"), false, isencodingname,
+     "an encoding name (a letter, then letters, digits, \".\", \"_\" and \"-\")"},
+    {QLatin1String("standalone"), false, isyesorno, "\"yes\" or \"no\""}};
+
+// What the markup of a document type's internal subset makes Qt's DOM hold.
+enum class Builds {
+    Nothing,
+    OneNode,          // a notation, kept by the document type
+    ReferenceNodes    // the reader that keeps white space makes each entity
+                      // reference in a default value a node of the document
+};
+
+struct Declaration
+{
+    QLatin1String opening;
+    Builds builds;
+};
+
+const Declaration declarations[] = {{QLatin1String("<!ELEMENT"), Builds::Nothing},
+                                    {QLatin1String("<!ATTLIST"), Builds::ReferenceNodes},
+                                    {QLatin1String("<!NOTATION"), Builds::OneNode}};
 
 // The predefined entities stand for one character each and nest nothing.
 bool ispredefined(const QStringRef &name)
@@ -264,7 +333,9 @@ private:
             } else if (c == QLatin1Char('&')) {
                 const int at = i;
                 if (reference(&i) == Reference::Entity)
-                    return fail(XmlProblem::Entities, at);
+                    return fail(XmlProblem::Entities, at,
+                                QStringLiteral("refers to the undeclared entity %1 in an attribute value")
+                                    .arg(m_text.mid(at, i - at)));
                 if (failed())
                     return false;
             } else {
@@ -286,9 +357,131 @@ private:
         return true;
     }
 
-    // The internal subset from position up to and past its "]":
-    // declarations that shape no content are passed over, an entity's is
-    // refused.
+    // A processing instruction at position ("<?"): only the XML declaration,
+    // at the very start, may be named "xml", in any letter case.
+    bool instruction(int position)
+    {
+        const int target = position + 2;
+        const QStringRef name(&m_text, target, skipname(m_text, target) - target);
+        if (name.compare(QLatin1String("xml"), Qt::CaseInsensitive) != 0)
+            return true;
+        return fail(XmlProblem::Malformed, position,
+                    QStringLiteral("a processing instruction is named \"%1\", which only the XML declaration "
+                                   "at the very start may be")
+                        .arg(name));
+    }
+
+    // Whether the text opens with the XML declaration (rather than another
+    // instruction whose name begins with "xml").
+    bool startswithdeclaration() const
+    {
+        return startsat(m_text, 0, QLatin1String("<?xml")) && skipname(m_text, 2) == 5;
+    }
+
+    // The XML declaration at the start, read by its grammar: a version, then
+    // an encoding and standalone if given, each after white space and with
+    // white space allowed around its "=", and nothing else. One node.
+    bool xmldeclaration(int *position)
+    {
+        int i = int(qstrlen("<?xml"));
+        for (const DeclarationValue &value : declarationvalues) {
+            const int start = skipspace(m_text, i);
+            const int nameend = start + value.name.size();
+            if (start == i || !startsat(m_text, start, value.name)
+                || (nameend < m_text.size() && isnamechar(m_text.at(nameend)))) {
+                if (value.required)
+                    return fail(XmlProblem::Malformed, start,
+                                QStringLiteral("the XML declaration does not begin with its version"));
+                continue;
+            }
+            const int equals = skipspace(m_text, nameend);
+            if (equals >= m_text.size() || m_text.at(equals) != QLatin1Char('='))
+                return fail(XmlProblem::Malformed, equals,
+                            QStringLiteral("the XML declaration's %1 has no \"=\"").arg(value.name));
+            const int open = skipspace(m_text, equals + 1);
+            const QChar quote = open < m_text.size() ? m_text.at(open) : QChar();
+            const int close = quote == QLatin1Char('"') || quote == QLatin1Char('\'')
+                                  ? int(m_text.indexOf(quote, open + 1))
+                                  : -1;
+            if (close < 0)
+                return fail(XmlProblem::Malformed, open,
+                            QStringLiteral("the XML declaration's %1 is not in quotes").arg(value.name));
+            if (!value.valid(QStringRef(&m_text, open + 1, close - open - 1)))
+                return fail(XmlProblem::Malformed, open + 1,
+                            QStringLiteral("the XML declaration's %1 is not %2")
+                                .arg(value.name, QLatin1String(value.expected)));
+            i = close + 1;
+        }
+        i = skipspace(m_text, i);
+        if (!startsat(m_text, i, QLatin1String("?>")))
+            return fail(XmlProblem::Malformed, i,
+                        QStringLiteral("the XML declaration holds more than a version, an encoding and "
+                                       "standalone, in that order"));
+        *position = i + 2;
+        return count(0);
+    }
+
+    // The references to entities in the quoted literals of the markup from
+    // position to end.
+    int literalreferences(int position, int end)
+    {
+        QChar quote;
+        int references = 0;
+        for (int i = position; i < end && !failed();) {
+            const QChar c = m_text.at(i);
+            if (quote.isNull()) {
+                if (c == QLatin1Char('"') || c == QLatin1Char('\''))
+                    quote = c;
+                ++i;
+            } else if (c == quote) {
+                quote = QChar();
+                ++i;
+            } else if (c == QLatin1Char('&')) {
+                if (reference(&i) == Reference::Entity)
+                    ++references;
+            } else {
+                ++i;
+            }
+        }
+        return references;
+    }
+
+    // The declaration of the subset at position ("<!"), counting what the
+    // DOM makes of it, and moving past it.
+    bool subsetdeclaration(const Declaration &declaration, int *position)
+    {
+        const int start = *position;
+        const int end = markupend(m_text, start + 2);
+        *position = end < 0 ? m_text.size() : end + 1;
+        switch (declaration.builds) {
+        case Builds::Nothing:
+            return true;
+        case Builds::OneNode:
+            return count(start);
+        case Builds::ReferenceNodes:
+            break;
+        }
+        const int references = literalreferences(start, *position);
+        return !failed() && count(start, references);
+    }
+
+    // A declaration of an entity at position ("<!ENTITY") or a reference to
+    // a parameter entity ("%"): refused, saying which.
+    bool entity(int position)
+    {
+        if (m_text.at(position) == QLatin1Char('%'))
+            return fail(XmlProblem::Entities, position,
+                        QStringLiteral("refers to a parameter entity in its document type"));
+        const int name = skipspace(m_text, position + int(qstrlen("<!ENTITY")));
+        const bool parameter = name < m_text.size() && m_text.at(name) == QLatin1Char('%');
+        return fail(XmlProblem::Entities, position,
+                    parameter ? QStringLiteral("declares a parameter entity") : QStringLiteral("declares an entity"));
+    }
+
+    // The internal subset from position up to and past its "]": each
+    // comment, processing instruction and notation is a node of the DOM, and
+    // so is each entity reference in an attribute-list declaration's
+    // literals; an entity's declaration is refused.
     bool subset(int *position)
     {
         int i = *position;
@@ -300,18 +493,22 @@ private:
                 ++i;
                 break;
             }
-            const int opaqueend = skipopaque(m_text, i);
-            if (opaqueend < 0) {
-                i = m_text.size();
-            } else if (opaqueend != i) {
-                i = opaqueend;
-            } else if (startsat(m_text, i, QLatin1String("<!ELEMENT"))
-                       || startsat(m_text, i, QLatin1String("<!ATTLIST"))
-                       || startsat(m_text, i, QLatin1String("<!NOTATION"))) {
-                const int end = markupend(m_text, i + 2);
-                i = end < 0 ? m_text.size() : end + 1;
+            if (startsat(m_text, i, QLatin1String("<!--")) || startsat(m_text, i, QLatin1String("<?"))) {
+                if (m_text.at(i + 1) == QLatin1Char('?') && !instruction(i))
+                    return false;
+                const int end = skipopaque(m_text, i);
+                if (!count(i))
+                    return false;
+                i = end < 0 ? m_text.size() : end;
+                continue;
+            }
+            const auto known = std::find_if(std::begin(declarations), std::end(declarations),
+                                            [&](const Declaration &d) { return startsat(m_text, i, d.opening); });
+            if (known != std::end(declarations)) {
+                if (!subsetdeclaration(*known, &i))
+                    return false;
             } else if (startsat(m_text, i, QLatin1String("<!ENTITY")) || m_text.at(i) == QLatin1Char('%')) {
-                return fail(XmlProblem::Entities, i);
+                return entity(i);
             } else {
                 return fail(XmlProblem::Malformed, i,
                             QStringLiteral("the document type holds markup that is not a declaration"));
@@ -360,6 +557,8 @@ private:
     {
         bool elementseen = false;
         int i = 0;
+        if (startswithdeclaration() && !xmldeclaration(&i))
+            return;
         while (i < m_text.size()) {
             if (m_text.at(i) != QLatin1Char('<')) {
                 if (!content(&i))
@@ -370,6 +569,8 @@ private:
             if (opaqueend < 0)
                 return;
             if (opaqueend != i) {
+                if (m_text.at(i + 1) == QLatin1Char('?') && !instruction(i))
+                    return;
                 if (!count(i))
                     return;
                 i = opaqueend;
@@ -412,11 +613,6 @@ private:
 XmlScan scanxml(const QString &text, int maxnodes, int maxdepth)
 {
     return Scanner(text, maxnodes, maxdepth).run();
-}
-
-bool withinxmlbounds(const QString &text, int maxdepth)
-{
-    return scanxml(text, std::numeric_limits<int>::max(), maxdepth).problem == XmlProblem::None;
 }
 
 } // namespace fileio

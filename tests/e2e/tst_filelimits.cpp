@@ -255,8 +255,7 @@ void TestFileLimits::skinDocumentPastItsBounds_data()
         << fixtureskin::skinxml().replace("<deck deck=\"left\">", "<deck deck=\"left\">" + tiny)
         << " holds more than any real one (more than 1,300,000 elements, attributes, texts and comments).";
     QTest::newRow("an entity") << withdoctype(fixtureskin::skinxml(), doctypes().last(), "skin")
-                               << " declares entities or refers to one in an attribute value, which no real one does "
-                                  "(line 2, column 17).";
+                               << " declares an entity, which no real one does (line 2, column 17).";
     QTest::newRow("not well-formed") << fixtureskin::skinxml().replace("</skin>", "</skins>")
                                      << " is not well-formed XML: tag mismatch (line 62, column 8).";
 }
