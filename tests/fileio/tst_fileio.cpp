@@ -168,6 +168,8 @@ private slots:
     void scanCountsAtLeastTheTree_data();
     void scanCountsAtLeastTheTree();
     void scanCountsAtLeastTheTreeOnGeneratedText();
+    void xmlDeclarationIsReadByItsGrammar_data();
+    void xmlDeclarationIsReadByItsGrammar();
     void referencesKeepTheirCharacters_data();
     void referencesKeepTheirCharacters();
     void refusalsSayWhichFileAndWhy_data();
@@ -804,6 +806,64 @@ void TestFileIo::scanCountsAtLeastTheTreeOnGeneratedText()
     }
 }
 
+// The XML declaration is a version, then an encoding and standalone if
+// given, and nothing else: Qt's readers take more (a version "2.0", an
+// encoding "u&amp;8", references that the reader keeping white space makes
+// nodes before the root), and a document written back from them would not
+// be XML. Only the declaration at the very start may be named "xml".
+void TestFileIo::xmlDeclarationIsReadByItsGrammar_data()
+{
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<int>("column");   // where it is refused on line 1; 0: it reads
+    QTest::newRow("version") << "<?xml version=\"1.0\"?><r/>" << 0;
+    QTest::newRow("all three in single quotes") << "<?xml version='1.1' encoding='UTF-8' standalone='yes'?><r/>" << 0;
+    QTest::newRow("white space where XML allows it")
+        << "<?xml version =\t\"1.0\"\n\tencoding\n=  'ISO-8859-1'\r\n standalone= \"no\"  ?><r/>" << 0;
+    QTest::newRow("encoding of letters, digits, '.', '_' and '-'")
+        << "<?xml version=\"1.0\" encoding=\"UTF-8\"?><?xml-stylesheet href='a'?><r/>" << 0;
+    QTest::newRow("an instruction whose name begins with xml") << "<?xmlfoo a?><r><?xml-x?></r>" << 0;
+    QTest::newRow("no version") << "<?xml encoding=\"UTF-8\"?><r/>" << 7;
+    QTest::newRow("version 2.0") << "<?xml version=\"2.0\"?><r/>" << 16;
+    QTest::newRow("version without digits") << "<?xml version='1.'?><r/>" << 16;
+    QTest::newRow("a reference in the version") << "<?xml version=\"1.&nbsp;0\" encoding=\"UTF-8\"?><r/>" << 16;
+    QTest::newRow("a reference in the encoding") << "<?xml version=\"1.0\" encoding=\"UTF&#45;8\"?><r/>" << 31;
+    QTest::newRow("an encoding that begins with a digit") << "<?xml version='1.0' encoding='8bit'?><r/>" << 31;
+    QTest::newRow("standalone neither yes nor no") << "<?xml version='1.0' standalone='Yes'?><r/>" << 33;
+    QTest::newRow("an unknown value") << "<?xml version=\"1.0\" foo=\"x\"?><r/>" << 21;
+    QTest::newRow("references after the values") << "<?xml version=\"1.0\" &a;&b;?><r/>" << 21;
+    QTest::newRow("standalone before the encoding")
+        << "<?xml version=\"1.0\" standalone=\"yes\" encoding=\"UTF-8\"?><r/>" << 38;
+    QTest::newRow("no blank before the encoding") << "<?xml version=\"1.0\"encoding=\"UTF-8\"?><r/>" << 20;
+    QTest::newRow("no '='") << "<?xml version \"1.0\"?><r/>" << 15;
+    QTest::newRow("no quotes") << "<?xml version=1.0?><r/>" << 15;
+    QTest::newRow("a value twice") << "<?xml version='1.0' version='1.0'?><r/>" << 21;
+    QTest::newRow("no end") << "<?xml version='1.0'" << 20;
+    QTest::newRow("after white space") << " <?xml version=\"1.0\"?><r/>" << 2;
+    QTest::newRow("after a comment") << "<!-- c --><?xml version=\"1.0\"?><r/>" << 11;
+    QTest::newRow("twice") << "<?xml version=\"1.0\"?><?xml version=\"1.0\"?><r/>" << 22;
+    QTest::newRow("in capitals at the start") << "<?XML version=\"1.0\"?><r/>" << 1;
+    QTest::newRow("named xml in the root") << "<r><?xml version=\"1.0\"?></r>" << 4;
+    QTest::newRow("named Xml in a subset") << "<!DOCTYPE r [<?Xml x?>]><r/>" << 14;
+    QTest::newRow("named xML after the root") << "<r/><?xML?>" << 5;
+}
+
+void TestFileIo::xmlDeclarationIsReadByItsGrammar()
+{
+    QFETCH(QString, xml);
+    QFETCH(int, column);
+    for (const bool keepwhitespace : {false, true}) {
+        QDomDocument document;
+        const fileio::XmlRead read = fileio::parsexml(&document, xml.toUtf8(), keepwhitespace);
+        QCOMPARE(read.problem, column ? fileio::XmlProblem::Malformed : fileio::XmlProblem::None);
+        QCOMPARE(document.documentElement().isNull(), column != 0);
+        if (!column)
+            continue;
+        QVERIFY(!read.detail.isEmpty());
+        QCOMPARE(read.line, 1);
+        QCOMPARE(read.column, column);
+    }
+}
+
 // Qt 5's reader keeps only the low 16 bits of a character reference and
 // takes references to no character at all: what the tool reads is what
 // Qt's streaming reader reads, or the document is refused as it refuses it.
@@ -819,6 +879,14 @@ void TestFileIo::referencesKeepTheirCharacters_data()
     QTest::newRow("U+0001 in an attribute") << "<r a='&#x1;'/>" << false;
     QTest::newRow("past U+10FFFF") << "<r>&#x110000;</r>" << false;
     QTest::newRow("far past U+10FFFF") << "<r>&#99999999999999999999;</r>" << false;
+    QTest::newRow("leading zeros") << "<r a='&#00000000000000000000065;'>&#x0000000000000000000041;</r>" << true;
+    // 2^32 + 65 and 2^64 + 65: an integer that wraps would read them as "A".
+    QTest::newRow("past 32 bits") << "<r>&#4294967361;</r>" << false;
+    QTest::newRow("past 64 bits") << "<r>&#18446744073709551681;</r>" << false;
+    QTest::newRow("past 64 bits, in hexadecimal") << "<r a='&#x10000000000000041;'/>" << false;
+    QTest::newRow("hexadecimal letters in a decimal one") << "<r>&#12a;</r>" << false;
+    QTest::newRow("a decimal one with no digits but hexadecimal") << "<r>&#A;</r>" << false;
+    QTest::newRow("a hexadecimal one without digits") << "<r>&#x;</r>" << false;
     QTest::newRow("a surrogate") << "<r>&#xD800;&#xDC00;</r>" << false;
     QTest::newRow("U+FFFE") << "<r>&#xFFFE;</r>" << false;
     QTest::newRow("raw U+0001") << QString("<r>a") + QChar(1) + "b</r>" << false;
@@ -890,6 +958,18 @@ void TestFileIo::refusalsSayWhichFileAndWhy_data()
         << "%1 holds more than any real one (more than 500,000 elements, attributes, texts and comments).";
     QTest::newRow("not well-formed") << QByteArray("<r>\n <a></b>\n</r>")
                                      << "%1 is not well-formed XML: tag mismatch (line 2, column 8).";
+    QTest::newRow("XML declaration with an unknown value")
+        << QByteArray("<?xml version=\"1.0\" foo=\"x\"?><r/>")
+        << "%1 is not well-formed XML: the XML declaration holds more than a version, an encoding and standalone, "
+           "in that order (line 1, column 21).";
+    QTest::newRow("XML declaration with a reference in its version")
+        << QByteArray("<?xml version=\"1.&nbsp;0\"?>\n<r/>")
+        << "%1 is not well-formed XML: the XML declaration's version is not \"1.\" followed by digits "
+           "(line 1, column 16).";
+    QTest::newRow("instruction named xml")
+        << QByteArray("<r>\n<?XML x?></r>")
+        << "%1 is not well-formed XML: a processing instruction is named \"XML\", which only the XML declaration at "
+           "the very start may be (line 2, column 1).";
     QTest::newRow("reference to no character")
         << QByteArray("<r>&#0;</r>")
         << "%1 is not well-formed XML: the reference &#0; names no character XML allows (line 1, column 4).";
