@@ -897,6 +897,8 @@ void TestFileIo::referencesKeepTheirCharacters()
 {
     QFETCH(QString, xml);
     QFETCH(bool, reads);
+    // Refused by the scan, before Qt's reader could take it.
+    QCOMPARE(bool(fileio::checkxml(xml.toUtf8(), fileio::smallxmllimits)), reads);
     QDomDocument document;
     QCOMPARE(bool(fileio::parsexml(&document, xml.toUtf8())), reads);
     QString streamed;
