@@ -312,35 +312,56 @@ private:
         return true;
     }
 
-    // A start or end tag from position ("<") to its ">" at end: each
-    // attribute is a node, and a reference in a value must keep its
-    // character in the tree.
-    bool tag(int position, int end)
+    // What the markup from position to end holds outside and inside its
+    // quoted literals.
+    struct Literals
     {
+        int equals = 0;            // signs outside the literals
+        int references = 0;        // to entities, inside them
+        int firstreference = -1;   // where the first of those stands
+    };
+
+    // Reads the markup from position to end, checking each character
+    // reference in its literals as it passes.
+    Literals literals(int position, int end)
+    {
+        Literals found;
         QChar quote;
-        int attributes = 0;
-        for (int i = position + 1; i < end;) {
+        for (int i = position; i < end && !failed();) {
             const QChar c = m_text.at(i);
             if (quote.isNull()) {
                 if (c == QLatin1Char('"') || c == QLatin1Char('\''))
                     quote = c;
                 else if (c == QLatin1Char('='))
-                    ++attributes;
+                    ++found.equals;
                 ++i;
             } else if (c == quote) {
                 quote = QChar();
                 ++i;
             } else if (c == QLatin1Char('&')) {
                 const int at = i;
-                if (reference(&i) == Reference::Entity)
-                    return fail(XmlProblem::Entities, at,
-                                QStringLiteral("refers to the undeclared entity %1 in an attribute value")
-                                    .arg(m_text.mid(at, i - at)));
-                if (failed())
-                    return false;
+                if (reference(&i) == Reference::Entity && found.references++ == 0)
+                    found.firstreference = at;
             } else {
                 ++i;
             }
+        }
+        return found;
+    }
+
+    // A start or end tag from position ("<") to its ">" at end: each
+    // attribute is a node (one "=" each, however they are laid out), and a
+    // reference in a value must keep its character in the tree.
+    bool tag(int position, int end)
+    {
+        const Literals found = literals(position + 1, end);
+        if (failed())
+            return false;
+        if (found.references > 0) {
+            const int at = found.firstreference;
+            return fail(XmlProblem::Entities, at,
+                        QStringLiteral("refers to the undeclared entity %1 in an attribute value")
+                            .arg(m_text.mid(at, m_text.indexOf(QLatin1Char(';'), at) + 1 - at)));
         }
         if (m_text.at(position + 1) == QLatin1Char('/')) {
             // A reader stops at an end tag that ends nothing; the scan reads on.
@@ -350,7 +371,7 @@ private:
         // An element without content is a level too.
         if (!deeper())
             return fail(XmlProblem::TooDeep, position);
-        if (!count(position, 1 + attributes))
+        if (!count(position, 1 + found.equals))
             return false;
         if (m_text.at(end - 1) != QLatin1Char('/'))
             ++m_depth;
@@ -421,31 +442,6 @@ private:
         return count(0);
     }
 
-    // The references to entities in the quoted literals of the markup from
-    // position to end.
-    int literalreferences(int position, int end)
-    {
-        QChar quote;
-        int references = 0;
-        for (int i = position; i < end && !failed();) {
-            const QChar c = m_text.at(i);
-            if (quote.isNull()) {
-                if (c == QLatin1Char('"') || c == QLatin1Char('\''))
-                    quote = c;
-                ++i;
-            } else if (c == quote) {
-                quote = QChar();
-                ++i;
-            } else if (c == QLatin1Char('&')) {
-                if (reference(&i) == Reference::Entity)
-                    ++references;
-            } else {
-                ++i;
-            }
-        }
-        return references;
-    }
-
     // The declaration of the subset at position ("<!"), counting what the
     // DOM makes of it, and moving past it.
     bool subsetdeclaration(const Declaration &declaration, int *position)
@@ -461,7 +457,7 @@ private:
         case Builds::ReferenceNodes:
             break;
         }
-        const int references = literalreferences(start, *position);
+        const int references = literals(start, *position).references;
         return !failed() && count(start, references);
     }
 
