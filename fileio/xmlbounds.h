@@ -34,7 +34,8 @@ enum class XmlProblem {
     Unreadable,
     TooLarge,     // more bytes than the file's bound
     NotText,      // bytes that are not text in the file's encoding
-    Entities,     // declares an entity, or refers to an undeclared one where it would be lost
+    Entities,     // declares an entity, or refers to a parameter entity or to an
+                  // undeclared one where it would be lost
     TooDeep,      // nests deeper than maxxmldepth
     TooMany,      // more nodes than the file's bound
     Malformed     // not well-formed XML
