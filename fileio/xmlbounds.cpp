@@ -140,9 +140,11 @@ const DeclarationValue declarationvalues[] = {
 // What the markup of a document type's internal subset makes Qt's DOM hold.
 enum class Builds {
     Nothing,
-    OneNode,          // a notation, kept by the document type
-    ReferenceNodes    // the reader that keeps white space makes each entity
-                      // reference in a default value a node of the document
+    OneNode,         // a notation, kept by the document type
+    DefaultValues    // nothing, but the reader that keeps white space makes
+                     // each entity reference of a default value a node of
+                     // the document, which a writer would put after the
+                     // document type; refused as in an attribute value
 };
 
 struct Declaration
@@ -152,7 +154,7 @@ struct Declaration
 };
 
 const Declaration declarations[] = {{QLatin1String("<!ELEMENT"), Builds::Nothing},
-                                    {QLatin1String("<!ATTLIST"), Builds::ReferenceNodes},
+                                    {QLatin1String("<!ATTLIST"), Builds::DefaultValues},
                                     {QLatin1String("<!NOTATION"), Builds::OneNode}};
 
 // The predefined entities stand for one character each and nest nothing.
@@ -349,20 +351,28 @@ private:
         return found;
     }
 
+    // False when the literals read hold a reference to an entity, which
+    // none declares: Qt's readers drop it from an attribute value.
+    bool withoutentities(const Literals &found)
+    {
+        if (failed())
+            return false;
+        if (found.references == 0)
+            return true;
+        const int at = found.firstreference;
+        return fail(XmlProblem::Entities, at,
+                    QStringLiteral("refers to the undeclared entity %1 in an attribute value")
+                        .arg(m_text.mid(at, m_text.indexOf(QLatin1Char(';'), at) + 1 - at)));
+    }
+
     // A start or end tag from position ("<") to its ">" at end: each
     // attribute is a node (one "=" each, however they are laid out), and a
     // reference in a value must keep its character in the tree.
     bool tag(int position, int end)
     {
         const Literals found = literals(position + 1, end);
-        if (failed())
+        if (!withoutentities(found))
             return false;
-        if (found.references > 0) {
-            const int at = found.firstreference;
-            return fail(XmlProblem::Entities, at,
-                        QStringLiteral("refers to the undeclared entity %1 in an attribute value")
-                            .arg(m_text.mid(at, m_text.indexOf(QLatin1Char(';'), at) + 1 - at)));
-        }
         if (m_text.at(position + 1) == QLatin1Char('/')) {
             // A reader stops at an end tag that ends nothing; the scan reads on.
             m_depth = qMax(m_depth - 1, 0);
@@ -454,11 +464,10 @@ private:
             return true;
         case Builds::OneNode:
             return count(start);
-        case Builds::ReferenceNodes:
+        case Builds::DefaultValues:
             break;
         }
-        const int references = literals(start, *position).references;
-        return !failed() && count(start, references);
+        return withoutentities(literals(start, *position));
     }
 
     // A declaration of an entity at position ("<!ENTITY") or a reference to
@@ -475,9 +484,9 @@ private:
     }
 
     // The internal subset from position up to and past its "]": each
-    // comment, processing instruction and notation is a node of the DOM, and
-    // so is each entity reference in an attribute-list declaration's
-    // literals; an entity's declaration is refused.
+    // comment, processing instruction and notation is a node of the DOM; an
+    // entity's declaration, or a reference to one in a default value, is
+    // refused.
     bool subset(int *position)
     {
         int i = *position;

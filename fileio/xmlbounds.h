@@ -72,11 +72,8 @@ struct XmlScan
 // - the XML declaration, each processing instruction and each comment,
 //   those of the internal subset included;
 // - the document type, and each notation it declares (names may repeat:
-//   each declaration is a node);
-// - each entity reference in the literals of an attribute-list
-//   declaration, which the reader that keeps white space makes a node of
-//   the document; element and attribute-list declarations make none
-//   otherwise;
+//   each declaration is a node); element and attribute-list declarations
+//   make no node;
 // - each element, each attribute (by its "=": however the attributes are
 //   laid out, each has one), each CDATA section, and each run of text
 //   between markup, outside the root element too;
@@ -90,8 +87,9 @@ struct XmlScan
 //   nodes (TooDeep, TooMany);
 // - a subset that declares an entity (a general or a parameter one) or
 //   refers to a parameter entity; a reference to an undeclared entity in an
-//   attribute value (Entities, with detail saying which, as "declares an
-//   entity");
+//   attribute value, a default one in the subset included, which the
+//   reader that keeps white space makes a node of the document (Entities,
+//   with detail saying which, as "declares an entity");
 // - an XML declaration that is not a version ("1." and digits), then
 //   optionally an encoding (a letter, then letters, digits, ".", "_", "-")
 //   and standalone ("yes" or "no"), in that order, with white space only
