@@ -87,9 +87,10 @@ struct XmlScan
 //   nodes (TooDeep, TooMany);
 // - a subset that declares an entity (a general or a parameter one) or
 //   refers to a parameter entity; a reference to an undeclared entity in an
-//   attribute value, a default one in the subset included, which the
-//   reader that keeps white space makes a node of the document (Entities,
-//   with detail saying which, as "declares an entity");
+//   attribute value, where Qt's readers drop it, or in a default value in
+//   the subset, where the reader that keeps white space makes it a node of
+//   the document (Entities, with detail saying which, as "declares an
+//   entity");
 // - an XML declaration that is not a version ("1." and digits), then
 //   optionally an encoding (a letter, then letters, digits, ".", "_", "-")
 //   and standalone ("yes" or "no"), in that order, with white space only
@@ -102,10 +103,11 @@ struct XmlScan
 //   instructions; markup it does not know (Malformed, with detail saying
 //   what is wrong).
 //
-// The scan stops only where markup does not end, as a reader does. Where
-// the text is otherwise not well-formed (an end tag that ends nothing or
-// another element, a lone "&", a misspelt tag), a reader stops but the scan
-// reads on, which can only count more than the reader builds, never less.
+// Past the XML declaration, the scan stops only where markup does not end,
+// as a reader does. Where the text is otherwise not well-formed (an end tag
+// that ends nothing or another element, a lone "&", a misspelt tag), a
+// reader stops but the scan reads on, which can only count more than the
+// reader builds, never less.
 XmlScan scanxml(const QString &text, int maxnodes, int maxdepth = maxxmldepth);
 
 } // namespace fileio
