@@ -524,8 +524,8 @@ QString xmlproblemtext(const XmlRead &read, const QString &file)
         return file + QStringLiteral(" is not text: it holds bytes that are not characters in its encoding, ")
                + read.detail + QLatin1Char('.');
     case XmlProblem::Entities:
-        return file + QStringLiteral(" declares entities or refers to one in an attribute value, "
-                                     "which no real one does") + where + QLatin1Char('.');
+        return file + QLatin1Char(' ') + read.detail + QStringLiteral(", which no real one does") + where
+               + QLatin1Char('.');
     case XmlProblem::TooDeep:
         return file + QStringLiteral(" nests deeper than any real one: more than %1 levels at line %2, column %3.")
                           .arg(maxxmldepth)

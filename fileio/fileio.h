@@ -112,7 +112,8 @@ struct XmlRead
     XmlProblem problem = XmlProblem::None;
     XmlLimits limits = smallxmllimits;
     // What is wrong: for NotText the encoding taken, for Malformed what the
-    // reader or the scan found; for the problems the text shows, where it
+    // reader or the scan found, for Entities what the scan found ("declares
+    // an entity", ...); for the problems the text shows, where it
     // stands (line and column from 1).
     QString detail;
     int line = 0;

@@ -1,6 +1,6 @@
 #include "xmlbounds.h"
 
-#include <limits>
+#include <algorithm>
 
 namespace fileio {
 
@@ -85,6 +85,77 @@ int skipopaque(const QString &text, int position)
     }
     return position;
 }
+
+bool isasciiletter(QChar c)
+{
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+}
+
+bool isasciidigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// "1." and digits.
+bool isversionnumber(const QStringRef &value)
+{
+    if (value.size() < 3 || !value.startsWith(QLatin1String("1.")))
+        return false;
+    return std::all_of(value.begin() + 2, value.end(), isasciidigit);
+}
+
+// A letter, then letters, digits, '.', '_' and '-'.
+bool isencodingname(const QStringRef &value)
+{
+    return !value.isEmpty() && isasciiletter(value.at(0))
+           && std::all_of(value.begin() + 1, value.end(), [](QChar c) {
+                  return isasciiletter(c) || isasciidigit(c) || c == QLatin1Char('.') || c == QLatin1Char('_')
+                         || c == QLatin1Char('-');
+              });
+}
+
+bool isyesorno(const QStringRef &value)
+{
+    return value == QLatin1String("yes") || value == QLatin1String("no");
+}
+
+// What the XML declaration may hold, in this order, each value by its own
+// grammar. Qt's readers take more (a version "2.0", references in a value,
+// which the reader that keeps white space turns into nodes of their own
+// before the root), and what they take is written back.
+struct DeclarationValue
+{
+    QLatin1String name;
+    bool required;
+    bool (*valid)(const QStringRef &);
+    const char *expected;
+};
+
+const DeclarationValue declarationvalues[] = {
+    {QLatin1String("version"), true, isversionnumber, "\"1.\" followed by digits"},
+    {QLatin1String("encoding"), false, isencodingname,
+     "an encoding name (a letter, then letters, digits, \".\", \"_\" and \"-\")"},
+    {QLatin1String("standalone"), false, isyesorno, "\"yes\" or \"no\""}};
+
+// What the markup of a document type's internal subset makes Qt's DOM hold.
+enum class Builds {
+    Nothing,
+    OneNode,         // a notation, kept by the document type
+    DefaultValues    // nothing, but the reader that keeps white space makes
+                     // each entity reference of a default value a node of
+                     // the document, which a writer would put after the
+                     // document type; refused as in an attribute value
+};
+
+struct Declaration
+{
+    QLatin1String opening;
+    Builds builds;
+};
+
+const Declaration declarations[] = {{QLatin1String("<!ELEMENT"), Builds::Nothing},
+                                    {QLatin1String("<!ATTLIST"), Builds::DefaultValues},
+                                    {QLatin1String("<!NOTATION"), Builds::OneNode}};
 
 // The predefined entities stand for one character each and nest nothing.
 bool ispredefined(const QStringRef &name)
@@ -243,34 +314,65 @@ private:
         return true;
     }
 
-    // A start or end tag from position ("<") to its ">" at end: each
-    // attribute is a node, and a reference in a value must keep its
-    // character in the tree.
-    bool tag(int position, int end)
+    // What the markup from position to end holds outside and inside its
+    // quoted literals.
+    struct Literals
     {
+        int equals = 0;            // signs outside the literals
+        int references = 0;        // to entities, inside them
+        int firstreference = -1;   // where the first of those stands
+    };
+
+    // Reads the markup from position to end, checking each character
+    // reference in its literals as it passes.
+    Literals literals(int position, int end)
+    {
+        Literals found;
         QChar quote;
-        int attributes = 0;
-        for (int i = position + 1; i < end;) {
+        for (int i = position; i < end && !failed();) {
             const QChar c = m_text.at(i);
             if (quote.isNull()) {
                 if (c == QLatin1Char('"') || c == QLatin1Char('\''))
                     quote = c;
                 else if (c == QLatin1Char('='))
-                    ++attributes;
+                    ++found.equals;
                 ++i;
             } else if (c == quote) {
                 quote = QChar();
                 ++i;
             } else if (c == QLatin1Char('&')) {
                 const int at = i;
-                if (reference(&i) == Reference::Entity)
-                    return fail(XmlProblem::Entities, at);
-                if (failed())
-                    return false;
+                if (reference(&i) == Reference::Entity && found.references++ == 0)
+                    found.firstreference = at;
             } else {
                 ++i;
             }
         }
+        return found;
+    }
+
+    // False when the literals read hold a reference to an entity, which
+    // none declares: Qt's readers drop it from an attribute value.
+    bool withoutentities(const Literals &found)
+    {
+        if (failed())
+            return false;
+        if (found.references == 0)
+            return true;
+        const int at = found.firstreference;
+        return fail(XmlProblem::Entities, at,
+                    QStringLiteral("refers to the undeclared entity %1 in an attribute value")
+                        .arg(m_text.mid(at, m_text.indexOf(QLatin1Char(';'), at) + 1 - at)));
+    }
+
+    // A start or end tag from position ("<") to its ">" at end: each
+    // attribute is a node (one "=" each, however they are laid out), and a
+    // reference in a value must keep its character in the tree.
+    bool tag(int position, int end)
+    {
+        const Literals found = literals(position + 1, end);
+        if (!withoutentities(found))
+            return false;
         if (m_text.at(position + 1) == QLatin1Char('/')) {
             // A reader stops at an end tag that ends nothing; the scan reads on.
             m_depth = qMax(m_depth - 1, 0);
@@ -279,15 +381,111 @@ private:
         // An element without content is a level too.
         if (!deeper())
             return fail(XmlProblem::TooDeep, position);
-        if (!count(position, 1 + attributes))
+        if (!count(position, 1 + found.equals))
             return false;
         if (m_text.at(end - 1) != QLatin1Char('/'))
             ++m_depth;
         return true;
     }
 
-    // The internal subset from position up to and past its "]":
-    // declarations that shape no content are passed over, an entity's is
+    // A processing instruction at position ("<?"): only the XML declaration,
+    // at the very start, may be named "xml", in any letter case.
+    bool instruction(int position)
+    {
+        const int target = position + 2;
+        const QStringRef name(&m_text, target, skipname(m_text, target) - target);
+        if (name.compare(QLatin1String("xml"), Qt::CaseInsensitive) != 0)
+            return true;
+        return fail(XmlProblem::Malformed, position,
+                    QStringLiteral("a processing instruction is named \"%1\", which only the XML declaration "
+                                   "at the very start may be")
+                        .arg(name));
+    }
+
+    // Whether the text opens with the XML declaration (rather than another
+    // instruction whose name begins with "xml").
+    bool startswithdeclaration() const
+    {
+        return startsat(m_text, 0, QLatin1String("<?xml")) && skipname(m_text, 2) == 5;
+    }
+
+    // The XML declaration at the start, read by its grammar: a version, then
+    // an encoding and standalone if given, each after white space and with
+    // white space allowed around its "=", and nothing else. One node.
+    bool xmldeclaration(int *position)
+    {
+        int i = int(qstrlen("<?xml"));
+        for (const DeclarationValue &value : declarationvalues) {
+            const int start = skipspace(m_text, i);
+            const int nameend = start + value.name.size();
+            if (start == i || !startsat(m_text, start, value.name)
+                || (nameend < m_text.size() && isnamechar(m_text.at(nameend)))) {
+                if (value.required)
+                    return fail(XmlProblem::Malformed, start,
+                                QStringLiteral("the XML declaration does not begin with its version"));
+                continue;
+            }
+            const int equals = skipspace(m_text, nameend);
+            if (equals >= m_text.size() || m_text.at(equals) != QLatin1Char('='))
+                return fail(XmlProblem::Malformed, equals,
+                            QStringLiteral("the XML declaration's %1 has no \"=\"").arg(value.name));
+            const int open = skipspace(m_text, equals + 1);
+            const QChar quote = open < m_text.size() ? m_text.at(open) : QChar();
+            const int close = quote == QLatin1Char('"') || quote == QLatin1Char('\'')
+                                  ? int(m_text.indexOf(quote, open + 1))
+                                  : -1;
+            if (close < 0)
+                return fail(XmlProblem::Malformed, open,
+                            QStringLiteral("the XML declaration's %1 is not in quotes").arg(value.name));
+            if (!value.valid(QStringRef(&m_text, open + 1, close - open - 1)))
+                return fail(XmlProblem::Malformed, open + 1,
+                            QStringLiteral("the XML declaration's %1 is not %2")
+                                .arg(value.name, QLatin1String(value.expected)));
+            i = close + 1;
+        }
+        i = skipspace(m_text, i);
+        if (!startsat(m_text, i, QLatin1String("?>")))
+            return fail(XmlProblem::Malformed, i,
+                        QStringLiteral("the XML declaration holds more than a version, an encoding and "
+                                       "standalone, in that order"));
+        *position = i + 2;
+        return count(0);
+    }
+
+    // The declaration of the subset at position ("<!"), counting what the
+    // DOM makes of it, and moving past it.
+    bool subsetdeclaration(const Declaration &declaration, int *position)
+    {
+        const int start = *position;
+        const int end = markupend(m_text, start + 2);
+        *position = end < 0 ? m_text.size() : end + 1;
+        switch (declaration.builds) {
+        case Builds::Nothing:
+            return true;
+        case Builds::OneNode:
+            return count(start);
+        case Builds::DefaultValues:
+            break;
+        }
+        return withoutentities(literals(start, *position));
+    }
+
+    // A declaration of an entity at position ("<!ENTITY") or a reference to
+    // a parameter entity ("%"): refused, saying which.
+    bool entity(int position)
+    {
+        if (m_text.at(position) == QLatin1Char('%'))
+            return fail(XmlProblem::Entities, position,
+                        QStringLiteral("refers to a parameter entity in its document type"));
+        const int name = skipspace(m_text, position + int(qstrlen("<!ENTITY")));
+        const bool parameter = name < m_text.size() && m_text.at(name) == QLatin1Char('%');
+        return fail(XmlProblem::Entities, position,
+                    parameter ? QStringLiteral("declares a parameter entity") : QStringLiteral("declares an entity"));
+    }
+
+    // The internal subset from position up to and past its "]": each
+    // comment, processing instruction and notation is a node of the DOM; an
+    // entity's declaration, or a reference to one in a default value, is
     // refused.
     bool subset(int *position)
     {
@@ -300,19 +498,23 @@ private:
                 ++i;
                 break;
             }
-            const int opaqueend = skipopaque(m_text, i);
-            if (opaqueend < 0) {
-                i = m_text.size();
-            } else if (opaqueend != i) {
+            if (startsat(m_text, i, QLatin1String("<!--")) || startsat(m_text, i, QLatin1String("<?"))) {
+                if (m_text.at(i + 1) == QLatin1Char('?') && !instruction(i))
+                    return false;
+                const int end = skipopaque(m_text, i);
+                if (!count(i))
+                    return false;
                 ++m_result.subsetchildren;
-                i = opaqueend;
-            } else if (startsat(m_text, i, QLatin1String("<!ELEMENT"))
-                       || startsat(m_text, i, QLatin1String("<!ATTLIST"))
-                       || startsat(m_text, i, QLatin1String("<!NOTATION"))) {
-                const int end = markupend(m_text, i + 2);
-                i = end < 0 ? m_text.size() : end + 1;
+                i = end < 0 ? m_text.size() : end;
+                continue;
+            }
+            const auto known = std::find_if(std::begin(declarations), std::end(declarations),
+                                            [&](const Declaration &d) { return startsat(m_text, i, d.opening); });
+            if (known != std::end(declarations)) {
+                if (!subsetdeclaration(*known, &i))
+                    return false;
             } else if (startsat(m_text, i, QLatin1String("<!ENTITY")) || m_text.at(i) == QLatin1Char('%')) {
-                return fail(XmlProblem::Entities, i);
+                return entity(i);
             } else {
                 return fail(XmlProblem::Malformed, i,
                             QStringLiteral("the document type holds markup that is not a declaration"));
@@ -361,6 +563,8 @@ private:
     {
         bool elementseen = false;
         int i = 0;
+        if (startswithdeclaration() && !xmldeclaration(&i))
+            return;
         while (i < m_text.size()) {
             if (m_text.at(i) != QLatin1Char('<')) {
                 if (!content(&i))
@@ -371,6 +575,8 @@ private:
             if (opaqueend < 0)
                 return;
             if (opaqueend != i) {
+                if (m_text.at(i + 1) == QLatin1Char('?') && !instruction(i))
+                    return;
                 if (!count(i))
                     return;
                 if (m_result.doctypestart >= 0 && !elementseen)
@@ -415,11 +621,6 @@ private:
 XmlScan scanxml(const QString &text, int maxnodes, int maxdepth)
 {
     return Scanner(text, maxnodes, maxdepth).run();
-}
-
-bool withinxmlbounds(const QString &text, int maxdepth)
-{
-    return scanxml(text, std::numeric_limits<int>::max(), maxdepth).problem == XmlProblem::None;
 }
 
 } // namespace fileio

@@ -34,7 +34,8 @@ enum class XmlProblem {
     Unreadable,
     TooLarge,     // more bytes than the file's bound
     NotText,      // bytes that are not text in the file's encoding
-    Entities,     // declares entities, or refers to an undeclared one where it would be lost
+    Entities,     // declares an entity, or refers to a parameter entity or to an
+                  // undeclared one where it would be lost
     TooDeep,      // nests deeper than maxxmldepth
     TooMany,      // more nodes than the file's bound
     Malformed     // not well-formed XML
@@ -54,7 +55,7 @@ struct XmlScan
 {
     XmlProblem problem = XmlProblem::None;
     int position = 0;           // where the problem was found
-    QString detail;             // for Malformed: what is wrong there
+    QString detail;             // for Malformed and Entities: what is wrong there
     int nodes = 0;              // the nodes counted up to where the scan stopped
     int doctypestart = -1;      // the document type declaration's span,
     int doctypeend = -1;        // -1 when there is none
@@ -66,31 +67,52 @@ struct XmlScan
     QVector<WideReference> widereferences;
 };
 
-// Scans a document's text (decoded already) as a reader reads it: tags with
-// quoted attribute values, comments, CDATA sections, processing
-// instructions, and a document type with its external identifier and
-// internal subset. It counts every node the DOM would hold (elements,
-// attributes, runs of text, comments, processing instructions, CDATA
-// sections, entity references), more rather than fewer, and refuses:
+// Scans a document's text (decoded already) as a reader reads it: the XML
+// declaration, tags with quoted attribute values, comments, CDATA sections,
+// processing instructions, and a document type with its external
+// identifier and internal subset.
+//
+// It counts, more rather than fewer, every node that either of Qt's DOM
+// readers (the plain one and the one that keeps white-space text) holds:
+// - the XML declaration, each processing instruction and each comment,
+//   those of the internal subset included;
+// - the document type, and each notation it declares (names may repeat:
+//   each declaration is a node); element and attribute-list declarations
+//   make no node;
+// - each element, each attribute (by its "=": however the attributes are
+//   laid out, each has one), each CDATA section, and each run of text
+//   between markup, outside the root element too;
+// - each reference in text to an entity other than the predefined ones: a
+//   node of its own, one level down, with a run of text after it.
+// Character references and the predefined entities (&lt; ...) count as the
+// text they stand in.
+//
+// It refuses:
 // - a document that nests deeper than maxdepth or holds more than maxnodes
 //   nodes (TooDeep, TooMany);
-// - a subset that declares an entity (a general or a parameter one) or that
-//   holds anything but element, attribute-list and notation declarations,
-//   comments and processing instructions; a reference to an undeclared
-//   entity inside an attribute value (Entities);
-// - a character that XML does not allow, raw or as a reference; a document
-//   type after the root element or a second one; markup it does not know
-//   (Malformed).
-// With no entity declared, a reference to one other than the predefined ones
-// in content is a node the DOM reader keeps by name: it counts as one level.
+// - a subset that declares an entity (a general or a parameter one) or
+//   refers to a parameter entity; a reference to an undeclared entity in an
+//   attribute value, where Qt's readers drop it, or in a default value in
+//   the subset, where the reader that keeps white space makes it a node of
+//   the document (Entities, with detail saying which, as "declares an
+//   entity");
+// - an XML declaration that is not a version ("1." and digits), then
+//   optionally an encoding (a letter, then letters, digits, ".", "_", "-")
+//   and standalone ("yes" or "no"), in that order, with white space only
+//   where XML allows it; a processing instruction named "xml" in any letter
+//   case anywhere but at the very start; a character that XML does not
+//   allow, raw or as a reference (a value past U+10FFFF, however many
+//   digits, or digits not of its base); a document type after the root
+//   element or a second one; a subset that holds anything but element,
+//   attribute-list and notation declarations, comments and processing
+//   instructions; markup it does not know (Malformed, with detail saying
+//   what is wrong).
 //
-// The scan stops only where markup does not end, as a reader does. Where
-// the text is otherwise not well-formed (an end tag that ends nothing or
-// another element, a lone "&", a misspelt tag), a reader stops but the scan
-// reads on, which can only count more than the reader builds, never less.
+// Past the XML declaration, the scan stops only where markup does not end,
+// as a reader does. Where the text is otherwise not well-formed (an end tag
+// that ends nothing or another element, a lone "&", a misspelt tag), a
+// reader stops but the scan reads on, which can only count more than the
+// reader builds, never less.
 XmlScan scanxml(const QString &text, int maxnodes, int maxdepth = maxxmldepth);
-
-// Whether scanxml finds nothing wrong, with no bound on the number of nodes.
-bool withinxmlbounds(const QString &text, int maxdepth = maxxmldepth);
 
 } // namespace fileio

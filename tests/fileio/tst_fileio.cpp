@@ -18,6 +18,7 @@
 using fileio::ReadResult;
 
 Q_DECLARE_METATYPE(fileio::ReadResult)
+Q_DECLARE_METATYPE(fileio::XmlProblem)
 
 namespace {
 
@@ -66,10 +67,16 @@ int domdepth(const QString &xml)
     return treedepth(document);
 }
 
+// Whether the scan finds nothing wrong in xml, with no bound on its nodes.
+bool scanpasses(const QString &xml, int depth = fileio::maxxmldepth)
+{
+    return fileio::scanxml(xml, std::numeric_limits<int>::max(), depth).problem == fileio::XmlProblem::None;
+}
+
 // A document that the scan passes must be no deeper for either reader.
 void verifyscanholds(const QString &xml, int bound)
 {
-    if (!fileio::withinxmlbounds(xml, bound))
+    if (!scanpasses(xml, bound))
         return;
     QVERIFY2(streamdepth(xml) <= bound, qPrintable("stream reader deeper: " + xml));
     QVERIFY2(domdepth(xml) <= bound, qPrintable("DOM reader deeper: " + xml));
@@ -165,6 +172,8 @@ private slots:
     void scanCountsAtLeastTheTree();
     void scanCountsAtLeastTheTreeOnGeneratedText();
     void scanFindsTheSubsetsChildren();
+    void xmlDeclarationIsReadByItsGrammar_data();
+    void xmlDeclarationIsReadByItsGrammar();
     void referencesKeepTheirCharacters_data();
     void referencesKeepTheirCharacters();
     void refusalsSayWhichFileAndWhy_data();
@@ -307,7 +316,7 @@ void TestFileIo::depthCheck()
 {
     QFETCH(QByteArray, xml);
     QFETCH(bool, within);
-    QCOMPARE(fileio::withinxmlbounds(xml), within);
+    QCOMPARE(scanpasses(xml), within);
 }
 
 void TestFileIo::scanHoldsForQtsReaders_data()
@@ -339,7 +348,7 @@ void TestFileIo::scanHoldsForQtsReaders()
     QFETCH(bool, within);
     const int bound = 8;
     verifyscanholds(xml, bound);
-    QCOMPARE(fileio::withinxmlbounds(xml, bound), within);
+    QCOMPARE(scanpasses(xml, bound), within);
 }
 
 // Text made of the pieces that trip scanners, in random order: whatever
@@ -428,7 +437,7 @@ void TestFileIo::entityDeclarationsAreRefused()
     const QString text = QString::fromUtf8(doctype + body);
 
     bool within = !reads;
-    QScopedPointer<QThread> scan(QThread::create([&] { within = fileio::withinxmlbounds(text); }));
+    QScopedPointer<QThread> scan(QThread::create([&] { within = scanpasses(text); }));
     scan->setStackSize(256 * 1024);
     scan->start();
     QVERIFY(scan->wait(60000));
@@ -756,13 +765,25 @@ void TestFileIo::parseCanKeepWhitespaceText()
 namespace {
 
 // Every node Qt's DOM holds below node: elements, attributes, texts,
-// comments, processing instructions, CDATA sections, entity references.
+// comments, processing instructions, CDATA sections, entity references;
+// below a document type, its notations and entities.
 int treenodes(const QDomNode &node)
 {
     int count = node.attributes().count();
     for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
         count += 1 + treenodes(child);
     return count;
+}
+
+// Every node of document: its children (the XML declaration, comments and
+// processing instructions before and after the root, those of the document
+// type's subset among them) and all below them, and the document type,
+// which is no child, with what it holds.
+int documentnodes(const QDomDocument &document)
+{
+    const QDomDocumentType doctype = document.doctype();
+    const int typenodes = doctype.name().isEmpty() && !doctype.hasChildNodes() ? 0 : 1 + treenodes(doctype);
+    return treenodes(document) + typenodes;
 }
 
 // Whatever either of the tool's readers builds from xml, the scan has
@@ -775,8 +796,12 @@ void verifycountholds(const QString &xml)
     for (const bool keepwhitespace : {false, true}) {
         QDomDocument document;
         fileio::parsexml(&document, xml.toUtf8(), keepwhitespace, {1 << 30, std::numeric_limits<int>::max()});
-        QVERIFY2(treenodes(document) <= scan.nodes,
-                 qPrintable(QString("%1 > %2: ").arg(treenodes(document)).arg(scan.nodes) + xml));
+        const int built = documentnodes(document);
+        QVERIFY2(built <= scan.nodes, qPrintable(QString("%1 > %2 (%3): ")
+                                                     .arg(built)
+                                                     .arg(scan.nodes)
+                                                     .arg(keepwhitespace ? "keeping white space" : "plain")
+                                                 + xml));
     }
 }
 
@@ -787,38 +812,69 @@ void verifycountholds(const QString &xml)
 // the largest skin the tool makes still reads.
 void TestFileIo::nodesAreBounded_data()
 {
+    using fileio::XmlProblem;
     QTest::addColumn<QByteArray>("xml");
     QTest::addColumn<bool>("skin");   // the skin document's bounds, or a small file's
-    QTest::addColumn<bool>("reads");
+    QTest::addColumn<XmlProblem>("problem");
     const auto filled = [](const QByteArray &piece, qint64 bytes) {
         return "<r>" + piece.repeated(int((bytes - 7) / piece.size())) + "</r>";
     };
-    QTest::newRow("16 MB of tiny elements") << filled("<a b=\"\"/>\n", 16 << 20) << true << false;
-    QTest::newRow("8 MB of tiny elements") << filled("<a/>", 8 << 20) << false << false;
-    QTest::newRow("8 MB of comments") << filled("<!---->", 8 << 20) << false << false;
-    QTest::newRow("8 MB of processing instructions") << filled("<?p?>", 8 << 20) << false << false;
-    QTest::newRow("8 MB of attributes") << "<r" + QByteArray(" a=''").repeated(1600000) + "/>" << false << false;
-    QTest::newRow("8 MB of texts between comments") << filled("x<!---->", 8 << 20) << false << false;
-    QTest::newRow("8 MB of unresolved references") << filled("&e;", 8 << 20) << false << false;
+    // A document type whose subset is piece repeated, in front of body.
+    const auto subset = [](const QByteArray &piece, qint64 bytes, const QByteArray &body = "<r/>") {
+        const QByteArray open = "<!DOCTYPE r [";
+        return open + piece.repeated(int((bytes - open.size() - 2 - body.size()) / piece.size())) + "]>" + body;
+    };
+    QTest::newRow("16 MB of tiny elements") << filled("<a b=\"\"/>\n", 16 << 20) << true << XmlProblem::TooMany;
+    QTest::newRow("8 MB of tiny elements") << filled("<a/>", 8 << 20) << false << XmlProblem::TooMany;
+    QTest::newRow("8 MB of comments") << filled("<!---->", 8 << 20) << false << XmlProblem::TooMany;
+    QTest::newRow("8 MB of processing instructions") << filled("<?p?>", 8 << 20) << false << XmlProblem::TooMany;
+    QTest::newRow("8 MB of attributes") << "<r" + QByteArray(" a=''").repeated(1600000) + "/>" << false
+                                        << XmlProblem::TooMany;
+    QTest::newRow("8 MB of texts between comments") << filled("x<!---->", 8 << 20) << false << XmlProblem::TooMany;
+    QTest::newRow("8 MB of unresolved references") << filled("&e;", 8 << 20) << false << XmlProblem::TooMany;
+    // Qt's DOM keeps each comment and processing instruction of a subset as
+    // a node of the document, and each notation in the document type.
+    QTest::newRow("8 MB of processing instructions in a subset") << subset("<?a?>", 8 << 20) << false
+                                                                 << XmlProblem::TooMany;
+    QTest::newRow("32 MB of processing instructions in a subset") << subset("<?a?>", 32 << 20) << true
+                                                                  << XmlProblem::TooMany;
+    QTest::newRow("8 MB of comments in a subset") << subset("<!---->", 8 << 20) << false << XmlProblem::TooMany;
+    QTest::newRow("32 MB of notations") << subset("<!NOTATION n SYSTEM ''>", 32 << 20) << true
+                                        << XmlProblem::TooMany;
+    QTest::newRow("8 MB of notations beside elements")
+        << subset("<!NOTATION n SYSTEM ''>", (8 << 20) - 300000 * 4, "<r>" + QByteArray("<a/>").repeated(300000) + "</r>")
+        << false << XmlProblem::TooMany;
+    // The reader that keeps white space makes each entity reference of a
+    // default value a node of the document; no real file has one.
+    QTest::newRow("8 MB of references in attribute defaults")
+        << subset("<!ATTLIST r a CDATA '" + QByteArray("&e;").repeated(1000) + "'>", 8 << 20) << false
+        << XmlProblem::Entities;
+    // The same reader makes each reference in the XML declaration a node.
+    QTest::newRow("a declaration full of references")
+        << "<?xml version=\"1." + QByteArray("&nbsp;").repeated((8 << 20) / 6 - 10) + "0\"?><r/>" << false
+        << XmlProblem::Malformed;
     QTest::newRow("200,000 controls")
-        << filled("<button x=\"1\" y=\"2\" width=\"10\" height=\"10\" action=\"cue\"/>", 200000 * 59) << true << true;
+        << filled("<button x=\"1\" y=\"2\" width=\"10\" height=\"10\" action=\"cue\"/>", 200000 * 59) << true
+        << XmlProblem::None;
     // Far more than a real host file holds.
     QTest::newRow("3 MB of placements")
         << filled("<idx1 visible=\"yes\" x=\"100\" y=\"200\" width=\"300\" height=\"400\"/>\r\n", 3 << 20)
-        << false << true;
+        << false << XmlProblem::None;
 }
 
 void TestFileIo::nodesAreBounded()
 {
     QFETCH(QByteArray, xml);
     QFETCH(bool, skin);
-    QFETCH(bool, reads);
+    QFETCH(fileio::XmlProblem, problem);
     const fileio::XmlLimits limits = skin ? fileio::skinxmllimits : fileio::smallxmllimits;
     QVERIFY(xml.size() <= limits.bytes);
-    QDomDocument document;
-    const fileio::XmlRead read = fileio::parsexml(&document, xml, false, limits);
-    QCOMPARE(read.problem, reads ? fileio::XmlProblem::None : fileio::XmlProblem::TooMany);
-    QCOMPARE(document.documentElement().isNull(), !reads);
+    for (const bool keepwhitespace : {false, true}) {
+        QDomDocument document;
+        const fileio::XmlRead read = fileio::parsexml(&document, xml, keepwhitespace, limits);
+        QCOMPARE(read.problem, problem);
+        QCOMPARE(document.documentElement().isNull(), problem != fileio::XmlProblem::None);
+    }
 }
 
 // The scan counts what the tree will hold, never less: whatever Qt's DOM
@@ -836,6 +892,12 @@ void TestFileIo::scanCountsAtLeastTheTree_data()
     QTest::newRow("document type") << "<!DOCTYPE r SYSTEM 'r.dtd'><!--c--><r/><?p?>" << 4;
     QTest::newRow("namespaces") << "<q:r xmlns:q='urn:x' q:a='1'><q:b/></q:r>" << 4;
     QTest::newRow("end tags that end nothing") << "<r></a></b>x</r>" << 2;
+    QTest::newRow("XML declaration") << "<?xml version = '1.0'\tencoding=\"UTF-8\" standalone='no' ?><r/>" << 2;
+    QTest::newRow("subset comments, instructions and notations")
+        << "<!DOCTYPE r [<!--c--><?p?> <!NOTATION n SYSTEM 'n'><!NOTATION n SYSTEM 'm'><!ELEMENT r ANY>]><r/>" << 6;
+    QTest::newRow("references in attribute defaults")
+        << "<!DOCTYPE r [<!ATTLIST r a CDATA '&amp;&#60;' b CDATA \"&lt;>\" c CDATA #FIXED '&#x1F600;'>]><r/>" << 2;
+    QTest::newRow("attributes one per line") << "<r\n a='1'\n\tb\t=\t\"2\"\n c\n=\n'3'\n/>" << 4;
 }
 
 void TestFileIo::scanCountsAtLeastTheTree()
@@ -899,22 +961,101 @@ void TestFileIo::scanFindsTheSubsetsChildren()
     }
 }
 
+// Documents made of pieces in random order, some opened by a declaration
+// and a document type whose subset holds pieces of its own: whatever either
+// reader builds of them, up to where it stops, the scan counted.
 void TestFileIo::scanCountsAtLeastTheTreeOnGeneratedText()
 {
+    static const char *const declarations[] = {
+        "", "", "<?xml version='1.0'?>", "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>",
+        "<?xml version='1.&e;0'?>", "<?xml version='1.0' encoding='&e;&f;'?>", "<?xml version='1.0' foo='x'?>",
+        "<?xml version='1.0' &e;?>", "<?xml version = '1.0'\n\tencoding\t=\t'UTF-8' ?>", "<?XML version='1.0'?>",
+        "<?xml?>", "<?xml-stylesheet href='a'?>", " <?xml version='1.0'?>"};
+    static const char *const subsetpieces[] = {
+        "<!---->", "<!-- <a> ]> -->", "<?p?>", "<?p ]> ?>", "<?xml x?>", "<?Xml?>", "<!NOTATION n SYSTEM 'n'>",
+        "<!NOTATION n PUBLIC 'p' '&e;]>'>", "<!ELEMENT a ANY>", "<!ATTLIST a v CDATA '&e;&f;'>",
+        "<!ATTLIST a v CDATA \"&amp;&#60;>\" w CDATA #FIXED '&#x1F600;'>", " ", "\n", "]", "'", "<!--", "<?p"};
     static const char *const pieces[] = {
         "<a>", "</a>", "<b/>", "<a v='>'>", "<a v=\">\" w='1'>", "<b x='\"' y=\"'\"/>", "<!-- <a> -->", "<!--",
         "-->", "<![CDATA[<a>", "]]>", "<?p <a>?>", "<?p", "?>", "&e;", "&#60;", "&lt;", "&#x1F600;", "]", ">",
-        "\"", "'", "=", "<!DOCTYPE a SYSTEM 'a'>", "<", "x", " ", "\n", "<c d='&amp;'/>", "<q:a xmlns:q='u'>"};
-    const int count = int(sizeof pieces / sizeof *pieces);
+        "\"", "'", "=", "<!DOCTYPE a SYSTEM 'a'>", "<", "x", " ", "\n", "<c d='&amp;'/>", "<q:a xmlns:q='u'>",
+        "<a\n b='1'\n c=\"2\"\n>", "<b\tc\t=\t'1'\td =\n\"2\"/>", "<b c\n=\n'1'/>", "<?xml version='1.0'?>",
+        "<?XML?>", "<!DOCTYPE a [", "<!NOTATION n SYSTEM 'n'>", "]>"};
+    const auto pick = [](QRandomGenerator &random, const auto &from) {
+        return QLatin1String(from[random.bounded(int(sizeof from / sizeof *from))]);
+    };
     QRandomGenerator random(20261211);
     for (int document = 0; document < 4000; ++document) {
-        QString xml;
-        const int length = random.bounded(5, 60);
-        for (int i = 0; i < length; ++i)
-            xml += QLatin1String(pieces[random.bounded(count)]);
+        QString xml = pick(random, declarations);
+        if (random.bounded(2) == 0) {
+            xml += "<!DOCTYPE a [";
+            for (int i = random.bounded(0, 12); i > 0; --i)
+                xml += pick(random, subsetpieces);
+            xml += "]>";
+        }
+        for (int i = random.bounded(5, 60); i > 0; --i)
+            xml += pick(random, pieces);
         verifycountholds(xml);
         if (QTest::currentTestFailed())
             return;
+    }
+}
+
+// The XML declaration is a version, then an encoding and standalone if
+// given, and nothing else: Qt's readers take more (a version "2.0", an
+// encoding "u&amp;8", references that the reader keeping white space makes
+// nodes before the root), and a document written back from them would not
+// be XML. Only the declaration at the very start may be named "xml".
+void TestFileIo::xmlDeclarationIsReadByItsGrammar_data()
+{
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<int>("column");   // where it is refused on line 1; 0: it reads
+    QTest::newRow("version") << "<?xml version=\"1.0\"?><r/>" << 0;
+    QTest::newRow("all three in single quotes") << "<?xml version='1.1' encoding='UTF-8' standalone='yes'?><r/>" << 0;
+    QTest::newRow("white space where XML allows it")
+        << "<?xml version =\t\"1.0\"\n\tencoding\n=  'ISO-8859-1'\r\n standalone= \"no\"  ?><r/>" << 0;
+    QTest::newRow("encoding of letters, digits, '.', '_' and '-'")
+        << "<?xml version=\"1.0\" encoding=\"UTF-8\"?><?xml-stylesheet href='a'?><r/>" << 0;
+    QTest::newRow("an instruction whose name begins with xml") << "<?xmlfoo a?><r><?xml-x?></r>" << 0;
+    QTest::newRow("no version") << "<?xml encoding=\"UTF-8\"?><r/>" << 7;
+    QTest::newRow("version 2.0") << "<?xml version=\"2.0\"?><r/>" << 16;
+    QTest::newRow("version without digits") << "<?xml version='1.'?><r/>" << 16;
+    QTest::newRow("a reference in the version") << "<?xml version=\"1.&nbsp;0\" encoding=\"UTF-8\"?><r/>" << 16;
+    QTest::newRow("a reference in the encoding") << "<?xml version=\"1.0\" encoding=\"UTF&#45;8\"?><r/>" << 31;
+    QTest::newRow("an encoding that begins with a digit") << "<?xml version='1.0' encoding='8bit'?><r/>" << 31;
+    QTest::newRow("standalone neither yes nor no") << "<?xml version='1.0' standalone='Yes'?><r/>" << 33;
+    QTest::newRow("an unknown value") << "<?xml version=\"1.0\" foo=\"x\"?><r/>" << 21;
+    QTest::newRow("references after the values") << "<?xml version=\"1.0\" &a;&b;?><r/>" << 21;
+    QTest::newRow("standalone before the encoding")
+        << "<?xml version=\"1.0\" standalone=\"yes\" encoding=\"UTF-8\"?><r/>" << 38;
+    QTest::newRow("no blank before the encoding") << "<?xml version=\"1.0\"encoding=\"UTF-8\"?><r/>" << 20;
+    QTest::newRow("no '='") << "<?xml version \"1.0\"?><r/>" << 15;
+    QTest::newRow("no quotes") << "<?xml version=1.0?><r/>" << 15;
+    QTest::newRow("a value twice") << "<?xml version='1.0' version='1.0'?><r/>" << 21;
+    QTest::newRow("no end") << "<?xml version='1.0'" << 20;
+    QTest::newRow("after white space") << " <?xml version=\"1.0\"?><r/>" << 2;
+    QTest::newRow("after a comment") << "<!-- c --><?xml version=\"1.0\"?><r/>" << 11;
+    QTest::newRow("twice") << "<?xml version=\"1.0\"?><?xml version=\"1.0\"?><r/>" << 22;
+    QTest::newRow("in capitals at the start") << "<?XML version=\"1.0\"?><r/>" << 1;
+    QTest::newRow("named xml in the root") << "<r><?xml version=\"1.0\"?></r>" << 4;
+    QTest::newRow("named Xml in a subset") << "<!DOCTYPE r [<?Xml x?>]><r/>" << 14;
+    QTest::newRow("named xML after the root") << "<r/><?xML?>" << 5;
+}
+
+void TestFileIo::xmlDeclarationIsReadByItsGrammar()
+{
+    QFETCH(QString, xml);
+    QFETCH(int, column);
+    for (const bool keepwhitespace : {false, true}) {
+        QDomDocument document;
+        const fileio::XmlRead read = fileio::parsexml(&document, xml.toUtf8(), keepwhitespace);
+        QCOMPARE(read.problem, column ? fileio::XmlProblem::Malformed : fileio::XmlProblem::None);
+        QCOMPARE(document.documentElement().isNull(), column != 0);
+        if (!column)
+            continue;
+        QVERIFY(!read.detail.isEmpty());
+        QCOMPARE(read.line, 1);
+        QCOMPARE(read.column, column);
     }
 }
 
@@ -933,6 +1074,14 @@ void TestFileIo::referencesKeepTheirCharacters_data()
     QTest::newRow("U+0001 in an attribute") << "<r a='&#x1;'/>" << false;
     QTest::newRow("past U+10FFFF") << "<r>&#x110000;</r>" << false;
     QTest::newRow("far past U+10FFFF") << "<r>&#99999999999999999999;</r>" << false;
+    QTest::newRow("leading zeros") << "<r a='&#00000000000000000000065;'>&#x0000000000000000000041;</r>" << true;
+    // 2^32 + 65 and 2^64 + 65: an integer that wraps would read them as "A".
+    QTest::newRow("past 32 bits") << "<r>&#4294967361;</r>" << false;
+    QTest::newRow("past 64 bits") << "<r>&#18446744073709551681;</r>" << false;
+    QTest::newRow("past 64 bits, in hexadecimal") << "<r a='&#x10000000000000041;'/>" << false;
+    QTest::newRow("hexadecimal letters in a decimal one") << "<r>&#12a;</r>" << false;
+    QTest::newRow("a decimal one with no digits but hexadecimal") << "<r>&#A;</r>" << false;
+    QTest::newRow("a hexadecimal one without digits") << "<r>&#x;</r>" << false;
     QTest::newRow("a surrogate") << "<r>&#xD800;&#xDC00;</r>" << false;
     QTest::newRow("U+FFFE") << "<r>&#xFFFE;</r>" << false;
     QTest::newRow("raw U+0001") << QString("<r>a") + QChar(1) + "b</r>" << false;
@@ -943,6 +1092,8 @@ void TestFileIo::referencesKeepTheirCharacters()
 {
     QFETCH(QString, xml);
     QFETCH(bool, reads);
+    // Refused by the scan, before Qt's reader could take it.
+    QCOMPARE(bool(fileio::checkxml(xml.toUtf8(), fileio::smallxmllimits)), reads);
     QDomDocument document;
     QCOMPARE(bool(fileio::parsexml(&document, xml.toUtf8())), reads);
     QString streamed;
@@ -986,12 +1137,21 @@ void TestFileIo::refusalsSayWhichFileAndWhy_data()
     QTest::newRow("not text in UTF-16")
         << QByteArray("\xff\xfe<\0r\0>\0\x00\xd8<\0/\0r\0>\0", 16)
         << "%1 is not text: it holds bytes that are not characters in its encoding, UTF-16LE.";
-    QTest::newRow("entities") << QByteArray("<!DOCTYPE r [\n<!ENTITY e 'x'>]><r>&e;</r>")
-                              << "%1 declares entities or refers to one in an attribute value, "
-                                 "which no real one does (line 2, column 1).";
-    QTest::newRow("undeclared entity in an attribute") << QByteArray("<r a='&nbsp;'/>")
-                                                       << "%1 declares entities or refers to one in an attribute "
-                                                          "value, which no real one does (line 1, column 7).";
+    QTest::newRow("entity") << QByteArray("<!DOCTYPE r [\n<!ENTITY e 'x'>]><r>&e;</r>")
+                            << "%1 declares an entity, which no real one does (line 2, column 1).";
+    QTest::newRow("parameter entity") << QByteArray("<!DOCTYPE r [<!-- x -->\n <!ENTITY\t% p 'x'>]><r/>")
+                                      << "%1 declares a parameter entity, which no real one does (line 2, column 2).";
+    QTest::newRow("parameter entity's reference")
+        << QByteArray("<!DOCTYPE r SYSTEM 'r.dtd' [\n%p;]><r/>")
+        << "%1 refers to a parameter entity in its document type, which no real one does (line 2, column 1).";
+    QTest::newRow("undeclared entity in an attribute")
+        << QByteArray("<r>&e;\n<a b='&amp;' c='x&nbsp;'/></r>")
+        << "%1 refers to the undeclared entity &nbsp; in an attribute value, which no real one does "
+           "(line 2, column 18).";
+    QTest::newRow("undeclared entity in a default value")
+        << QByteArray("<!DOCTYPE r [<!ATTLIST r a CDATA '&#60;&e;'>]><r/>")
+        << "%1 refers to the undeclared entity &e; in an attribute value, which no real one does "
+           "(line 1, column 40).";
     QTest::newRow("deep") << nested(300) << "%1 nests deeper than any real one: more than 256 levels at line 1, "
                                             "column 769.";
     QTest::newRow("too many nodes")
@@ -999,6 +1159,18 @@ void TestFileIo::refusalsSayWhichFileAndWhy_data()
         << "%1 holds more than any real one (more than 500,000 elements, attributes, texts and comments).";
     QTest::newRow("not well-formed") << QByteArray("<r>\n <a></b>\n</r>")
                                      << "%1 is not well-formed XML: tag mismatch (line 2, column 8).";
+    QTest::newRow("XML declaration with an unknown value")
+        << QByteArray("<?xml version=\"1.0\" foo=\"x\"?><r/>")
+        << "%1 is not well-formed XML: the XML declaration holds more than a version, an encoding and standalone, "
+           "in that order (line 1, column 21).";
+    QTest::newRow("XML declaration with a reference in its version")
+        << QByteArray("<?xml version=\"1.&nbsp;0\"?>\n<r/>")
+        << "%1 is not well-formed XML: the XML declaration's version is not \"1.\" followed by digits "
+           "(line 1, column 16).";
+    QTest::newRow("instruction named xml")
+        << QByteArray("<r>\n<?XML x?></r>")
+        << "%1 is not well-formed XML: a processing instruction is named \"XML\", which only the XML declaration at "
+           "the very start may be (line 2, column 1).";
     QTest::newRow("reference to no character")
         << QByteArray("<r>&#0;</r>")
         << "%1 is not well-formed XML: the reference &#0; names no character XML allows (line 1, column 4).";
