@@ -247,13 +247,13 @@ void TestFileLimits::skinDocumentPastItsBounds_data()
 {
     QTest::addColumn<QByteArray>("skin");
     QTest::addColumn<QString>("why");
-    const QByteArray tiny = QByteArray("<a b=\"\"/>\n").repeated((16 << 20) / 10);
-    QTest::newRow("16 MB of tiny elements")
+    const QByteArray tiny = QByteArray("<a b=\"\"/>\n").repeated((6 << 20) / 10);
+    QTest::newRow("6 MB of tiny elements")
         << fixtureskin::skinxml().replace("</skin>", tiny + "</skin>")
-        << " holds more than any real one (more than 1,300,000 elements, attributes, texts and comments).";
-    QTest::newRow("16 MB of tiny elements in a module")
+        << " holds more than any real one (more than 500,000 elements, attributes, texts and comments).";
+    QTest::newRow("6 MB of tiny elements in a module")
         << fixtureskin::skinxml().replace("<deck deck=\"left\">", "<deck deck=\"left\">" + tiny)
-        << " holds more than any real one (more than 1,300,000 elements, attributes, texts and comments).";
+        << " holds more than any real one (more than 500,000 elements, attributes, texts and comments).";
     QTest::newRow("an entity") << withdoctype(fixtureskin::skinxml(), doctypes().last(), "skin")
                                << " declares entities or refers to one in an attribute value, which no real one does "
                                   "(line 2, column 17).";

@@ -338,8 +338,9 @@ void TestImageSheet::sheetbound_data()
     QTest::newRow("start past a side") << QSize(1000001, 1) << QSize() << 0 << true;
     QTest::newRow("grown to a side's end") << QSize(1, 100) << QSize(1, 999880) << 0 << false;
     QTest::newRow("grown past a side") << QSize(1, 100) << QSize(1, 999890) << 0 << true;
-    // 1920 x 139810 rows is the area's end.
-    QTest::newRow("grown past the area") << QSize(1920, 1080) << QSize(10, 138800) << 0 << true;
+    // 1920 x 19660 rows is the area's end.
+    QTest::newRow("grown to the area's end") << QSize(1920, 1080) << QSize(10, 18560) << 0 << false;
+    QTest::newRow("grown past the area") << QSize(1920, 1080) << QSize(10, 18600) << 0 << true;
     QTest::newRow("a piece a side long, cut off") << QSize(1920, 1080) << QSize(1000000, 1) << 0 << false;
     QTest::newRow("a piece as wide as an int") << QSize(1920, 1080)
                                                << QSize(std::numeric_limits<int>::max(), 10) << 0 << true;
