@@ -429,6 +429,7 @@ void CreateSkinJob::cleanup()
 
 QString CreateSkinJob::failuretext(Failure failure) const
 {
+    using createskinjob::pixelstext;
     const QString head = QStringLiteral("Skin has not been created.\n");
     switch (failure) {
     case Failure::None:
@@ -461,17 +462,17 @@ QString CreateSkinJob::failuretext(Failure failure) const
     case Failure::SourceTooLarge:
         return head + QStringLiteral("skin.png in ") + m_paths.sourcezip
                + QStringLiteral(" is larger than any real one (%1, more than the %2 it may hold).")
-                     .arg(createskinjob::pixelstext(m_picturesize), createskinjob::pixelstext(QSize(largestsourceside, largestsourceside)));
+                     .arg(pixelstext(m_picturesize), pixelstext(QSize(largestsourceside, largestsourceside)));
     case Failure::SourceMemory:
         return head + QStringLiteral("There is not enough memory to read skin.png in ") + m_paths.sourcezip
-               + QStringLiteral(" (%1).").arg(createskinjob::pixelstext(m_picturesize));
+               + QStringLiteral(" (%1).").arg(pixelstext(m_picturesize));
     case Failure::SheetTooLarge:
         return head + QStringLiteral("The picture of the new skin would be %1, more than the %2 it may hold.\n"
                                      "Check the sizes of the modules in the project.")
-                          .arg(createskinjob::pixelstext(m_picturesize), createskinjob::pixelstext(QSize(largestsquare, largestsquare)));
+                          .arg(pixelstext(m_picturesize), pixelstext(QSize(largestsquare, largestsquare)));
     case Failure::SheetMemory:
         return head + QStringLiteral("There is not enough memory to make the picture of the new skin (%1).")
-                          .arg(createskinjob::pixelstext(m_picturesize));
+                          .arg(pixelstext(m_picturesize));
     }
     return QString();
 }

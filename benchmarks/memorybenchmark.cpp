@@ -17,8 +17,9 @@
 //   bounds;
 // - Create Skin with all of these at once: skin.xml (the worst kind), the
 //   picture, the sheet and the project at their bounds;
-// - the tool itself: the main window shown, at rest, and running Create
-//   Skin by its button with every input at its bound. These cases need a
+// - the tool itself: the main window shown, at rest (it reads the project
+//   at its bound), running Create Skin by its button, and applying the
+//   project to the host, with every input at its bound. These cases need a
 //   display; run the benchmark as
 //   xvfb-run -a -s "-screen 0 1920x1080x24" tyx-memorybenchmark
 //
@@ -36,6 +37,7 @@
 #include "support/skinzip.h"
 #include "writer/picturebounds.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QTest>
@@ -43,7 +45,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -89,12 +90,13 @@ QByteArray pictureatbound()
 
 // Buttons whose one picture state is a piece of 1900 x rows pixels cut
 // from the picture's random rows, as many as the sheet of a 1920 x 1080
-// desktop takes within its bound.
+// desktop takes within its bound: each piece opens a shelf of its own,
+// 5 rows below the sheet, which ends 10 rows below it.
 QByteArray sheetpieces()
 {
     const int rows = 400;
     const qint64 sheetrows = largestpicturearea / 1920;
-    const int pieces = int((sheetrows - 1085 - 10) / (rows + 5));
+    const int pieces = int((sheetrows - 1080) / (rows + 15));
     return QByteArray("<button x=\"0\" y=\"0\" width=\"1900\" height=\"" + QByteArray::number(rows)
                       + "\" action=\"big\"><off x=\"0\" y=\"0\"/></button>")
         .repeated(pieces);
@@ -202,26 +204,23 @@ bool everythingheadless()
     return createskin(skinatbounds(worstkind, sheetpieces()), pictureatbound(), projectatbounds());
 }
 
-// The tool's files in the Documents folder of the temporary home the
-// case runs in: its settings, the host folder with the Tessary zip and
-// the host's settings, and the current project.
-bool writetoolfiles()
+// The tool's files in the Documents folder of the temporary home a window
+// case runs in, written before it starts: its settings, the host folder
+// with the Tessary zip and the host's settings, and the current project.
+bool writetoolfiles(const QString &documents)
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString host = documents + "/Quorvelin";
     const QString project = documents + "/project.xml";
     const QStringList settings = {"qrnfolder," + host, "tyname,Tessary", "projectname,Bounds",
                                   "projectpath," + project, "skinname,Memory"};
     return testsupport::writeFile(documents + "/TYX/settings.tyx", (settings.join("\r\n") + "\r\n").toUtf8())
            && testsupport::writeFile(project, projectatbounds())
-           && testsupport::writeFile(host + "/settings.xml", hostatbounds())
+           && testsupport::writeFile(host + "/settings.xml", hostatbounds()) && QDir().mkpath(host + "/Skins")
            && writetessary(host + "/Skins/Tessary.zip", skinatbounds(worstkind, sheetpieces()), pictureatbound());
 }
 
 bool windowatrest()
 {
-    if (!writetoolfiles())
-        return false;
     MainWindow window;
     window.show();
     QTest::qWaitForWindowExposed(&window);
@@ -231,8 +230,6 @@ bool windowatrest()
 
 bool windowjob()
 {
-    if (!writetoolfiles())
-        return false;
     MainWindow window;
     window.show();
     QTest::qWaitForWindowExposed(&window);
@@ -242,6 +239,18 @@ bool windowjob()
     const QString last = driver.boxes.isEmpty() ? QString() : driver.boxes.last().text;
     std::fprintf(stderr, "%s\n", qPrintable(last));
     return last == createskinjob::donetext("Memory");
+}
+
+bool windowapply()
+{
+    MainWindow window;
+    window.show();
+    QTest::qWaitForWindowExposed(&window);
+    MessageBoxDriver driver({QMessageBox::Yes});
+    window.findChild<QAction *>("actionDefault")->trigger();
+    const QString last = driver.boxes.isEmpty() ? QString() : driver.boxes.last().text;
+    std::fprintf(stderr, "%s\n", qPrintable(last));
+    return last == "Project Bounds loaded to Quorvelin Settings";
 }
 
 struct Case
@@ -269,6 +278,7 @@ QList<Case> cases()
     all.append({"Create Skin, every input at its bound", everythingheadless});
     all.append({"The tool at rest", windowatrest, true});
     all.append({"The tool, Create Skin with every input at its bound", windowjob, true});
+    all.append({"The tool, Apply with every input at its bound", windowapply, true});
     return all;
 }
 
@@ -287,14 +297,17 @@ long runchild(const Case &one, QTextStream &out)
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (one.window) {
-        QDir(home.path()).mkpath("Documents");
-        environment.insert("HOME", home.path());
-        for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_DOCUMENTS_DIR"})
-            environment.remove(name);
         if (!environment.contains("DISPLAY")) {
             out << one.name << ": needs a display\n";
             return 0;
         }
+        if (!writetoolfiles(home.filePath("Documents"))) {
+            out << one.name << ": its files could not be written\n";
+            return -1;
+        }
+        environment.insert("HOME", home.path());
+        for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_DOCUMENTS_DIR"})
+            environment.remove(name);
         environment.insert("QT_QPA_PLATFORM", "xcb");
     } else {
         environment.insert("QT_QPA_PLATFORM", "offscreen");
