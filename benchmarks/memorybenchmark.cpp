@@ -7,6 +7,8 @@
 //   element the writer takes: as many nodes as it may hold, as elements of
 //   that kind in a shown module, and the rest of its bytes in one long
 //   attribute; the worst kind is reported;
+// - the same with buttons (the worst kind) whose actions share the bytes,
+//   and with buttons of one attribute each;
 // - Create Skin with a skin.xml of nothing but tiny elements up to its node
 //   bound, which is read whole (it has no windows);
 // - Create Skin with the Tessary skin.png at its bound (16 bits a channel,
@@ -69,10 +71,12 @@ QByteArray filled(QByteArray text, const QByteArray &anchor, const QByteArray &p
     return text.replace(anchor, anchor + grown);
 }
 
-// An element of kind with five attributes: six nodes.
-QByteArray control(const QString &kind)
+// An element of kind with five attributes (six nodes), its action as
+// long as the element takes bytes.
+QByteArray control(const QString &kind, int bytes = 0)
 {
-    return "<" + kind.toLatin1() + " x=\"1\" y=\"2\" width=\"10\" height=\"10\" action=\"cue\"/>";
+    const QByteArray open = "<" + kind.toLatin1() + " x=\"1\" y=\"2\" width=\"10\" height=\"10\" action=\"";
+    return open + QByteArray(qMax(3, bytes - open.size() - 3), 'c') + "\"/>";
 }
 constexpr int controlnodes = 6;
 const QByteArray leftdeck = "<deck deck=\"left\">";
@@ -102,12 +106,14 @@ QByteArray sheetpieces()
         .repeated(pieces);
 }
 
-// A skin.xml at both of its bounds, its nodes as elements of kind.
-QByteArray skinatbounds(const QString &kind, const QByteArray &extra = QByteArray())
+// A skin.xml at both of its bounds, its nodes as elements of kind; the
+// rest of its bytes in one element, or spread over the elements' actions.
+QByteArray skinatbounds(const QString &kind, const QByteArray &extra = QByteArray(), bool spread = false)
 {
     const int controls = (fileio::skinxmllimits.nodes - 1000) / controlnodes;
     QByteArray xml = fixtureskin::skinxml().replace(leftdeck, leftdeck + extra);
-    return filled(xml, leftdeck, control(kind), controls, fileio::skinxmllimits.bytes);
+    const int bytes = spread ? int((fileio::skinxmllimits.bytes - xml.size() - 100) / controls) : 0;
+    return filled(xml, leftdeck, control(kind, bytes), controls, fileio::skinxmllimits.bytes);
 }
 
 // A project at both of its bounds that shows the fixture's modules; its
@@ -269,6 +275,12 @@ QList<Case> cases()
         const QString kind = row.tag;
         all.append({kindprefix + kind, [kind] { return createskin(skinatbounds(kind)); }});
     }
+    all.append({"Create Skin, skin.xml at its bounds, buttons with its bytes spread over their actions",
+                [] { return createskin(skinatbounds(worstkind, QByteArray(), true)); }});
+    all.append({"Create Skin, skin.xml at its bounds, buttons of one attribute", [] {
+                    return createskin(filled(fixtureskin::skinxml(), leftdeck, "<button a=\"\"/>",
+                                             (fileio::skinxmllimits.nodes - 1000) / 2, fileio::skinxmllimits.bytes));
+                }});
     all.append({"Create Skin, skin.xml of tiny elements", tinyskin});
     all.append({"Create Skin, skin.png at its bound", [] { return createskin(fixtureskin::skinxml(), pictureatbound()); }});
     all.append({"Create Skin, the sheet at its bound",
