@@ -156,10 +156,12 @@ std::optional<QPoint> ImageSheet::place(int w, int h)
         refuse(m_width, height);
         return std::nullopt;
     }
+    setheight(int(height));
+    if (m_toolarge)
+        return std::nullopt;
     m_packx = packx;
     m_packy = packy;
     m_packbottom = packbottom;
-    setheight(int(height));
     return corner;
 }
 

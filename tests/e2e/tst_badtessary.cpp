@@ -7,10 +7,9 @@
 
 #include <QBuffer>
 
-#include <sys/resource.h>
-
 #include "app/createskinjob.h"
 #include "fileio/fileio.h"
+#include "support/addressspacelimit.h"
 #include "support/fixtureskin.h"
 #include "support/headlessjob.h"
 #include "support/pngfile.h"
@@ -70,38 +69,6 @@ QByteArray bitflipped()
     return png;
 }
 
-// While it lives, the process may map no more than room bytes beyond what
-// it has mapped now (nothing changes for a room of 0).
-class AddressSpaceLimit
-{
-public:
-    explicit AddressSpaceLimit(qint64 room)
-    {
-        if (room == 0 || getrlimit(RLIMIT_AS, &m_old) != 0)
-            return;
-        QFile status("/proc/self/status");
-        status.open(QIODevice::ReadOnly);
-        const QByteArray text = status.readAll();
-        const int at = text.indexOf("VmSize:");
-        const qint64 mapped = text.mid(at + 7, text.indexOf('\n', at) - at - 7).replace("kB", "").trimmed().toLongLong();
-        rlimit limit = m_old;
-        limit.rlim_cur = rlim_t(mapped * 1024 + room);
-        m_set = at >= 0 && mapped > 0 && setrlimit(RLIMIT_AS, &limit) == 0;
-        m_applied = room == 0 || m_set;
-    }
-    ~AddressSpaceLimit()
-    {
-        if (m_set)
-            setrlimit(RLIMIT_AS, &m_old);
-    }
-    bool isapplied() const { return m_applied; }
-
-private:
-    rlimit m_old{};
-    bool m_set = false;
-    bool m_applied = true;
-};
-
 // One job over a Tessary zip of skin.xml and skin.png and the fixture
 // project as changed by projectedit.
 struct BadRun
@@ -125,8 +92,10 @@ struct BadRun
         if (job.unpack()) {
             failure = Failure::Prepare;
             if (job.readproject(project)) {
-                AddressSpaceLimit limit(addressroom);
-                failure = limit.isapplied() ? job.build() : Failure::Write;
+                QScopedPointer<testsupport::AddressSpaceLimit> limit;
+                if (addressroom != 0)
+                    limit.reset(new testsupport::AddressSpaceLimit(addressroom));
+                failure = !limit || limit->isapplied() ? job.build() : Failure::Write;
             }
         }
         text = job.failuretext(failure);
@@ -318,9 +287,8 @@ void TestBadTessary::pictureAtItsBound()
 // reported as broken.
 void TestBadTessary::pictureWithoutMemory()
 {
-#if defined(__SANITIZE_ADDRESS__)
-    QSKIP("the address sanitizer aborts the process on a failed allocation");
-#endif
+    if (testsupport::hasaddresssanitizer)
+        QSKIP("the address sanitizer aborts the process on a failed allocation");
     BadRun run(m_files.path(), fixtureskin::skinxml(), pngfile::make(4096, 4096, 16));
     QVERIFY(run.ok);
     run.addressroom = 64 << 20;

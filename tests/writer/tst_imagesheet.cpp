@@ -2,6 +2,8 @@
 // pixels of packed pieces.
 #include <QtTest>
 
+#include "support/addressspacelimit.h"
+
 #include "writerrig.h"
 #include "support/testsupport.h"
 
@@ -106,6 +108,7 @@ private slots:
     void secondjobstartsafresh();
     void sheetbound_data();
     void sheetbound();
+    void sheetwithoutmemory();
     void negativepieces();
     void regionsoutsidethesource_data();
     void regionsoutsidethesource();
@@ -383,6 +386,30 @@ void TestImageSheet::sheetbound()
 
 // Pieces of negative size take no place: 2,300 of them, each as wide as
 // the writer lets a piece be, leave the cursor where it was.
+// A sheet within its bound that this machine has no memory for is not
+// reported as too large: it says so, and the size it was asked to take.
+void TestImageSheet::sheetwithoutmemory()
+{
+    if (testsupport::hasaddresssanitizer)
+        QSKIP("the address sanitizer aborts the process on a failed allocation");
+    SheetRig rig;
+    ImageSheet &sheet = rig.writer.sheet();
+    sheet.start(1920, 1080, Qt::black);
+    std::optional<QPoint> placed;
+    {
+        testsupport::AddressSpaceLimit limit(16 << 20);
+        QVERIFY(limit.isapplied());
+        placed = sheet.place(1900, 8000);
+    }
+    QVERIFY(!placed);
+    QVERIFY(sheet.toolarge());
+    QVERIFY(sheet.outofmemory());
+    QCOMPARE(sheet.refusedsize(), QSize(1920, 1080 + 5 + 8000 + 10));
+    QCOMPARE(rig.writer.problem(), SkinWriter::Problem::SheetMemory);
+    QCOMPARE(rig.writer.problemsize(), QSize(1920, 9095));
+    QVERIFY(!sheet.save(rig.writer.sheetpath()));
+}
+
 void TestImageSheet::negativepieces()
 {
     SheetRig rig;
