@@ -142,6 +142,12 @@ QString reasontext(NameProblem problem)
     return QString();
 }
 
+// A picture's size as the messages give it.
+QString pixelstext(const QSize &size)
+{
+    return QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height());
+}
+
 } // namespace
 
 int longestzipname(const QString &hostfolder)
@@ -380,6 +386,9 @@ CreateSkinJob::Failure CreateSkinJob::build()
     m_skinread = m_skin.readresult();
     if (!m_skinread)
         return Failure::SkinDocument;
+    // Refused before any of it is decoded, or any other work is done.
+    if (!sourcewithinbound())
+        return Failure::SourceTooLarge;
 
     startphase(Phase::MoveFiles);
     if (!movefiles())
@@ -416,12 +425,25 @@ CreateSkinJob::Failure CreateSkinJob::build()
     return Failure::None;
 }
 
-CreateSkinJob::Failure CreateSkinJob::writefailure() const
+bool CreateSkinJob::sourcewithinbound()
 {
-    switch (m_writer.problem ? m_writer.problem() : SkinWriter::Problem::None) {
-    case SkinWriter::Problem::SourcePicture: return Failure::SourcePicture;
-    case SkinWriter::Problem::SheetTooLarge: return Failure::SheetTooLarge;
-    case SkinWriter::Problem::None: break;
+    const QString picture = m_paths.extracts + QLatin1String("/skin.png");
+    m_picturesize = QFile::exists(picture) ? pngsize(picture) : QSize();
+    return !m_picturesize.isValid() || sourcefits(m_picturesize);
+}
+
+CreateSkinJob::Failure CreateSkinJob::writefailure()
+{
+    using Problem = SkinWriter::Problem;
+    const Problem problem = m_writer.problem ? m_writer.problem() : Problem::None;
+    m_picturesize = m_writer.problemsize ? m_writer.problemsize() : QSize();
+    switch (problem) {
+    case Problem::SourcePicture: return Failure::SourcePicture;
+    case Problem::SourceTooLarge: return Failure::SourceTooLarge;
+    case Problem::SourceMemory: return Failure::SourceMemory;
+    case Problem::SheetTooLarge: return Failure::SheetTooLarge;
+    case Problem::SheetMemory: return Failure::SheetMemory;
+    case Problem::None: break;
     }
     return Failure::Write;
 }
@@ -445,6 +467,7 @@ void CreateSkinJob::cleanup()
 
 QString CreateSkinJob::failuretext(Failure failure) const
 {
+    using createskinjob::pixelstext;
     const QString head = QStringLiteral("Skin has not been created.\n");
     switch (failure) {
     case Failure::None:
@@ -474,10 +497,20 @@ QString CreateSkinJob::failuretext(Failure failure) const
     case Failure::SourcePicture:
         return head + QStringLiteral("The picture skin.png of the ") + m_paths.tyname
                + QStringLiteral(" skin in ") + m_paths.sourcezip + QStringLiteral(" cannot be read.");
+    case Failure::SourceTooLarge:
+        return head + QStringLiteral("skin.png in ") + m_paths.sourcezip
+               + QStringLiteral(" is larger than any real one (%1, more than the %2 it may hold).")
+                     .arg(pixelstext(m_picturesize), pixelstext(QSize(largestsourceside, largestsourceside)));
+    case Failure::SourceMemory:
+        return head + QStringLiteral("There is not enough memory to read skin.png in ") + m_paths.sourcezip
+               + QStringLiteral(" (%1).").arg(pixelstext(m_picturesize));
     case Failure::SheetTooLarge:
-        return head + QStringLiteral("The picture of the new skin would be larger than %1 x %1 pixels.\n"
+        return head + QStringLiteral("The picture of the new skin would be %1, more than the %2 it may hold.\n"
                                      "Check the sizes of the modules in the project.")
-                          .arg(largestsquare);
+                          .arg(pixelstext(m_picturesize), pixelstext(QSize(largestsquare, largestsquare)));
+    case Failure::SheetMemory:
+        return head + QStringLiteral("There is not enough memory to make the picture of the new skin (%1).")
+                          .arg(pixelstext(m_picturesize));
     }
     return QString();
 }

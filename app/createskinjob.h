@@ -88,7 +88,8 @@ public:
     static QString phasename(Phase phase);
 
     // Why a run stopped without a skin.
-    enum class Failure { None, Unpack, SkinDocument, Prepare, Write, Pack, SourcePicture, SheetTooLarge };
+    enum class Failure { None, Unpack, SkinDocument, Prepare, Write, Pack, SourcePicture, SourceTooLarge,
+                         SourceMemory, SheetTooLarge, SheetMemory };
 
     // The three writer steps, as the caller runs them (the main window's
     // own members, or a skin writer directly).
@@ -97,8 +98,10 @@ public:
         std::function<void()> createpng;
         std::function<bool()> createxml;
         std::function<bool(const QString &path)> editpreview;
-        // Why createxml failed, when the writer can tell.
+        // Why createxml failed, when the writer can tell, and the size of
+        // the picture that was the problem.
         std::function<SkinWriter::Problem()> problem = {};
+        std::function<QSize()> problemsize = {};
     };
 
     CreateSkinJob(SkinModel &model, const SkinJobPaths &paths, Writer writer);
@@ -145,12 +148,16 @@ private:
     void startphase(Phase phase);
     bool movefiles();
     bool makepreview();
-    Failure writefailure() const;
+    Failure writefailure();
+    // Whether the unpacked Tessary picture's header gives a size within its
+    // bound (or no size, which the writer reports when it reads it).
+    bool sourcewithinbound();
 
     SkinModel &m_model;
     SkinJobPaths m_paths;
     Writer m_writer;
     QString m_toolargeentry;    // the entry that unpacking refused for its size
+    QSize m_picturesize;        // the picture that a picture failure is about
     // Which scratch folder unpacking could not make afresh, and why; empty
     // when it made them all.
     QString m_scratchproblem;

@@ -351,7 +351,8 @@ void MainWindow::on_dothejob_clicked()
     CreateSkinJob job(*this, SkinJobPaths(workdir, hostfolder(), tessary, skinname),
                       {[this] { createpng(); }, [this] { return createxml(); },
                        [this](const QString &path) { return editpreview(path); },
-                       [this] { return skinwriter().problem(); }});
+                       [this] { return skinwriter().problem(); },
+                       [this] { return skinwriter().problemsize(); }});
     job.processevents = [] { QCoreApplication::processEvents(); };
     job.makefolders();
     if (!job.sourceinstalled()) {

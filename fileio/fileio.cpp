@@ -533,7 +533,7 @@ QString xmlproblemtext(const XmlRead &read, const QString &file)
                           .arg(read.column);
     case XmlProblem::TooMany:
         return file + QStringLiteral(" holds more than any real one (more than %1 elements, attributes, "
-                                     "texts and comments).").arg(grouped(read.limits.nodes));
+                                     "texts, comments and other markup).").arg(grouped(read.limits.nodes));
     case XmlProblem::Malformed:
         return file + QStringLiteral(" is not well-formed XML: ") + read.detail + where + QLatin1Char('.');
     }

@@ -28,15 +28,18 @@ namespace fileio {
 // Settings, profiles, projects and the host's settings are far smaller.
 constexpr qint64 smallfilelimit = 8 * 1024 * 1024;
 
-// The bytes of the Tessary skin's picture (skin.png) may be many, but not without end.
-constexpr qint64 skinpicturelimit = 128 * 1024 * 1024;
+// The bytes of the Tessary skin's picture (skin.png): the built-in skin's
+// is 49 KB, a real one a few megabytes. Unpacking holds them in memory.
+constexpr qint64 skinpicturelimit = 32 * 1024 * 1024;
 
 // The bounds of an XML file: its bytes, and the nodes its tree may hold.
 // Qt's DOM takes up to some 460 bytes for a node, and at worst some six
 // bytes for each byte of the file (the bytes, their decoded text, the
-// tree's copy of that text); so the bounds keep the tool under 1 GB with the
-// largest document it accepts, and with a project and the host's settings
-// at their bounds together while a project is applied.
+// tree's copy of that text). Together with the pictures' bounds
+// (writer/picturebounds.h) they keep the whole tool, window included,
+// under 1 GB with every input at its bound at once: the Tessary skin's
+// document and picture, the sheet and the preview the job makes, the
+// project, and the host's settings (tyx-memorybenchmark measures it).
 struct XmlLimits
 {
     qint64 bytes;
@@ -47,9 +50,9 @@ struct XmlLimits
 // some thousands of nodes.
 constexpr XmlLimits smallxmllimits{smallfilelimit, 500 * 1000};
 
-// The Tessary skin's document: a few megabytes with tens of thousands of
-// nodes in a real skin, and room for a module of 200,000 controls.
-constexpr XmlLimits skinxmllimits{32 * 1024 * 1024, 1300 * 1000};
+// The Tessary skin's document: the built-in skin's holds 608 KB and 47,689
+// nodes, and no real one comes near ten times that.
+constexpr XmlLimits skinxmllimits{8 * 1024 * 1024, 500 * 1000};
 
 enum class ReadResult { Read, Missing, NotRegular, TooLarge, Unreadable };
 

@@ -123,15 +123,13 @@ bool CopressDir(const QString &Zipfile, const QString &Directory)
     // folder nor destroys the one that was there, and no scratch goes where
     // other users could reach it.
     // The archive in memory is as large as the skin's files once deflated,
-    // and the sheet is most of it: at most 16384 x 16384 pixels (the
-    // writer's largestsquare), 1 GiB in 32-bit colour, which deflate cannot
-    // shrink where the pixels are noise; its PNG then adds some 0.2 per cent
-    // and the zip 0.03, so the sheet takes at most 1 GiB and 2.5 MiB. The
-    // preview (1268 x 714 pixels, the built-in picture's size) adds at most
-    // 3.5 MiB. The document comes on top, deflated to a small part of its
-    // size; it is written from the Tessary document, at most 128 MiB. A
-    // real skin, whose sheet is a few thousand pixels each way, takes a few
-    // megabytes.
+    // and the sheet is most of it: at most 6144 x 6144 pixels (the
+    // writer's largestsquare), 144 MiB in 32-bit colour, which deflate
+    // cannot shrink where the pixels are noise; its PNG then adds some 0.2
+    // per cent and the zip 0.03. The preview (1268 x 714 pixels, the
+    // built-in picture's size) adds at most 3.5 MiB. The document comes on
+    // top, deflated to a small part of its size. A real skin, whose sheet
+    // is a few thousand pixels each way, takes a few megabytes.
     if (!QFileInfo(Directory).isDir())
         return false;
     QByteArray packed;

@@ -3,7 +3,7 @@
 # to build, run, test and install, and any packages named, skipping the step
 # entirely when all of them are present already.
 set -eu
-packages="build-essential cmake qtbase5-dev libqt5xml5 libquazip1-qt5-dev libxcb1-dev
+packages="build-essential cmake qtbase5-dev libqt5xml5 libquazip1-qt5-dev zlib1g-dev libxcb1-dev
           xvfb xauth x11-utils openbox xdotool fonts-liberation fonts-dejavu-core python3 desktop-file-utils $*"
 missing=""
 for p in $packages; do

@@ -86,13 +86,20 @@ void ImageSheet::start(int width, int height, const QColor &background)
     m_packx = 0;
     m_packy = 0;
     m_packbottom = 0;
-    m_toolarge = !picturefits(std::max(width, 0), std::max(height, 0));
-    m_width = m_toolarge ? 0 : std::max(width, 0);
-    m_height = m_toolarge ? 0 : std::max(height, 0);
+    m_toolarge = false;
+    m_outofmemory = false;
+    m_refused = QSize();
+    const bool fits = picturefits(std::max(width, 0), std::max(height, 0));
+    if (!fits)
+        refuse(width, height);
+    m_width = fits ? std::max(width, 0) : 0;
+    m_height = fits ? std::max(height, 0) : 0;
     m_pixels = QImage(m_width, startcapacity(m_width, m_height), QImage::Format_ARGB32_Premultiplied);
     if (m_pixels.isNull())
         m_pixels = QImage(m_width, m_height, QImage::Format_ARGB32_Premultiplied);
     if (m_pixels.isNull()) {
+        if (fits && m_width > 0 && m_height > 0)
+            refuse(m_width, m_height, true);
         m_width = m_height = 0;
         return;
     }
@@ -133,7 +140,7 @@ std::optional<QPoint> ImageSheet::place(int w, int h)
         return std::nullopt;
     // No picture within the bound could hold it, not even cut off.
     if (w > largestpictureside || h > largestpictureside) {
-        m_toolarge = true;
+        refuse(w, h);
         return std::nullopt;
     }
     // Tried on a copy of the cursor: a piece that makes the sheet too large
@@ -146,13 +153,15 @@ std::optional<QPoint> ImageSheet::place(int w, int h)
         return std::nullopt;
     const qint64 height = qint64(packbottom) + 10;
     if (!picturefits(m_width, height)) {
-        m_toolarge = true;
+        refuse(m_width, height);
         return std::nullopt;
     }
+    setheight(int(height));
+    if (m_toolarge)
+        return std::nullopt;
     m_packx = packx;
     m_packy = packy;
     m_packbottom = packbottom;
-    setheight(int(height));
     return corner;
 }
 
@@ -171,8 +180,8 @@ void ImageSheet::setheight(int height)
         if (grown.isNull() && capacity > height)
             grown = QImage(m_width, height, QImage::Format_ARGB32_Premultiplied);
         if (grown.isNull()) {
-            // Within the bound, yet more than this machine can hold.
-            m_toolarge = true;
+            // Within the bound, yet more than this machine can hold now.
+            refuse(m_width, height, true);
             return;
         }
         const int rows = std::min(m_height, m_pixels.height());
@@ -192,11 +201,15 @@ void ImageSheet::widen(int width)
 {
     if (m_toolarge || m_width <= 0 || m_height <= 0 || width <= m_width)
         return;
-    QImage wider;
-    if (picturefits(width, m_pixels.height()))
-        wider = QImage(width, m_pixels.height(), QImage::Format_ARGB32_Premultiplied);
+    if (!picturefits(width, m_height)) {
+        refuse(width, m_height);
+        return;
+    }
+    // The spare rows too, while the wider sheet stays within the bound.
+    const int capacity = picturefits(width, m_pixels.height()) ? m_pixels.height() : m_height;
+    QImage wider(width, capacity, QImage::Format_ARGB32_Premultiplied);
     if (wider.isNull()) {
-        m_toolarge = true;
+        refuse(width, m_height, true);
         return;
     }
     const size_t rowbytes = size_t(m_width) * 4;
@@ -207,6 +220,14 @@ void ImageSheet::widen(int width)
     }
     m_pixels = wider;
     m_width = width;
+}
+
+void ImageSheet::refuse(qint64 width, qint64 height, bool memory)
+{
+    m_toolarge = true;
+    m_outofmemory = memory;
+    const auto side = [](qint64 value) { return int(qBound<qint64>(0, value, std::numeric_limits<int>::max())); };
+    m_refused = QSize(side(width), side(height));
 }
 
 void ImageSheet::paint(const std::function<void(QPainter &)> &draw)

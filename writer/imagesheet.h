@@ -9,6 +9,7 @@
 // premultiplied pixel survives saving to PNG and loading unchanged.
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 
 #include <functional>
 #include <optional>
@@ -39,9 +40,14 @@ public:
     void start(int width, int height, const QColor &background);
 
     // Whether the sheet was asked to start, grow or widen beyond the picture
-    // bound (or could not be made at a size within it). Such a sheet takes
-    // no more pieces and must not be saved as the skin's picture.
+    // bound, or could not be made at a size within it for want of memory.
+    // Such a sheet takes no more pieces and must not be saved as the skin's
+    // picture.
     bool toolarge() const { return m_toolarge; }
+    bool outofmemory() const { return m_outofmemory; }
+    // The size the sheet was asked to take when it became too large or
+    // could not be made.
+    QSize refusedsize() const { return m_refused; }
 
     int width() const { return m_width; }
     int height() const { return m_height; }
@@ -70,6 +76,8 @@ public:
 
 private:
     void setheight(int height);
+    // Stops the sheet at a size it cannot take.
+    void refuse(qint64 width, qint64 height, bool memory = false);
 
     // The rows of the sheet, shared with m_pixels (valid while it lives).
     QImage rows() const;
@@ -83,4 +91,6 @@ private:
     int m_width = 0;
     int m_height = 0;
     bool m_toolarge = false;
+    bool m_outofmemory = false;
+    QSize m_refused;
 };

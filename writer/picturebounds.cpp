@@ -4,6 +4,17 @@
 
 #include <algorithm>
 
+namespace {
+
+void setpng(QImageReader &reader)
+{
+    reader.setFormat("png");
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+}
+
+} // namespace
+
 bool picturefits(qint64 width, qint64 height)
 {
     if (width < 0 || height < 0 || width > largestpictureside || height > largestpictureside)
@@ -11,16 +22,45 @@ bool picturefits(qint64 width, qint64 height)
     return width * height <= largestpicturearea;
 }
 
-QImage readpicture(QImageReader &reader)
+bool sourcefits(const QSize &size)
 {
+    return size.isValid() && qint64(size.width()) * size.height() <= largestsourcearea;
+}
+
+QSize pngsize(const QString &path)
+{
+    QImageReader reader(path);
+    setpng(reader);
+    return reader.size();
+}
+
+SourcePicture readsourcepicture(const QString &path)
+{
+    using Problem = SourcePicture::Problem;
+    SourcePicture read;
+    QImageReader reader(path);
+    setpng(reader);
     // Asked before decoding: a header may claim billions of pixels.
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty() || !picturefits(size.width(), size.height()))
-        return QImage();
-    const QImage picture = reader.read();
-    if (picture.isNull() || picture.size() != size)
-        return QImage();
-    return picture;
+    read.size = reader.size();
+    if (!read.size.isValid() || read.size.isEmpty()) {
+        read.problem = Problem::Unreadable;
+        return read;
+    }
+    if (!sourcefits(read.size)) {
+        read.problem = Problem::TooLarge;
+        return read;
+    }
+    const QImage::Format format = reader.imageFormat();
+    read.picture = reader.read();
+    if (read.picture.isNull() || read.picture.size() != read.size) {
+        read.picture = QImage();
+        // The reader says the same when it could not make the image as when
+        // the data is broken; a picture that cannot be made now either did
+        // not fail for its data.
+        const QImage room(read.size, format == QImage::Format_Invalid ? QImage::Format_RGBA64 : format);
+        read.problem = room.isNull() ? Problem::OutOfMemory : Problem::Unreadable;
+    }
+    return read;
 }
 
 std::optional<QRect> partinside(qint64 x, qint64 y, qint64 w, qint64 h, const QRect &bounds)

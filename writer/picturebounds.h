@@ -1,30 +1,56 @@
 #pragma once
 // How large a picture the skin writer takes in or makes, and rectangle
 // arithmetic that cannot overflow. A desktop skin's sheet is a few thousand
-// pixels each way; the bound keeps a broken layout or a hostile picture from
-// asking for gigabytes before anything is drawn, and values read from a
-// skin or a project may lie anywhere in the int range.
+// pixels each way, and so is the Tessary skin's picture; the bounds keep a
+// broken layout or a hostile picture from asking for more memory than the
+// tool has before anything is drawn (with every input at its bound the
+// whole tool stays under 1 GB), and values read from a skin or a project
+// may lie anywhere in the int range.
 #include <QImage>
 #include <QRect>
+#include <QSize>
+#include <QString>
 
 #include <optional>
 
-class QImageReader;
-
-// No side longer than the PNG writer accepts, and no more pixels than a
-// square of largestsquare pixels a side holds (1 GiB in 32-bit colour).
+// The new skin's sheet: no side longer than the PNG writer accepts, and no
+// more pixels than a square of largestsquare pixels a side holds (144 MiB
+// in 32-bit colour); room for a 4K desktop's background and twice as much
+// in pieces.
 constexpr qint64 largestpictureside = 1000000;
-constexpr int largestsquare = 16384;
+constexpr int largestsquare = 6144;
 constexpr qint64 largestpicturearea = qint64(largestsquare) * largestsquare;
 
-// Whether a picture of width x height stays within the bound; a negative
+// The Tessary skin's picture: no more pixels than a square of
+// largestsourceside pixels a side holds, some twenty times the pixels of
+// the built-in skin's picture; decoded, 128 MiB at 16 bits a channel, the
+// most a PNG's pixel takes in memory.
+constexpr int largestsourceside = 4096;
+constexpr qint64 largestsourcearea = qint64(largestsourceside) * largestsourceside;
+
+// Whether a sheet of width x height stays within its bound; a negative
 // side never does.
 bool picturefits(qint64 width, qint64 height);
 
-// Decodes the picture the reader is set on, but only when its header tells
-// a size within the bound. A null image when the size is unknown or too
-// large, or when the picture does not decode to at least one pixel.
-QImage readpicture(QImageReader &reader);
+// Whether the Tessary skin's picture of size stays within its bound.
+bool sourcefits(const QSize &size);
+
+// The size that the header of the PNG file at path gives, read without
+// decoding it; an invalid size when the file is no PNG or cannot be read.
+QSize pngsize(const QString &path);
+
+// The PNG picture at path, as the Tessary skin's picture is read: decoded
+// only when its header gives a size within sourcefits, and only as PNG (a
+// file of another format might name one size in its header and decode to
+// another).
+struct SourcePicture
+{
+    enum class Problem { None, Unreadable, TooLarge, OutOfMemory };
+    QImage picture;
+    QSize size;      // as its header gives it
+    Problem problem = Problem::None;
+};
+SourcePicture readsourcepicture(const QString &path);
 
 // The part of the rectangle (x, y, w, h) that lies inside bounds, worked out
 // in 64 bits, so that a far edge beyond the int range does no harm. Nothing

@@ -9,7 +9,6 @@
 
 #include <QDomDocument>
 #include <QFont>
-#include <QImageReader>
 #include <QPainter>
 
 #include <cmath>
@@ -113,7 +112,8 @@ void SkinWriter::createpng()
     showprogress(text, true);
     m_source = QImage();
     m_sourceread = false;
-    m_sourceunreadable = false;
+    m_sourceproblem = SourcePicture::Problem::None;
+    m_sourcesize = QSize();
     m_sheet.start(int(m_model.screenwidth), int(m_model.screenheight), m_colours.skinback);
     preparewindows();
     showprogress(text, true);
@@ -155,6 +155,10 @@ bool SkinWriter::createxml()
     for (int i = 0; i < modules.count(); ++i)
         placemodule(modules.item(i).toElement(), scale);
 
+    // Every piece is packed: the source's memory goes to saving the sheet
+    // (a later piece reads it again).
+    m_source = QImage();
+    m_sourceread = false;
     // A sheet with pieces missing would leave regions of the document
     // blank: no file of the skin is written.
     if (problem() != Problem::None)
@@ -167,18 +171,29 @@ bool SkinWriter::createxml()
 
 SkinWriter::Problem SkinWriter::problem() const
 {
-    if (m_sourceunreadable)
-        return Problem::SourcePicture;
+    switch (m_sourceproblem) {
+    case SourcePicture::Problem::Unreadable: return Problem::SourcePicture;
+    case SourcePicture::Problem::TooLarge: return Problem::SourceTooLarge;
+    case SourcePicture::Problem::OutOfMemory: return Problem::SourceMemory;
+    case SourcePicture::Problem::None: break;
+    }
     if (m_sheet.toolarge())
-        return Problem::SheetTooLarge;
+        return m_sheet.outofmemory() ? Problem::SheetMemory : Problem::SheetTooLarge;
     return Problem::None;
+}
+
+QSize SkinWriter::problemsize() const
+{
+    return m_sourceproblem != SourcePicture::Problem::None ? m_sourcesize : m_sheet.refusedsize();
 }
 
 const QImage &SkinWriter::sourceimage()
 {
     if (!m_sourceread) {
-        QImageReader reader(sourcepath());
-        m_source = readpicture(reader);
+        SourcePicture read = readsourcepicture(sourcepath());
+        m_source = read.picture;
+        m_sourcesize = read.size;
+        m_sourceproblem = read.problem;
         m_sourceread = true;
     }
     return m_source;
@@ -191,8 +206,6 @@ QList<int> SkinWriter::mergepics(int oldX, int oldY, int oldW, int oldH,
     const int w = piecesize(oldW, resizefactorX);
     const int h = piecesize(oldH, resizefactorY);
     const QImage &source = sourceimage();
-    if (source.isNull())
-        m_sourceunreadable = true;
     const QPoint at = packregion(source, oldX, oldY, oldW, oldH, w, h);
     const QList<int> result{at.x(), at.y(), w, h};
     if (packrecorder)

@@ -12,6 +12,7 @@
 #include "elementwriter.h"
 #include "imagesheet.h"
 #include "outputdocument.h"
+#include "picturebounds.h"
 
 #include <QDomNode>
 #include <QImage>
@@ -121,9 +122,13 @@ public:
 
     // What keeps the skin of the current job from being made, as far as
     // the writer can tell: a source picture that a piece needed and that
-    // does not decode, or a sheet that would pass the picture bound.
-    enum class Problem { None, SourcePicture, SheetTooLarge };
+    // does not decode, is past its bound or does not fit in memory, or a
+    // sheet that would pass the picture bound or does not fit in memory.
+    enum class Problem { None, SourcePicture, SourceTooLarge, SourceMemory, SheetTooLarge, SheetMemory };
     Problem problem() const;
+    // The size of the picture that the problem is about (the source's as
+    // its header gives it, or the sheet's as it was asked to be).
+    QSize problemsize() const;
     // Writes mypreview.png: the picture at path with the skin's name across
     // its top. False when the picture cannot be read or the file written.
     bool editpreview(const QString &path);
@@ -207,5 +212,7 @@ private:
     ImageSheet m_sheet;
     QImage m_source;
     bool m_sourceread = false;
-    bool m_sourceunreadable = false;
+    // Why a piece found no source picture, if one did not.
+    SourcePicture::Problem m_sourceproblem = SourcePicture::Problem::None;
+    QSize m_sourcesize;
 };

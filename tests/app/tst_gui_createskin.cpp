@@ -20,6 +20,7 @@
 #include "fileio/removetree.h"
 #include "support/fixtureskin.h"
 #include "support/messageboxdriver.h"
+#include "support/pngfile.h"
 #include "support/skinzip.h"
 #include "support/testsupport.h"
 
@@ -376,9 +377,14 @@ void TestCreateSkin::failedRuns_data()
     QTest::newRow("picture does not decode") << "badpicture"
                                              << "The picture skin.png of the Tessary skin in " + tessaryzip()
                                                     + " cannot be read." << 0;
-    QTest::newRow("picture declares 4 GB") << "hugeentry" << ":\nskin.png is larger than 128 MB." << 0;
+    QTest::newRow("picture declares 4 GB") << "hugeentry" << ":\nskin.png is larger than 32 MB." << 0;
+    QTest::newRow("picture past its bound")
+        << "hugepicture"
+        << "\nskin.png in " + tessaryzip()
+               + " is larger than any real one (16384 x 16384 pixels, more than the 4096 x 4096 pixels it may hold)."
+        << 0;
     QTest::newRow("button of a million pixels a side")
-        << "hugebutton" << "would be larger than 16384 x 16384 pixels" << 0;
+        << "hugebutton" << " pixels, more than the 6144 x 6144 pixels it may hold.\nCheck the sizes" << 0;
 }
 
 // A run that cannot make the skin says so instead of "Done !", and leaves
@@ -398,6 +404,9 @@ void TestCreateSkin::failedRuns()
         QVERIFY(fixtureskin::writezip(tessaryzip()));
         QVERIFY(skinzip::setdeclaredsize(tessaryzip(), "skin.png", 0xf0000000));
     }
+    if (setup == "hugepicture")
+        QVERIFY(skinzip::write(tessaryzip(), {{"skin.xml", fixtureskin::skinxml()},
+                                              {"skin.png", pngfile::make(16384, 16384)}}));
     if (setup == "hugebutton") {
         QByteArray xml = fixtureskin::skinxml();
         xml.replace("width=\"56\" height=\"52\"", "width=\"1000000\" height=\"1000000\"");

@@ -542,7 +542,7 @@ void TestProjects::applyRefused_data()
     QTest::newRow("project with more nodes than any real one")
         << host << "<project>" + QByteArray("<a/>").repeated(fileio::smallxmllimits.nodes) + "<skinWindows/></project>"
         << int(QMessageBox::Yes)
-        << projectunread + " holds more than any real one (more than 500,000 elements, attributes, texts and comments)."
+        << projectunread + " holds more than any real one (more than 500,000 elements, attributes, texts, comments and other markup)."
                + notloaded;
     QTest::newRow("host file that nests too deep")
         << QByteArray(host).replace("</settings>", QByteArray("<a>").repeated(300) + "</settings>") << QByteArray()

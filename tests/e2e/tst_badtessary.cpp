@@ -8,8 +8,11 @@
 #include <QBuffer>
 
 #include "app/createskinjob.h"
+#include "fileio/fileio.h"
+#include "support/addressspacelimit.h"
 #include "support/fixtureskin.h"
 #include "support/headlessjob.h"
+#include "support/pngfile.h"
 #include "support/skinzip.h"
 #include "support/testsupport.h"
 
@@ -17,13 +20,18 @@ namespace {
 
 using Failure = CreateSkinJob::Failure;
 
-QByteArray fixturepng()
+QByteArray fixturepicture(const char *format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    fixtureskin::skinimage().save(&buffer, "PNG");
+    fixtureskin::skinimage().save(&buffer, format);
     return bytes;
+}
+
+QByteArray fixturepng()
+{
+    return fixturepicture("PNG");
 }
 
 quint32 pngcrc(const QByteArray &bytes)
@@ -76,11 +84,20 @@ struct BadRun
     Failure run()
     {
         rig.reset(new HeadlessJob(zip, QStringLiteral("Broken"), 1920, 1080));
+        if (!earlier.isEmpty() && !testsupport::writeFile(rig->paths.targetzip, earlier))
+            return Failure::Pack;
         CreateSkinJob job(rig->model, rig->paths, rig->steps());
         job.makefolders();
         Failure failure = Failure::Unpack;
-        if (job.unpack())
-            failure = job.readproject(project) ? job.build() : Failure::Prepare;
+        if (job.unpack()) {
+            failure = Failure::Prepare;
+            if (job.readproject(project)) {
+                QScopedPointer<testsupport::AddressSpaceLimit> limit;
+                if (addressroom != 0)
+                    limit.reset(new testsupport::AddressSpaceLimit(addressroom));
+                failure = !limit || limit->isapplied() ? job.build() : Failure::Write;
+            }
+        }
         text = job.failuretext(failure);
         job.cleanup();
         return failure;
@@ -90,6 +107,11 @@ struct BadRun
 
     QString zip;
     QString project;
+    // An earlier skin of the same name, when not empty.
+    QByteArray earlier;
+    // When not 0, the memory that the job may take beyond what the process
+    // has while it builds the skin.
+    qint64 addressroom = 0;
     bool ok = false;
     QString text;
     QScopedPointer<HeadlessJob> rig;
@@ -107,6 +129,11 @@ private slots:
     void oversizedLayout();
     void outOfReachLayout_data();
     void outOfReachLayout();
+    void pictureBeyondItsBound_data();
+    void pictureBeyondItsBound();
+    void pictureAtItsBound();
+    void pictureWithoutMemory();
+    void oversizedEntry_data();
     void oversizedEntry();
 
 private:
@@ -122,7 +149,10 @@ void TestBadTessary::unreadablePicture_data()
     QTest::newRow("bit flipped") << bitflipped();
     QTest::newRow("zero width") << pngclaiming(0, 180);
     QTest::newRow("zero height") << pngclaiming(240, 0);
-    QTest::newRow("header claims 2^31 pixels") << pngclaiming(65536, 32768);
+    // Its rows are those of 240 x 180 pixels.
+    QTest::newRow("header claims more rows") << pngclaiming(240, 360);
+    QTest::newRow("not a PNG") << fixturepicture("BMP");
+    // More rows than a PNG reader takes.
     QTest::newRow("header claims a million rows") << pngclaiming(240, 1000001);
 }
 
@@ -167,7 +197,9 @@ void TestBadTessary::oversizedLayout()
     QCOMPARE(run.run(), Failure::SheetTooLarge);
     // Refused before the pixels are made, not after seconds of growing.
     QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
-    QVERIFY2(run.text.contains("16384 x 16384"), qPrintable(run.text));
+    QVERIFY2(QRegularExpression("\\nThe picture of the new skin would be \\d+ x \\d+ pixels, more than the "
+                                "6144 x 6144 pixels it may hold\\.\\n").match(run.text).hasMatch(),
+             qPrintable(run.text));
     QVERIFY(!run.skinwritten());
 }
 
@@ -204,14 +236,104 @@ void TestBadTessary::outOfReachLayout()
     QCOMPARE(sheet.width(), 1920);
 }
 
+void TestBadTessary::pictureBeyondItsBound_data()
+{
+    QTest::addColumn<QByteArray>("png");
+    QTest::addColumn<QSize>("size");
+    // Made whole: a picture that would take 1 GiB once decoded.
+    QTest::newRow("16384 x 16384") << pngfile::make(16384, 16384) << QSize(16384, 16384);
+    QTest::newRow("one row past the bound, 16 bits a channel") << pngfile::make(4096, 4097, 16) << QSize(4096, 4097);
+    QTest::newRow("header claims 2^31 pixels") << pngclaiming(65536, 32768) << QSize(65536, 32768);
+}
+
+// A picture past its bound stops the job before it is decoded or anything
+// else is made, with a message that names it and gives its size against
+// the bound; an earlier skin of the same name stays, and nothing is left
+// in the work folder.
+void TestBadTessary::pictureBeyondItsBound()
+{
+    QFETCH(QByteArray, png);
+    QFETCH(QSize, size);
+    BadRun run(m_files.path(), fixtureskin::skinxml(), png);
+    QVERIFY(run.ok);
+    run.earlier = "an earlier skin";
+
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(run.run(), Failure::SourceTooLarge);
+    QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(run.text, QString("Skin has not been created.\nskin.png in %1 is larger than any real one "
+                               "(%2 x %3 pixels, more than the 4096 x 4096 pixels it may hold).")
+                           .arg(run.rig->paths.sourcezip)
+                           .arg(size.width())
+                           .arg(size.height()));
+    QCOMPARE(testsupport::readFile(run.rig->paths.targetzip), run.earlier);
+    QVERIFY(run.rig->pieces.isEmpty());
+    const QDir work(run.rig->paths.workdir);
+    QCOMPARE(work.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList({"projects"}));
+}
+
+// A picture at its bound in the costliest pixels is read and packed.
+void TestBadTessary::pictureAtItsBound()
+{
+    BadRun run(m_files.path(), fixtureskin::skinxml(), pngfile::make(4096, 4096, 16));
+    QVERIFY(run.ok);
+    QCOMPARE(run.run(), Failure::None);
+    QVERIFY(run.skinwritten());
+    QVERIFY(!run.rig->pieces.isEmpty());
+}
+
+// A picture within its bound that this machine has no memory for is not
+// reported as broken.
+void TestBadTessary::pictureWithoutMemory()
+{
+    if (testsupport::hasaddresssanitizer)
+        QSKIP("the address sanitizer aborts the process on a failed allocation");
+    BadRun run(m_files.path(), fixtureskin::skinxml(), pngfile::make(4096, 4096, 16));
+    QVERIFY(run.ok);
+    run.addressroom = 64 << 20;
+    QCOMPARE(run.run(), Failure::SourceMemory);
+    QCOMPARE(run.text, "Skin has not been created.\nThere is not enough memory to read skin.png in "
+                           + run.rig->paths.sourcezip + " (4096 x 4096 pixels).");
+    QVERIFY(!run.skinwritten());
+}
+
+void TestBadTessary::oversizedEntry_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<quint32>("declared");   // 0: as written
+    QTest::addColumn<qint64>("bound");
+    const QByteArray xml = fixtureskin::skinxml();
+    const int xmlbound = int(fileio::skinxmllimits.bytes);
+    QTest::newRow("skin.png declares 4 GB") << "skin.png" << fixturepng() << quint32(0xf0000000)
+                                            << fileio::skinpicturelimit;
+    QTest::newRow("skin.xml declares 4 GB") << "skin.xml" << xml << quint32(0xf0000000)
+                                            << fileio::skinxmllimits.bytes;
+    QTest::newRow("skin.xml a byte past its bound")
+        << "skin.xml" << QByteArray(xml).replace("</skin>", QByteArray(xmlbound + 1 - xml.size(), ' ') + "</skin>")
+        << quint32(0) << fileio::skinxmllimits.bytes;
+}
+
+// Each entry is held to its own bound, and the message gives that bound.
 void TestBadTessary::oversizedEntry()
 {
-    BadRun run(m_files.path(), fixtureskin::skinxml(), fixturepng());
+    QFETCH(QString, entry);
+    QFETCH(QByteArray, bytes);
+    QFETCH(quint32, declared);
+    QFETCH(qint64, bound);
+    QVERIFY(fileio::skinxmllimits.bytes != fileio::skinpicturelimit);
+    const bool isxml = entry == "skin.xml";
+    BadRun run(m_files.path(), isxml ? bytes : fixtureskin::skinxml(), isxml ? fixturepng() : bytes);
     QVERIFY(run.ok);
-    QVERIFY(skinzip::setdeclaredsize(run.zip, "skin.png", 0xf0000000));
+    if (declared != 0)
+        QVERIFY(skinzip::setdeclaredsize(run.zip, entry.toLatin1(), declared));
 
     QCOMPARE(run.run(), Failure::Unpack);
-    QVERIFY2(run.text.contains("skin.png is larger than 128 MB"), qPrintable(run.text));
+    QCOMPARE(run.text, QString("Skin has not been created.\nThe Tessary skin could not be unpacked from %1:\n"
+                               "%2 is larger than %3 MB.")
+                           .arg(run.rig->paths.sourcezip, entry)
+                           .arg(bound / (1024 * 1024)));
     QVERIFY(!run.skinwritten());
 }
 

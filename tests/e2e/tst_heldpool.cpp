@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include "app/createskinjob.h"
+#include "fileio/pictureconversion.h"
 #include "preview/previewscenes.h"
 #include "preview/wavepreview.h"
 #include "support/headlessjob.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-enum class Step { Sheet, Preview, BrowserPicture, WavePreviews, Job };
+enum class Step { Sheet, Preview, BrowserPicture, WavePreviews, WaveBand, Job };
 
 // A desktop-sized picture with every alpha from clear to opaque, so that
 // every conversion of it has work to do.
@@ -74,6 +75,9 @@ void TestHeldPool::stepfinishes_data()
         QTest::newRow(("Create Skin job at " + size).constData()) << Step::Job << screen;
     }
     QTest::newRow("wave previews") << Step::WavePreviews << QSize(1920, 1080);
+    // The built-in bands are too small for Qt to split their conversion;
+    // a band of a desktop's size is not.
+    QTest::newRow("wave band of 1920x1080") << Step::WaveBand << QSize(1920, 1080);
 }
 
 void TestHeldPool::stepfinishes()
@@ -88,6 +92,8 @@ void TestHeldPool::stepfinishes()
     int packx = 0, packy = 0, packbottom = 0;
     ImageSheet sheet(packx, packy, packbottom);
     QGraphicsScene scene;
+    // A band that must be converted to be recoloured.
+    const QImage band = fileio::convertedpicture(desktoppicture(screen), QImage::Format_ARGB32_Premultiplied);
     CreateSkinJob job(rig.model, rig.paths, rig.steps());
     bool done = false;
     const std::function<void()> steps[] = {
@@ -110,6 +116,10 @@ void TestHeldPool::stepfinishes()
             bool shown = renderscene(scene, screen);
             drawscratchwavepreview(&scene, scratchwavecolours(rig.colours));
             done = shown && renderscene(scene, screen);
+        },
+        [&] {
+            const QImage recoloured = recolouredband(band, QColor(200, 10, 10));
+            done = recoloured.format() == QImage::Format_ARGB32 && recoloured.size() == screen;
         },
         [&] {
             rig.model.initzones(QStringLiteral("://Resources/Demo 1.xml"));

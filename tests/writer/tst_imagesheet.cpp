@@ -2,6 +2,8 @@
 // pixels of packed pieces.
 #include <QtTest>
 
+#include "support/addressspacelimit.h"
+
 #include "writerrig.h"
 #include "support/testsupport.h"
 
@@ -106,6 +108,7 @@ private slots:
     void secondjobstartsafresh();
     void sheetbound_data();
     void sheetbound();
+    void sheetwithoutmemory();
     void negativepieces();
     void regionsoutsidethesource_data();
     void regionsoutsidethesource();
@@ -338,8 +341,9 @@ void TestImageSheet::sheetbound_data()
     QTest::newRow("start past a side") << QSize(1000001, 1) << QSize() << 0 << true;
     QTest::newRow("grown to a side's end") << QSize(1, 100) << QSize(1, 999880) << 0 << false;
     QTest::newRow("grown past a side") << QSize(1, 100) << QSize(1, 999890) << 0 << true;
-    // 1920 x 139810 rows is the area's end.
-    QTest::newRow("grown past the area") << QSize(1920, 1080) << QSize(10, 138800) << 0 << true;
+    // 1920 x 19660 rows is the area's end.
+    QTest::newRow("grown to the area's end") << QSize(1920, 1080) << QSize(10, 18560) << 0 << false;
+    QTest::newRow("grown past the area") << QSize(1920, 1080) << QSize(10, 18600) << 0 << true;
     QTest::newRow("a piece a side long, cut off") << QSize(1920, 1080) << QSize(1000000, 1) << 0 << false;
     QTest::newRow("a piece as wide as an int") << QSize(1920, 1080)
                                                << QSize(std::numeric_limits<int>::max(), 10) << 0 << true;
@@ -382,6 +386,30 @@ void TestImageSheet::sheetbound()
 
 // Pieces of negative size take no place: 2,300 of them, each as wide as
 // the writer lets a piece be, leave the cursor where it was.
+// A sheet within its bound that this machine has no memory for is not
+// reported as too large: it says so, and the size it was asked to take.
+void TestImageSheet::sheetwithoutmemory()
+{
+    if (testsupport::hasaddresssanitizer)
+        QSKIP("the address sanitizer aborts the process on a failed allocation");
+    SheetRig rig;
+    ImageSheet &sheet = rig.writer.sheet();
+    sheet.start(1920, 1080, Qt::black);
+    std::optional<QPoint> placed;
+    {
+        testsupport::AddressSpaceLimit limit(16 << 20);
+        QVERIFY(limit.isapplied());
+        placed = sheet.place(1900, 8000);
+    }
+    QVERIFY(!placed);
+    QVERIFY(sheet.toolarge());
+    QVERIFY(sheet.outofmemory());
+    QCOMPARE(sheet.refusedsize(), QSize(1920, 1080 + 5 + 8000 + 10));
+    QCOMPARE(rig.writer.problem(), SkinWriter::Problem::SheetMemory);
+    QCOMPARE(rig.writer.problemsize(), QSize(1920, 9095));
+    QVERIFY(!sheet.save(rig.writer.sheetpath()));
+}
+
 void TestImageSheet::negativepieces()
 {
     SheetRig rig;
