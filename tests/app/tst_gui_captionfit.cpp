@@ -454,6 +454,15 @@ bool waitforframe(const QWidget *window)
     });
 }
 
+// Shows the window the boxes belong to, the size of the tool's main window,
+// and waits until it is exposed and framed.
+bool showparent(QWidget *parent)
+{
+    parent->resize(730, 560);
+    parent->show();
+    return QTest::qWaitForWindowExposed(parent) && waitforframe(parent);
+}
+
 // Waits until a window, frame included, lies inside room: the window
 // manager places a window, and Qt learns where, some time after it shows.
 bool waitinside(const QWidget *window, const QRect &room)
@@ -562,10 +571,7 @@ void TestCaptionFit::messageBoxesShowTheirText()
 {
     QFETCH(QString, text);
     QWidget parent;
-    parent.resize(730, 560);
-    parent.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&parent));
-    QVERIFY2(waitforframe(&parent), "the window manager did not frame the window");
+    QVERIFY2(showparent(&parent), "the window was not shown, or the window manager did not frame it");
     const QRect screen = parent.screen()->availableGeometry();
 
     TextPlace place;
@@ -656,10 +662,7 @@ void TestCaptionFit::messageBoxesFitTheScreen()
     QFETCH(bool, scrolls);
     QFETCH(QString, closekey);
     QWidget parent;
-    parent.resize(730, 560);
-    parent.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&parent));
-    QVERIFY2(waitforframe(&parent), "the window manager did not frame the window");
+    QVERIFY2(showparent(&parent), "the window was not shown, or the window manager did not frame it");
     const QRect screen = parent.screen()->availableGeometry();
     // Under a window manager, a panel takes part of the screen, which a
     // box must leave free.
