@@ -557,8 +557,24 @@ private:
         return count(start);
     }
 
+    // Markup from position ("<") that the text ends inside, counted as if it
+    // ended there: Qt's readers build a start tag that lacks only its ">",
+    // every attribute included, and hold the attributes of one cut off
+    // sooner before they report the fault. A comment, a processing
+    // instruction or CDATA counts as the node it would be.
+    void unended(int position)
+    {
+        if (skipopaque(m_text, position) < 0) {
+            if (m_text.at(position + 1) != QLatin1Char('?') || instruction(position))
+                count(position);
+        } else if (position + 1 < m_text.size()) {
+            tag(position, m_text.size());
+        }
+    }
+
     // One pass over the document, level by level. Markup that does not end
-    // stops the scan, as it stops a reader.
+    // stops the scan, as it stops a reader, once what the reader builds of
+    // it is counted.
     void scandocument()
     {
         bool elementseen = false;
@@ -573,7 +589,7 @@ private:
             }
             const int opaqueend = skipopaque(m_text, i);
             if (opaqueend < 0)
-                return;
+                return unended(i);
             if (opaqueend != i) {
                 if (m_text.at(i + 1) == QLatin1Char('?') && !instruction(i))
                     return;
@@ -600,7 +616,7 @@ private:
             }
             const int end = markupend(m_text, i + 1);
             if (end < 0)
-                return;
+                return unended(i);
             if (!tag(i, end))
                 return;
             elementseen = true;

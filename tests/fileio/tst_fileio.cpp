@@ -766,10 +766,15 @@ namespace {
 
 // Every node Qt's DOM holds below node: elements, attributes, texts,
 // comments, processing instructions, CDATA sections, entity references;
-// below a document type, its notations and entities.
+// below a document type, its notations and entities. An attribute counts
+// with the one text node Qt 5 keeps beneath it for its value, as the scan
+// counts it; any more beneath it count too.
 int treenodes(const QDomNode &node)
 {
-    int count = node.attributes().count();
+    const QDomNamedNodeMap attributes = node.attributes();
+    int count = attributes.count();
+    for (int i = 0; i < attributes.count(); ++i)
+        count += qMax(0, attributes.item(i).childNodes().count() - 1);
     for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
         count += 1 + treenodes(child);
     return count;
@@ -849,6 +854,32 @@ void TestFileIo::nodesAreBounded_data()
     QTest::newRow("a declaration full of references")
         << "<?xml version=\"1." + QByteArray("&nbsp;").repeated((8 << 20) / 6 - 10) + "0\"?><r/>" << false
         << XmlProblem::Malformed;
+    // What the readers build of markup the file ends inside: a start tag
+    // that lacks only its ">" is built with every attribute, and one cut off
+    // sooner has its attributes held before the reader fails.
+    const QByteArray million = "<r" + QByteArray(" a=''").repeated(1000000);
+    QTest::newRow("a million attributes in a tag cut off after its /") << million + " /" << false
+                                                                      << XmlProblem::TooMany;
+    QTest::newRow("a million attributes in a tag cut off before its /") << million << false << XmlProblem::TooMany;
+    QTest::newRow("a million attributes in a tag cut off in a value") << million + " b='x>" << false
+                                                                     << XmlProblem::TooMany;
+    // Elements up to the node bound, and markup cut off after them.
+    const auto atbound = [](const QByteArray &tail) {
+        return "<r>" + QByteArray("<a/>").repeated(fileio::smallxmllimits.nodes - 1) + tail;
+    };
+    QTest::newRow("at the bound, then a start tag cut off after its /") << atbound("<b c='' /") << false
+                                                                         << XmlProblem::TooMany;
+    QTest::newRow("at the bound, then an empty start tag cut off") << atbound("<b") << false << XmlProblem::TooMany;
+    QTest::newRow("at the bound, then a comment cut off") << atbound("<!-- c") << false << XmlProblem::TooMany;
+    QTest::newRow("at the bound, then an instruction cut off") << atbound("<?p d") << false << XmlProblem::TooMany;
+    QTest::newRow("at the bound, then CDATA cut off") << atbound("<![CDATA[d") << false << XmlProblem::TooMany;
+    QTest::newRow("at the bound, then text at the end") << atbound("x") << false << XmlProblem::TooMany;
+    QTest::newRow("a subset at the bound, cut off in a comment")
+        << "<!DOCTYPE r [" + QByteArray("<!---->").repeated(fileio::smallxmllimits.nodes - 1) + "<!-- c" << false
+        << XmlProblem::TooMany;
+    QTest::newRow("a subset at the bound, cut off in a notation")
+        << "<!DOCTYPE r [" + QByteArray("<?p?>").repeated(fileio::smallxmllimits.nodes - 1) + "<!NOTATION n SYSTEM '"
+        << false << XmlProblem::TooMany;
     QTest::newRow("80,000 controls")
         << filled("<button x=\"1\" y=\"2\" width=\"10\" height=\"10\" action=\"cue\"/>", 80000 * 59) << true
         << XmlProblem::None;
@@ -894,6 +925,19 @@ void TestFileIo::scanCountsAtLeastTheTree_data()
     QTest::newRow("references in attribute defaults")
         << "<!DOCTYPE r [<!ATTLIST r a CDATA '&amp;&#60;' b CDATA \"&lt;>\" c CDATA #FIXED '&#x1F600;'>]><r/>" << 2;
     QTest::newRow("attributes one per line") << "<r\n a='1'\n\tb\t=\t\"2\"\n c\n=\n'3'\n/>" << 4;
+    // Cut off inside markup: what the readers build of it before they fail.
+    QTest::newRow("start tag cut off after its /") << "<r><a b='1' c = \"2\" /" << 4;
+    QTest::newRow("start tag cut off before its /") << "<r><a b='1' c='2'" << 4;
+    QTest::newRow("start tag cut off in a value") << "<r><a b='1' c='2" << 4;
+    QTest::newRow("end tag cut off") << "<r><a/></a" << 2;
+    QTest::newRow("comment cut off") << "<r>x<!-- c" << 3;
+    QTest::newRow("instruction cut off") << "<r><?p d" << 2;
+    QTest::newRow("CDATA cut off") << "<r><![CDATA[e" << 2;
+    QTest::newRow("document type cut off in its subset")
+        << "<!DOCTYPE r [<!--c--><?p?><!NOTATION n SYSTEM 'n'><!NOTATION m SYSTEM 'm" << 5;
+    QTest::newRow("subset cut off in a comment") << "<!DOCTYPE r [<?p?><!-- c" << 3;
+    QTest::newRow("document type cut off in its id") << "<?xml version='1.0'?><!DOCTYPE r SYSTEM 'r" << 2;
+    QTest::newRow("a reference at the very end") << "<r>a&e;" << 4;
 }
 
 void TestFileIo::scanCountsAtLeastTheTree()
@@ -958,8 +1002,9 @@ void TestFileIo::scanFindsTheSubsetsChildren()
 }
 
 // Documents made of pieces in random order, some opened by a declaration
-// and a document type whose subset holds pieces of its own: whatever either
-// reader builds of them, up to where it stops, the scan counted.
+// and a document type whose subset holds pieces of its own, whole and cut
+// off at a random point: whatever either reader builds of them, up to where
+// it stops, the scan counted.
 void TestFileIo::scanCountsAtLeastTheTreeOnGeneratedText()
 {
     static const char *const declarations[] = {
@@ -992,6 +1037,8 @@ void TestFileIo::scanCountsAtLeastTheTreeOnGeneratedText()
         for (int i = random.bounded(5, 60); i > 0; --i)
             xml += pick(random, pieces);
         verifycountholds(xml);
+        // Cut off anywhere, inside any kind of markup.
+        verifycountholds(xml.left(random.bounded(xml.size() + 1)));
         if (QTest::currentTestFailed())
             return;
     }
