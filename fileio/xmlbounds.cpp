@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "quoted.h"
+
 namespace fileio {
 
 namespace {
@@ -268,7 +270,7 @@ private:
             if (!isxmlchar(character)) {
                 fail(XmlProblem::Malformed, start,
                      QStringLiteral("the reference %1 names no character XML allows")
-                         .arg(m_text.mid(start, end + 1 - start)));
+                         .arg(quoted(QStringView(m_text).mid(start, end + 1 - start))));
                 return Reference::None;
             }
             if (character > 0xFFFF)
@@ -362,7 +364,7 @@ private:
         const int at = found.firstreference;
         return fail(XmlProblem::Entities, at,
                     QStringLiteral("refers to the undeclared entity %1 in an attribute value")
-                        .arg(m_text.mid(at, m_text.indexOf(QLatin1Char(';'), at) + 1 - at)));
+                        .arg(quoted(QStringView(m_text).mid(at, m_text.indexOf(QLatin1Char(';'), at) + 1 - at))));
     }
 
     // A start or end tag from position ("<") to its ">" at end: each
@@ -399,7 +401,7 @@ private:
         return fail(XmlProblem::Malformed, position,
                     QStringLiteral("a processing instruction is named \"%1\", which only the XML declaration "
                                    "at the very start may be")
-                        .arg(name));
+                        .arg(quoted(name)));
     }
 
     // Whether the text opens with the XML declaration (rather than another

@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "fileio/fileio.h"
+#include "fileio/quoted.h"
 #include "support/filesizelimit.h"
 #include "support/testsupport.h"
 
@@ -178,6 +179,8 @@ private slots:
     void referencesKeepTheirCharacters();
     void refusalsSayWhichFileAndWhy_data();
     void refusalsSayWhichFileAndWhy();
+    void quotesAreCutToAFewDozenCharacters_data();
+    void quotesAreCutToAFewDozenCharacters();
 
 private:
     QScopedPointer<QTemporaryDir> dir;
@@ -1217,6 +1220,16 @@ void TestFileIo::refusalsSayWhichFileAndWhy_data()
     QTest::newRow("reference to no character")
         << QByteArray("<r>&#0;</r>")
         << "%1 is not well-formed XML: the reference &#0; names no character XML allows (line 1, column 4).";
+    // A quote from the file is cut to a few dozen characters: the line and
+    // column say where the rest stands.
+    QTest::newRow("undeclared entity with a name of 8 million letters")
+        << "<r>\n<a b='&" + QByteArray(8000000, 'n') + ";'/></r>"
+        << "%1 refers to the undeclared entity &" + QString(39, 'n')
+               + "\u2026 in an attribute value, which no real one does (line 2, column 7).";
+    QTest::newRow("reference of 8 million zeros to no character")
+        << "<r>&#x" + QByteArray(8000000, '0') + ";</r>"
+        << "%1 is not well-formed XML: the reference &#x" + QString(37, '0')
+               + "\u2026 names no character XML allows (line 1, column 4).";
     QTest::newRow("character XML does not allow")
         << QByteArray("<r>\r\n\x01</r>")
         << "%1 is not well-formed XML: the character U+0001 is not allowed in XML (line 2, column 1).";
@@ -1235,6 +1248,32 @@ void TestFileIo::refusalsSayWhichFileAndWhy()
     const fileio::XmlRead read = fileio::readxml(file, &document);
     QVERIFY(!read);
     QCOMPARE(fileio::xmlproblemtext(read, file), line.arg(file));
+}
+
+// A message quotes no more of a file than a person reads, and never half
+// of a character.
+void TestFileIo::quotesAreCutToAFewDozenCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("quote");
+    const QString emoji = QString::fromUtf8("\xf0\x9f\x98\x80");
+    const QString ellipsis(QChar(0x2026));
+    QTest::newRow("short") << "&nbsp;" << "&nbsp;";
+    QTest::newRow("as long as a quote may be") << QString(40, 'a') << QString(40, 'a');
+    QTest::newRow("one longer") << QString(41, 'a') << QString(40, 'a') + ellipsis;
+    QTest::newRow("8 million letters") << QString(8000000, 'a') << QString(40, 'a') + ellipsis;
+    QTest::newRow("a pair of surrogates across the cut")
+        << QString(39, 'a') + emoji + "b" << QString(39, 'a') + ellipsis;
+    QTest::newRow("a pair of surrogates before the cut") << QString(38, 'a') + emoji + "bc"
+                                                         << QString(38, 'a') + emoji + ellipsis;
+}
+
+void TestFileIo::quotesAreCutToAFewDozenCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, quote);
+    QCOMPARE(fileio::quoted(text), quote);
+    QVERIFY(fileio::quoted(text).size() <= fileio::quotedlength + 1);
 }
 
 QTEST_GUILESS_MAIN(TestFileIo)
