@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "quoted.h"
+
 namespace fileio {
 
 namespace {
@@ -268,7 +270,7 @@ private:
             if (!isxmlchar(character)) {
                 fail(XmlProblem::Malformed, start,
                      QStringLiteral("the reference %1 names no character XML allows")
-                         .arg(m_text.mid(start, end + 1 - start)));
+                         .arg(quoted(QStringView(m_text).mid(start, end + 1 - start))));
                 return Reference::None;
             }
             if (character > 0xFFFF)
@@ -362,7 +364,7 @@ private:
         const int at = found.firstreference;
         return fail(XmlProblem::Entities, at,
                     QStringLiteral("refers to the undeclared entity %1 in an attribute value")
-                        .arg(m_text.mid(at, m_text.indexOf(QLatin1Char(';'), at) + 1 - at)));
+                        .arg(quoted(QStringView(m_text).mid(at, m_text.indexOf(QLatin1Char(';'), at) + 1 - at))));
     }
 
     // A start or end tag from position ("<") to its ">" at end: each
@@ -399,7 +401,7 @@ private:
         return fail(XmlProblem::Malformed, position,
                     QStringLiteral("a processing instruction is named \"%1\", which only the XML declaration "
                                    "at the very start may be")
-                        .arg(name));
+                        .arg(quoted(name)));
     }
 
     // Whether the text opens with the XML declaration (rather than another
@@ -557,8 +559,24 @@ private:
         return count(start);
     }
 
+    // Markup from position ("<") that the text ends inside, counted as if it
+    // ended there: Qt's readers build a start tag that lacks only its ">",
+    // every attribute included, and hold the attributes of one cut off
+    // sooner before they report the fault. A comment, a processing
+    // instruction or CDATA counts as the node it would be.
+    void unended(int position)
+    {
+        if (skipopaque(m_text, position) < 0) {
+            if (m_text.at(position + 1) != QLatin1Char('?') || instruction(position))
+                count(position);
+        } else if (position + 1 < m_text.size()) {
+            tag(position, m_text.size());
+        }
+    }
+
     // One pass over the document, level by level. Markup that does not end
-    // stops the scan, as it stops a reader.
+    // stops the scan, as it stops a reader, once what the reader builds of
+    // it is counted.
     void scandocument()
     {
         bool elementseen = false;
@@ -573,7 +591,7 @@ private:
             }
             const int opaqueend = skipopaque(m_text, i);
             if (opaqueend < 0)
-                return;
+                return unended(i);
             if (opaqueend != i) {
                 if (m_text.at(i + 1) == QLatin1Char('?') && !instruction(i))
                     return;
@@ -600,7 +618,7 @@ private:
             }
             const int end = markupend(m_text, i + 1);
             if (end < 0)
-                return;
+                return unended(i);
             if (!tag(i, end))
                 return;
             elementseen = true;

@@ -81,7 +81,10 @@ struct XmlScan
 //   make no node;
 // - each element, each attribute (by its "=": however the attributes are
 //   laid out, each has one), each CDATA section, and each run of text
-//   between markup, outside the root element too;
+//   between markup, outside the root element too. An attribute counts once
+//   with the one text node Qt 5's DOM keeps beneath it for its value: the
+//   tests measure the DOM so, and the memory each counted node may take is
+//   measured with attributes among the nodes;
 // - each reference in text to an entity other than the predefined ones: a
 //   node of its own, one level down, with a run of text after it.
 // Character references and the predefined entities (&lt; ...) count as the
@@ -109,10 +112,16 @@ struct XmlScan
 //   what is wrong).
 //
 // Past the XML declaration, the scan stops only where markup does not end,
-// as a reader does. Where the text is otherwise not well-formed (an end tag
-// that ends nothing or another element, a lone "&", a misspelt tag), a
-// reader stops but the scan reads on, which can only count more than the
-// reader builds, never less.
+// as a reader does, and counts what the reader builds of that markup before
+// it reports the end of the text: a start tag cut off counts as an element
+// with every attribute it has so far (Qt's readers build it when only its
+// ">" is missing, and hold its attributes before they fail otherwise); a
+// comment, processing instruction or CDATA section cut off counts as one
+// node; a document type cut off counts with what its subset holds so far.
+// Where the text is otherwise not well-formed (an end tag that ends
+// nothing or another element, a lone "&", a misspelt tag), a reader stops
+// but the scan reads on, which can only count more than the reader builds,
+// never less.
 XmlScan scanxml(const QString &text, int maxnodes, int maxdepth = maxxmldepth);
 
 } // namespace fileio

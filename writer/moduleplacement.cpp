@@ -4,6 +4,7 @@
 #include "moduleplacement.h"
 
 #include "skinwriter.h"
+#include "fileio/quoted.h"
 #include "skinmodel/textfunctions.h"
 
 #include <QtGlobal>
@@ -208,7 +209,7 @@ void SkinWriter::preparewindows()
 void SkinWriter::placemodule(const QDomElement &module, float skinscale)
 {
     const QString name = module.attribute(QStringLiteral("name"));
-    showprogress(QStringLiteral("Processing Module XML element ") + name, false);
+    showprogress(QStringLiteral("Processing Module XML element ") + fileio::quoted(name), false);
     // A module without a row has no place on the user's screen to go to.
     QVector<QString> row = m_model.getWindata(name);
     if (row.isEmpty())

@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "fileio/fileio.h"
+#include "fileio/quoted.h"
 #include "support/filesizelimit.h"
 #include "support/testsupport.h"
 
@@ -178,6 +179,8 @@ private slots:
     void referencesKeepTheirCharacters();
     void refusalsSayWhichFileAndWhy_data();
     void refusalsSayWhichFileAndWhy();
+    void quotesAreCutToAFewDozenCharacters_data();
+    void quotesAreCutToAFewDozenCharacters();
 
 private:
     QScopedPointer<QTemporaryDir> dir;
@@ -766,10 +769,15 @@ namespace {
 
 // Every node Qt's DOM holds below node: elements, attributes, texts,
 // comments, processing instructions, CDATA sections, entity references;
-// below a document type, its notations and entities.
+// below a document type, its notations and entities. An attribute counts
+// with the one text node Qt 5 keeps beneath it for its value, as the scan
+// counts it; any more beneath it count too.
 int treenodes(const QDomNode &node)
 {
-    int count = node.attributes().count();
+    const QDomNamedNodeMap attributes = node.attributes();
+    int count = attributes.count();
+    for (int i = 0; i < attributes.count(); ++i)
+        count += qMax(0, attributes.item(i).childNodes().count() - 1);
     for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
         count += 1 + treenodes(child);
     return count;
@@ -849,6 +857,32 @@ void TestFileIo::nodesAreBounded_data()
     QTest::newRow("a declaration full of references")
         << "<?xml version=\"1." + QByteArray("&nbsp;").repeated((8 << 20) / 6 - 10) + "0\"?><r/>" << false
         << XmlProblem::Malformed;
+    // What the readers build of markup the file ends inside: a start tag
+    // that lacks only its ">" is built with every attribute, and one cut off
+    // sooner has its attributes held before the reader fails.
+    const QByteArray million = "<r" + QByteArray(" a=''").repeated(1000000);
+    QTest::newRow("a million attributes in a tag cut off after its /") << million + " /" << false
+                                                                      << XmlProblem::TooMany;
+    QTest::newRow("a million attributes in a tag cut off before its /") << million << false << XmlProblem::TooMany;
+    QTest::newRow("a million attributes in a tag cut off in a value") << million + " b='x>" << false
+                                                                     << XmlProblem::TooMany;
+    // Elements up to the node bound, and markup cut off after them.
+    const auto atbound = [](const QByteArray &tail) {
+        return "<r>" + QByteArray("<a/>").repeated(fileio::smallxmllimits.nodes - 1) + tail;
+    };
+    QTest::newRow("at the bound, then a start tag cut off after its /") << atbound("<b c='' /") << false
+                                                                         << XmlProblem::TooMany;
+    QTest::newRow("at the bound, then an empty start tag cut off") << atbound("<b") << false << XmlProblem::TooMany;
+    QTest::newRow("at the bound, then a comment cut off") << atbound("<!-- c") << false << XmlProblem::TooMany;
+    QTest::newRow("at the bound, then an instruction cut off") << atbound("<?p d") << false << XmlProblem::TooMany;
+    QTest::newRow("at the bound, then CDATA cut off") << atbound("<![CDATA[d") << false << XmlProblem::TooMany;
+    QTest::newRow("at the bound, then text at the end") << atbound("x") << false << XmlProblem::TooMany;
+    QTest::newRow("a subset at the bound, cut off in a comment")
+        << "<!DOCTYPE r [" + QByteArray("<!---->").repeated(fileio::smallxmllimits.nodes - 1) + "<!-- c" << false
+        << XmlProblem::TooMany;
+    QTest::newRow("a subset at the bound, cut off in a notation")
+        << "<!DOCTYPE r [" + QByteArray("<?p?>").repeated(fileio::smallxmllimits.nodes - 1) + "<!NOTATION n SYSTEM '"
+        << false << XmlProblem::TooMany;
     QTest::newRow("80,000 controls")
         << filled("<button x=\"1\" y=\"2\" width=\"10\" height=\"10\" action=\"cue\"/>", 80000 * 59) << true
         << XmlProblem::None;
@@ -894,6 +928,19 @@ void TestFileIo::scanCountsAtLeastTheTree_data()
     QTest::newRow("references in attribute defaults")
         << "<!DOCTYPE r [<!ATTLIST r a CDATA '&amp;&#60;' b CDATA \"&lt;>\" c CDATA #FIXED '&#x1F600;'>]><r/>" << 2;
     QTest::newRow("attributes one per line") << "<r\n a='1'\n\tb\t=\t\"2\"\n c\n=\n'3'\n/>" << 4;
+    // Cut off inside markup: what the readers build of it before they fail.
+    QTest::newRow("start tag cut off after its /") << "<r><a b='1' c = \"2\" /" << 4;
+    QTest::newRow("start tag cut off before its /") << "<r><a b='1' c='2'" << 4;
+    QTest::newRow("start tag cut off in a value") << "<r><a b='1' c='2" << 4;
+    QTest::newRow("end tag cut off") << "<r><a/></a" << 2;
+    QTest::newRow("comment cut off") << "<r>x<!-- c" << 3;
+    QTest::newRow("instruction cut off") << "<r><?p d" << 2;
+    QTest::newRow("CDATA cut off") << "<r><![CDATA[e" << 2;
+    QTest::newRow("document type cut off in its subset")
+        << "<!DOCTYPE r [<!--c--><?p?><!NOTATION n SYSTEM 'n'><!NOTATION m SYSTEM 'm" << 5;
+    QTest::newRow("subset cut off in a comment") << "<!DOCTYPE r [<?p?><!-- c" << 3;
+    QTest::newRow("document type cut off in its id") << "<?xml version='1.0'?><!DOCTYPE r SYSTEM 'r" << 2;
+    QTest::newRow("a reference at the very end") << "<r>a&e;" << 4;
 }
 
 void TestFileIo::scanCountsAtLeastTheTree()
@@ -958,8 +1005,9 @@ void TestFileIo::scanFindsTheSubsetsChildren()
 }
 
 // Documents made of pieces in random order, some opened by a declaration
-// and a document type whose subset holds pieces of its own: whatever either
-// reader builds of them, up to where it stops, the scan counted.
+// and a document type whose subset holds pieces of its own, whole and cut
+// off at a random point: whatever either reader builds of them, up to where
+// it stops, the scan counted.
 void TestFileIo::scanCountsAtLeastTheTreeOnGeneratedText()
 {
     static const char *const declarations[] = {
@@ -992,6 +1040,8 @@ void TestFileIo::scanCountsAtLeastTheTreeOnGeneratedText()
         for (int i = random.bounded(5, 60); i > 0; --i)
             xml += pick(random, pieces);
         verifycountholds(xml);
+        // Cut off anywhere, inside any kind of markup.
+        verifycountholds(xml.left(random.bounded(xml.size() + 1)));
         if (QTest::currentTestFailed())
             return;
     }
@@ -1170,6 +1220,16 @@ void TestFileIo::refusalsSayWhichFileAndWhy_data()
     QTest::newRow("reference to no character")
         << QByteArray("<r>&#0;</r>")
         << "%1 is not well-formed XML: the reference &#0; names no character XML allows (line 1, column 4).";
+    // A quote from the file is cut to a few dozen characters: the line and
+    // column say where the rest stands.
+    QTest::newRow("undeclared entity with a name of 8 million letters")
+        << "<r>\n<a b='&" + QByteArray(8000000, 'n') + ";'/></r>"
+        << "%1 refers to the undeclared entity &" + QString(39, 'n')
+               + "\u2026 in an attribute value, which no real one does (line 2, column 7).";
+    QTest::newRow("reference of 8 million zeros to no character")
+        << "<r>&#x" + QByteArray(8000000, '0') + ";</r>"
+        << "%1 is not well-formed XML: the reference &#x" + QString(37, '0')
+               + "\u2026 names no character XML allows (line 1, column 4).";
     QTest::newRow("character XML does not allow")
         << QByteArray("<r>\r\n\x01</r>")
         << "%1 is not well-formed XML: the character U+0001 is not allowed in XML (line 2, column 1).";
@@ -1188,6 +1248,32 @@ void TestFileIo::refusalsSayWhichFileAndWhy()
     const fileio::XmlRead read = fileio::readxml(file, &document);
     QVERIFY(!read);
     QCOMPARE(fileio::xmlproblemtext(read, file), line.arg(file));
+}
+
+// A message quotes no more of a file than a person reads, and never half
+// of a character.
+void TestFileIo::quotesAreCutToAFewDozenCharacters_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("quote");
+    const QString emoji = QString::fromUtf8("\xf0\x9f\x98\x80");
+    const QString ellipsis(QChar(0x2026));
+    QTest::newRow("short") << "&nbsp;" << "&nbsp;";
+    QTest::newRow("as long as a quote may be") << QString(40, 'a') << QString(40, 'a');
+    QTest::newRow("one longer") << QString(41, 'a') << QString(40, 'a') + ellipsis;
+    QTest::newRow("8 million letters") << QString(8000000, 'a') << QString(40, 'a') + ellipsis;
+    QTest::newRow("a pair of surrogates across the cut")
+        << QString(39, 'a') + emoji + "b" << QString(39, 'a') + ellipsis;
+    QTest::newRow("a pair of surrogates before the cut") << QString(38, 'a') + emoji + "bc"
+                                                         << QString(38, 'a') + emoji + ellipsis;
+}
+
+void TestFileIo::quotesAreCutToAFewDozenCharacters()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, quote);
+    QCOMPARE(fileio::quoted(text), quote);
+    QVERIFY(fileio::quoted(text).size() <= fileio::quotedlength + 1);
 }
 
 QTEST_GUILESS_MAIN(TestFileIo)

@@ -106,6 +106,7 @@ private slots:
     void missingrows();
     void twinofmixedname();
     void modulelines();
+    void progressQuotesAFewDozenCharactersOfAName();
     void zonemodules();
     void wholejob();
 };
@@ -356,6 +357,20 @@ void TestPlacement::modulelines()
                      "\n"));
     QVERIFY(rig.progresstexts.contains("Processing Module XML element D1_A"));
     QVERIFY(rig.progresstexts.contains("Processing Module XML element D1_C"));
+}
+
+// A module's name comes from the skin's file: a name of millions of letters
+// shown whole would freeze the window.
+void TestPlacement::progressQuotesAFewDozenCharactersOfAName()
+{
+    PlacementRig rig;
+    const QString name = "D1_" + QString(4000000, 'A');
+    rig.model.windows = {windowrow(name, 10, 20, 100, 50)};
+    QVERIFY(testsupport::writeFile(rig.writer.prunedpath(),
+                                   "<skin><groupo name=\"" + name.toUtf8() + "\"><panel/></groupo></skin>"));
+    rig.placeall();
+    QCOMPARE(rig.progresstexts.filter("Module"),
+             QStringList("Processing Module XML element D1_" + QString(37, 'A') + QChar(0x2026)));
 }
 
 void TestPlacement::zonemodules()
