@@ -278,8 +278,8 @@ bool utf7runswhole(const QByteArray &bytes)
 
 // Whether codec writes some characters in two ways by design, and bytes
 // hold no sequence that its converter reads as a character though it
-// stands for none (each family's check; decoding every sequence of up to
-// four bytes in the others found none).
+// stands for none (each family's check; decoding every short sequence in
+// the others found none).
 bool writesintwoways(const QTextCodec *codec, const QByteArray &bytes)
 {
     struct Family
@@ -311,8 +311,8 @@ bool decodedwhole(QTextCodec *codec, const QByteArray &bytes, const QString &dec
                   QTextCodec::ConverterState *state)
 {
     // Text that encodes back to the bytes it came from was read whole, a
-    // U+FFFD included: these bytes are the encoding's own for it (GB18030
-    // and CESU-8 have one), as an encoding that has none writes "?".
+    // U+FFFD included: these bytes are the encoding's own for it (GB18030,
+    // CESU-8 and UTF-7 have one), as an encoding that has none writes "?".
     QScopedPointer<QTextEncoder> encoder(codec->makeEncoder(QTextCodec::IgnoreHeader));
     if (encoder->fromUnicode(decoded) == bytes)
         return true;
