@@ -668,9 +668,11 @@ void TestFileIo::decodeTakesOnlyText()
 
 // Where Qt's DOM reader reads every byte of a document as a character, so
 // does decodexml, and it reads the same, but for the bytes that stand for
-// no character in the encoding's table, which the converter both use reads
-// as one; where the DOM reader puts a U+FFFD in an encoding that has none
-// of its own, decodexml refuses the bytes. Generated: every two-byte
+// no character in the encoding's table (the converter that both use reads
+// them as one, or drops them); where the DOM reader puts a U+FFFD in an
+// encoding that has none of its own, decodexml refuses the bytes. The
+// characters that the table gives are checked in decodeTakesOnlyText: the
+// DOM reader cannot tell a converter's fallback. Generated: every two-byte
 // sequence of the rows where Japanese encodings keep their extensions and
 // Big5 its characters written twice, JIS X 0212 in EUC-JP, each ISO-2022-JP
 // escape before what follows, single shifts before each byte, short UTF-7
