@@ -225,10 +225,88 @@ bool isunicode(const QTextCodec *codec)
     return codec->name() == "UTF-8" || codec->name().startsWith("UTF-16") || isutf32(codec);
 }
 
+// Whether every half-width kana in EUC-JP bytes (0x8E and a byte) is one
+// of JIS X 0201's: Qt's converter also reads 0x8E 0xE0 to 0xE2, which
+// stand for none, as U+00A2, U+00A3 and U+00AC.
+bool eucjpkanaknown(const QByteArray &bytes)
+{
+    for (int at = bytes.indexOf('\x8e'); at >= 0; at = bytes.indexOf('\x8e', at + 1)) {
+        const uchar next = at + 1 < bytes.size() ? uchar(bytes.at(at + 1)) : 0;
+        if (next < 0xA1 || next > 0xDF)
+            return false;
+    }
+    return true;
+}
+
+// Whether every single shift (ESC N, ESC O) in ISO-2022 bytes is followed
+// by a byte of a graphic character: Qt's converter drops one followed by a
+// control, an escape or the end, or makes a C1 control of it.
+bool iso2022shiftsused(const QByteArray &bytes)
+{
+    for (const char *shift : {"\x1bN", "\x1bO"}) {
+        for (int at = bytes.indexOf(shift); at >= 0; at = bytes.indexOf(shift, at + 2)) {
+            const uchar next = at + 2 < bytes.size() ? uchar(bytes.at(at + 2)) : 0;
+            if (next < 0x20 || next > 0x7F)
+                return false;
+        }
+    }
+    return true;
+}
+
+// Whether every base64 run in UTF-7 bytes stands for whole UTF-16 units:
+// its bits fill one at least and leave fewer than six over, all zero. Qt's
+// converter drops a run that fills none ("+A-") and a digit left over.
+bool utf7runswhole(const QByteArray &bytes)
+{
+    static const QByteArray base64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    int at = 0;
+    while ((at = bytes.indexOf('+', at)) >= 0) {
+        const int start = ++at;
+        while (at < bytes.size() && base64.contains(bytes.at(at)))
+            ++at;
+        // "+-" stands for "+"; the converter puts a U+FFFD for a "+" before
+        // anything else.
+        const int bits = (at - start) * 6;
+        if (bits == 0)
+            continue;
+        const int leftover = bits % 16;
+        if (bits < 16 || leftover >= 6 || (base64.indexOf(bytes.at(at - 1)) & ((1 << leftover) - 1)) != 0)
+            return false;
+    }
+    return true;
+}
+
+// Whether codec writes some characters in two ways by design, and bytes
+// hold no sequence that its converter reads as a character though it
+// stands for none (each family's check; decoding every short sequence in
+// the others found none).
+bool writesintwoways(const QTextCodec *codec, const QByteArray &bytes)
+{
+    struct Family
+    {
+        const char *name;   // ending in "-": every encoding whose name starts so
+        bool (*wellformed)(const QByteArray &bytes);
+    };
+    static const Family families[] = {{"Shift_JIS", nullptr},
+                                      {"Big5", nullptr},
+                                      {"Big5-HKSCS", nullptr},
+                                      {"EUC-JP", eucjpkanaknown},
+                                      {"ISO-2022-", iso2022shiftsused},
+                                      {"UTF-7", utf7runswhole}};
+    const QByteArray name = codec->name();
+    for (const Family &family : families) {
+        const bool prefix = QByteArray(family.name).endsWith('-');
+        if (prefix ? name.startsWith(family.name) : name == family.name)
+            return !family.wellformed || family.wellformed(bytes);
+    }
+    return false;
+}
+
 // Whether decoded, what codec made of bytes with state, stands for every
 // one of them. The converters of the other encodings say nothing of what
 // they cannot decode (their state counts nothing): they put a U+FFFD for
-// it, or keep back the bytes of a character cut off at the end.
+// it, keep back the bytes of a character cut off at the end, or read some
+// bytes as another character than the encoding's table says, or as none.
 bool decodedwhole(QTextCodec *codec, const QByteArray &bytes, const QString &decoded,
                   QTextCodec::ConverterState *state)
 {
@@ -238,25 +316,17 @@ bool decodedwhole(QTextCodec *codec, const QByteArray &bytes, const QString &dec
     QScopedPointer<QTextEncoder> encoder(codec->makeEncoder(QTextCodec::IgnoreHeader));
     if (encoder->fromUnicode(decoded) == bytes)
         return true;
-    // Other bytes for the same text are valid where the encoding writes a
-    // character in two ways: Shift_JIS's NEC and IBM extensions, JIS X 0212
-    // in EUC-JP, JIS-Roman in ISO-2022-JP, base64 in UTF-7 for a character
-    // that may stand as itself. There a U+FFFD cannot be told from one put
-    // for bytes that do not decode, so it is refused: GB18030 and CESU-8
-    // write each character one way only and never come here with valid
-    // bytes, and real text holds a U+FFFD rarely (it is itself the mark of
-    // an earlier failed decoding). Comparing the text decoded again instead
-    // would take GB18030's undecodable bytes for its U+FFFD; counting that
-    // U+FFFD's bytes in the input would count them where they straddle two
-    // characters.
-    if (decoded.contains(QChar(QChar::ReplacementCharacter)))
+    // Other bytes for the same text are taken only where the encoding
+    // writes a character in two ways by design: elsewhere they are a
+    // converter's fallback (TSCII's 0x94 read as U+201C), which the bytes
+    // it writes back cannot tell from a second way. There a U+FFFD cannot
+    // be told from one put for bytes that do not decode, so it is refused.
+    if (!writesintwoways(codec, bytes) || decoded.contains(QChar(QChar::ReplacementCharacter)))
         return false;
     // A line feed after the bytes, in the converter's state after them,
     // comes out as one only when it kept nothing back: these encodings
     // write it as the byte 0x0A in any state, and it ends ISO-2022-JP's
-    // two-byte mode and UTF-7's base64. (Not in SCSU's Unicode mode: such a
-    // file that ends in it is refused unless it is written as SCSU's
-    // encoder writes it.)
+    // two-byte mode and UTF-7's base64.
     return codec->toUnicode("\n", 1, state) == QLatin1String("\n");
 }
 

@@ -96,10 +96,12 @@ bool copyfile(const QString &from, const QString &to);
 // encoding, bytes its converter turns into a U+FFFD or keeps back at the end
 // (those converters say nothing of either). There the text is taken when it
 // encodes back to the same bytes, a U+FFFD that the bytes do encode
-// included, or else when it holds no U+FFFD and nothing was kept back: a
-// character the encoding writes in two ways (Shift_JIS's NEC and IBM
-// extensions, JIS X 0212 in EUC-JP, JIS-Roman in ISO-2022-JP, base64 in
-// UTF-7) may come back as other bytes.
+// included. Other bytes for the same text are taken only in the encodings
+// that write a character in two ways by design (the Shift_JIS family,
+// EUC-JP, Big5, the ISO-2022 families, UTF-7), when the text holds no
+// U+FFFD, nothing was kept back and no sequence stands for no character;
+// in any other encoding they are a converter's fallback to another
+// character or to none, which the bytes cannot tell from a second way.
 // encoding, when given, is set to the name of the encoding taken.
 bool decodexml(const QByteArray &bytes, QString *text, QByteArray *encoding = nullptr);
 

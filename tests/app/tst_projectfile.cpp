@@ -743,6 +743,17 @@ void TestProjectFile::applyKeepsWhatItDoesNotSet_data()
         << QByteArray("<note>\xe6\xbc\xa2\xe5\xad\x97</note>");
     QTest::newRow("ISO-2022-JP, JIS-Roman's own characters")
         << declared("ISO-2022-JP", "a\x1b(Jb\\~") << true << QByteArray("<note>ab\xc2\xa5\xe2\x80\xbe</note>");
+    QTest::newRow("ISO-2022-JP-2, a single shift to Latin-1")
+        << declared("ISO-2022-JP-2", "\x1b.A\x1bNA") << true << QByteArray("<note>\xc3\x81</note>");
+    QTest::newRow("UTF-7, base64 with two bits left over") << declared("UTF-7", "+AGEAdA-") << true
+                                                           << QByteArray("<note>at</note>");
+    QTest::newRow("Big5, a character it has twice")
+        << declared("Big5", "\xa2\xcc") << true << QByteArray("<note>\xe5\x8d\x81</note>");
+    // A U+FFFD that the bytes encode is text.
+    QTest::newRow("U+FFFD in GB18030") << QByteArray(gb18030).replace("%1", "\x84\x31\xa4\x37") << true
+                                       << QByteArray("<note>\xef\xbf\xbd</note>");
+    QTest::newRow("U+FFFD in CESU-8") << declared("CESU-8", "\xef\xbf\xbd") << true
+                                      << QByteArray("<note>\xef\xbf\xbd</note>");
 
     QTest::newRow("reference to U+0000") << host("&#0;") << false << QByteArray();
     QTest::newRow("reference past U+10FFFF") << host("&#x110000;") << false << QByteArray();
@@ -754,6 +765,17 @@ void TestProjectFile::applyKeepsWhatItDoesNotSet_data()
                                                           << QByteArray();
     QTest::newRow("Shift_JIS with a byte that is not text") << declared("Shift_JIS", "\xed\x40\x81\x20") << false
                                                             << QByteArray();
+    // Bytes read as another character than the encoding's table says, or
+    // as none.
+    for (const auto &fallback : {std::make_pair("TSCII", "\x82"), std::make_pair("TSCII", "\x94"),
+                                 std::make_pair("hp-roman8", "\xaf"), std::make_pair("hp-roman8", "\xf6"),
+                                 std::make_pair("hp-roman8", "\xa9"), std::make_pair("EUC-JP", "\x8e\xe0"),
+                                 std::make_pair("ISO-2022-JP-2", "\x1b.A\x1bN\r\n"), std::make_pair("UTF-7", "+A-")}) {
+        const QByteArray raw = fallback.second;
+        QTest::addRow("%s, %s", fallback.first, raw.toHex(' ').constData())
+            << declared(fallback.first, raw) << false << QByteArray();
+    }
+    QTest::newRow("SCSU ending in a quote tag") << declared("SCSU", "x") + "\x01" << false << QByteArray();
 }
 
 void TestProjectFile::applyKeepsWhatItDoesNotSet()

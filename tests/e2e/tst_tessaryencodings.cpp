@@ -131,6 +131,11 @@ void TestTessaryEncodings::readsBackAsWritten_data()
     QTest::newRow("ISO-2022-JP, back to JIS-Roman") << QByteArray("ISO-2022-JP") << QByteArray("ISO-2022-JP")
                                                     << QString::fromUtf8("\xe6\xbc\xa2\xe5\xad\x97")
                                                     << QByteArray("\x1b$B4A;z\x1b(J");
+    QTest::newRow("ISO-2022-JP-2, a single shift to Latin-1") << QByteArray("ISO-2022-JP-2")
+                                                              << QByteArray("ISO-2022-JP-2") << QString(QChar(0xC1))
+                                                              << QByteArray("\x1b.A\x1bNA");
+    QTest::newRow("Big5, a character it has twice")
+        << QByteArray("Big5") << QByteArray("Big5") << QString(QChar(0x5341)) << QByteArray("\xa2\xcc");
 }
 
 void TestTessaryEncodings::readsBackAsWritten()
