@@ -420,7 +420,7 @@ CreateSkinJob::Failure CreateSkinJob::build()
         return Failure::Write;
 
     startphase(Phase::Pack);
-    if (!CopressDir(m_paths.targetzip, m_paths.toexport))
+    if (!CopressDir(m_paths.targetzip, m_paths.toexport, &m_packproblem))
         return Failure::Pack;
     return Failure::None;
 }
@@ -493,7 +493,7 @@ QString CreateSkinJob::failuretext(Failure failure) const
         return head + QStringLiteral("The files of the new skin could not be written in ")
                + m_paths.toexport + QLatin1Char('.');
     case Failure::Pack:
-        return head + m_paths.targetzip + QStringLiteral(" could not be written.");
+        return head + fileio::withreason(m_paths.targetzip + QStringLiteral(" could not be written"), m_packproblem);
     case Failure::SourcePicture:
         return head + QStringLiteral("The picture skin.png of the ") + m_paths.tyname
                + QStringLiteral(" skin in ") + m_paths.sourcezip + QStringLiteral(" cannot be read.");

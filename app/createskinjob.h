@@ -157,6 +157,7 @@ private:
     SkinJobPaths m_paths;
     Writer m_writer;
     QString m_toolargeentry;    // the entry that unpacking refused for its size
+    QString m_packproblem;      // why the zip was not written
     QSize m_picturesize;        // the picture that a picture failure is about
     // Which scratch folder unpacking could not make afresh, and why; empty
     // when it made them all.

@@ -42,6 +42,14 @@ bool entriesaresafe(const QList<QuaZipFileInfo64> &entries, const QDir &target)
     return true;
 }
 
+// Sets why, when asked for, to the reason of a failure; always false.
+bool failed(QString *why, const QString &reason)
+{
+    if (why)
+        *why = reason;
+    return false;
+}
+
 // The files of the Tessary skin that a skin job reads; the document must be
 // there, the picture may be missing (the job then stops when it moves it).
 const char *const skinentries[] = {"skin.xml", "skin.png"};
@@ -116,7 +124,7 @@ bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *too
     return true;
 }
 
-bool CopressDir(const QString &Zipfile, const QString &Directory)
+bool CopressDir(const QString &Zipfile, const QString &Directory, QString *why)
 {
     // Packed in memory and written beside the target, which it replaces in
     // one step: a failure never leaves a damaged skin in the host's skins
@@ -130,18 +138,20 @@ bool CopressDir(const QString &Zipfile, const QString &Directory)
     // built-in picture's size) adds at most 3.5 MiB. The document comes on
     // top, deflated to a small part of its size. A real skin, whose sheet
     // is a few thousand pixels each way, takes a few megabytes.
+    const QString notpacked = QStringLiteral("the files in ") + QDir::toNativeSeparators(Directory)
+                              + QStringLiteral(" could not be packed");
     if (!QFileInfo(Directory).isDir())
-        return false;
+        return failed(why, notpacked);
     QByteArray packed;
     QBuffer buffer(&packed);
     QuaZip zip(&buffer);
     if (!zip.open(QuaZip::mdCreate))
-        return false;
+        return failed(why, notpacked);
     // The same files as JlCompress::compressDir(Zipfile, Directory, true)
     // packs, named by their path relative to Directory.
     const bool complete = JlCompress::compressSubDir(&zip, Directory, Directory, true, QDir::Filters());
     zip.close();
     if (!complete || zip.getZipError() != ZIP_OK)
-        return false;
-    return fileio::writefile(Zipfile, packed);
+        return failed(why, notpacked);
+    return fileio::writefile(Zipfile, packed, why);
 }
