@@ -417,7 +417,7 @@ CreateSkinJob::Failure CreateSkinJob::build()
 
     startphase(Phase::Preview);
     if (!makepreview())
-        return Failure::Write;
+        return writefailure();
 
     startphase(Phase::Pack);
     if (!CopressDir(m_paths.targetzip, m_paths.toexport, &m_packproblem))
@@ -445,6 +445,7 @@ CreateSkinJob::Failure CreateSkinJob::writefailure()
     case Problem::SheetMemory: return Failure::SheetMemory;
     case Problem::None: break;
     }
+    m_writeproblem = m_writer.writeproblem ? m_writer.writeproblem() : QString();
     return Failure::Write;
 }
 
@@ -490,8 +491,8 @@ QString CreateSkinJob::failuretext(Failure failure) const
                + QStringLiteral(" skin could not be prepared in ") + m_paths.workdir
                + QLatin1Char('.');
     case Failure::Write:
-        return head + QStringLiteral("The files of the new skin could not be written in ")
-               + m_paths.toexport + QLatin1Char('.');
+        return head + fileio::withreason(QStringLiteral("The files of the new skin could not be written in ")
+                                             + m_paths.toexport, m_writeproblem);
     case Failure::Pack:
         return head + fileio::withreason(m_paths.targetzip + QStringLiteral(" could not be written"), m_packproblem);
     case Failure::SourcePicture:

@@ -337,14 +337,19 @@ void TestFileLimits::skinJobOnFullDisk_data()
     // The limit decides which write fails first.
     QTest::addColumn<int>("limit");
     QTest::addColumn<int>("failure");
-    QTest::newRow("the pruned skin does not fit") << 16 << int(CreateSkinJob::Failure::Prepare);
-    QTest::newRow("the new skin's files do not fit") << 6000 << int(CreateSkinJob::Failure::Write);
+    QTest::addColumn<QString>("message");   // the second line of the run's message
+    QTest::newRow("the pruned skin does not fit") << 16 << int(CreateSkinJob::Failure::Prepare)
+                                                  << "The unpacked Tessary skin could not be prepared in <work>.";
+    QTest::newRow("the new skin's files do not fit")
+        << 6000 << int(CreateSkinJob::Failure::Write)
+        << "The files of the new skin could not be written in <work>/toexport: " + qt_error_string(EFBIG) + ".";
 }
 
 void TestFileLimits::skinJobOnFullDisk()
 {
     QFETCH(int, limit);
     QFETCH(int, failure);
+    QFETCH(QString, message);
     const QString zip = m_files.filePath("fixture.zip");
     QVERIFY(fixtureskin::writezip(zip));
     PreparedJob run(zip, QStringLiteral("Full"));
@@ -357,6 +362,8 @@ void TestFileLimits::skinJobOnFullDisk()
     }
     run.job.cleanup();
     QCOMPARE(int(stopped), failure);
+    QCOMPARE(run.job.failuretext(stopped),
+             "Skin has not been created.\n" + message.replace("<work>", run.rig.paths.workdir));
     QCOMPARE(testsupport::readFile(run.rig.paths.targetzip), earlier);
 }
 
