@@ -4,7 +4,7 @@
 // - a write either replaces the whole file or leaves the old one as it was:
 //   it goes to a temporary file that is renamed into place only when every
 //   byte reached the disk (a full disk or a file-size limit is a failure,
-//   never a cut file);
+//   never a cut file), and a failure gives the system's reason;
 // - a read takes regular files only, up to a size bound, so a FIFO, a device
 //   such as /dev/zero or a huge file can never hang or exhaust the tool;
 // - an XML document is decoded before its characters are looked at, and

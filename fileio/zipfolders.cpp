@@ -42,14 +42,6 @@ bool entriesaresafe(const QList<QuaZipFileInfo64> &entries, const QDir &target)
     return true;
 }
 
-// Sets why, when asked for, to the reason of a failure; always false.
-bool failed(QString *why, const QString &reason)
-{
-    if (why)
-        *why = reason;
-    return false;
-}
-
 // The files of the Tessary skin that a skin job reads; the document must be
 // there, the picture may be missing (the job then stops when it moves it).
 const char *const skinentries[] = {"skin.xml", "skin.png"};
@@ -68,6 +60,23 @@ bool readentry(QuaZip &zip, const QuaZipFileInfo64 &info, QByteArray *bytes)
     *bytes = entry.read(qint64(info.uncompressedSize) + 1);
     entry.close();
     return entry.getZipError() == UNZ_OK && quint64(bytes->size()) == info.uncompressedSize;
+}
+
+// Packs the files below folder into a zip archive in packed; false when one
+// cannot be read.
+bool packfolder(const QString &folder, QByteArray *packed)
+{
+    if (!QFileInfo(folder).isDir())
+        return false;
+    QBuffer buffer(packed);
+    QuaZip zip(&buffer);
+    if (!zip.open(QuaZip::mdCreate))
+        return false;
+    // The same files as JlCompress::compressDir(Zipfile, folder, true)
+    // packs, named by their path relative to folder.
+    const bool complete = JlCompress::compressSubDir(&zip, folder, folder, true, QDir::Filters());
+    zip.close();
+    return complete && zip.getZipError() == ZIP_OK;
 }
 
 } // namespace
@@ -138,20 +147,12 @@ bool CopressDir(const QString &Zipfile, const QString &Directory, QString *why)
     // built-in picture's size) adds at most 3.5 MiB. The document comes on
     // top, deflated to a small part of its size. A real skin, whose sheet
     // is a few thousand pixels each way, takes a few megabytes.
-    const QString notpacked = QStringLiteral("the files in ") + QDir::toNativeSeparators(Directory)
-                              + QStringLiteral(" could not be packed");
-    if (!QFileInfo(Directory).isDir())
-        return failed(why, notpacked);
     QByteArray packed;
-    QBuffer buffer(&packed);
-    QuaZip zip(&buffer);
-    if (!zip.open(QuaZip::mdCreate))
-        return failed(why, notpacked);
-    // The same files as JlCompress::compressDir(Zipfile, Directory, true)
-    // packs, named by their path relative to Directory.
-    const bool complete = JlCompress::compressSubDir(&zip, Directory, Directory, true, QDir::Filters());
-    zip.close();
-    if (!complete || zip.getZipError() != ZIP_OK)
-        return failed(why, notpacked);
+    if (!packfolder(Directory, &packed)) {
+        if (why)
+            *why = QStringLiteral("the files in ") + QDir::toNativeSeparators(Directory)
+                   + QStringLiteral(" could not be packed");
+        return false;
+    }
     return fileio::writefile(Zipfile, packed, why);
 }
