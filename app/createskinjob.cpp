@@ -417,10 +417,10 @@ CreateSkinJob::Failure CreateSkinJob::build()
 
     startphase(Phase::Preview);
     if (!makepreview())
-        return Failure::Write;
+        return writefailure();
 
     startphase(Phase::Pack);
-    if (!CopressDir(m_paths.targetzip, m_paths.toexport))
+    if (!CopressDir(m_paths.targetzip, m_paths.toexport, &m_packproblem))
         return Failure::Pack;
     return Failure::None;
 }
@@ -445,6 +445,7 @@ CreateSkinJob::Failure CreateSkinJob::writefailure()
     case Problem::SheetMemory: return Failure::SheetMemory;
     case Problem::None: break;
     }
+    m_writeproblem = m_writer.writeproblem ? m_writer.writeproblem() : QString();
     return Failure::Write;
 }
 
@@ -490,10 +491,10 @@ QString CreateSkinJob::failuretext(Failure failure) const
                + QStringLiteral(" skin could not be prepared in ") + m_paths.workdir
                + QLatin1Char('.');
     case Failure::Write:
-        return head + QStringLiteral("The files of the new skin could not be written in ")
-               + m_paths.toexport + QLatin1Char('.');
+        return head + fileio::withreason(QStringLiteral("The files of the new skin could not be written in ")
+                                             + m_paths.toexport, m_writeproblem);
     case Failure::Pack:
-        return head + m_paths.targetzip + QStringLiteral(" could not be written.");
+        return head + fileio::withreason(m_paths.targetzip + QStringLiteral(" could not be written"), m_packproblem);
     case Failure::SourcePicture:
         return head + QStringLiteral("The picture skin.png of the ") + m_paths.tyname
                + QStringLiteral(" skin in ") + m_paths.sourcezip + QStringLiteral(" cannot be read.");

@@ -102,6 +102,8 @@ public:
         // the picture that was the problem.
         std::function<SkinWriter::Problem()> problem = {};
         std::function<QSize()> problemsize = {};
+        // Why a file of the new skin could not be written, when one was not.
+        std::function<QString()> writeproblem = {};
     };
 
     CreateSkinJob(SkinModel &model, const SkinJobPaths &paths, Writer writer);
@@ -148,6 +150,8 @@ private:
     void startphase(Phase phase);
     bool movefiles();
     bool makepreview();
+    // Why a step of the writer failed: a problem it can tell, or else a file
+    // of the new skin that could not be written.
     Failure writefailure();
     // Whether the unpacked Tessary picture's header gives a size within its
     // bound (or no size, which the writer reports when it reads it).
@@ -157,6 +161,8 @@ private:
     SkinJobPaths m_paths;
     Writer m_writer;
     QString m_toolargeentry;    // the entry that unpacking refused for its size
+    QString m_writeproblem;     // why a file of the new skin was not written
+    QString m_packproblem;      // why the zip was not written
     QSize m_picturesize;        // the picture that a picture failure is about
     // Which scratch folder unpacking could not make afresh, and why; empty
     // when it made them all.

@@ -352,7 +352,8 @@ void MainWindow::on_dothejob_clicked()
                       {[this] { createpng(); }, [this] { return createxml(); },
                        [this](const QString &path) { return editpreview(path); },
                        [this] { return skinwriter().problem(); },
-                       [this] { return skinwriter().problemsize(); }});
+                       [this] { return skinwriter().problemsize(); },
+                       [this] { return skinwriter().writeproblem(); }});
     job.processevents = [] { QCoreApplication::processEvents(); };
     job.makefolders();
     if (!job.sourceinstalled()) {

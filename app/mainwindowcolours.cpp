@@ -128,9 +128,10 @@ void MainWindow::on_loadprofilefromfile_triggered()
 
 bool MainWindow::writeprofile(const QString &path, const QString &name)
 {
-    if (savecolors(path))
+    QString why;
+    if (savecolors(path, &why))
         return true;
-    messagebox::warning(this, apptitle, profilenotsavedtext(name, path));
+    messagebox::warning(this, apptitle, profilenotsavedtext(name, path, why));
     return false;
 }
 

@@ -104,10 +104,11 @@ void MainWindow::on_projectsaveas_triggered()
         return;
     }
     const QString target = projectsdir + "/" + content.name + ".xml";
-    if (!projectfile::writefile(target, projectfile::projecttext(content, source))) {
-        messagebox::warning(this, apptitle, "Project " + content.name + " could not be saved to "
-                                                + QDir::toNativeSeparators(target)
-                                                + ".\nCheck that the folder exists and that you may write to it.");
+    QString why;
+    if (!projectfile::writefile(target, projectfile::projecttext(content, source), &why)) {
+        messagebox::warning(this, apptitle,
+                            fileio::withreason("Project " + content.name + " could not be saved to "
+                                                   + QDir::toNativeSeparators(target), why));
         return;
     }
 
@@ -148,7 +149,9 @@ void MainWindow::on_actionDefault_triggered()
                                                 + readproblem(applied.read, hostfile) + notapplied);
         return;
     case Applied::HostUnwritten:
-        messagebox::warning(this, apptitle, "Quorvelin Settings file could not be written." + notapplied);
+        messagebox::warning(this, apptitle,
+                            fileio::withreason("Quorvelin Settings file could not be written", applied.writeproblem)
+                                + notapplied);
         return;
     }
     messagebox::information(this, apptitle, "Project " + projectname + " loaded to Quorvelin Settings");

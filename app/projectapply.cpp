@@ -354,7 +354,7 @@ Applied applyfile(const QString &projectpath, const QString &hostfile, const QSt
         return applied;
     }
     apply(project, host, tyname, factor);
-    if (!fileio::writefile(hostfile, hosttext(host, applied.read)))
+    if (!fileio::writefile(hostfile, hosttext(host, applied.read), &applied.writeproblem))
         applied.result = Applied::HostUnwritten;
     return applied;
 }

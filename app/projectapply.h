@@ -46,6 +46,7 @@ struct Applied
     enum Result { Done, NoHostFile, ProjectUnread, HostUnread, HostUnwritten };
     Result result = Done;
     fileio::XmlRead read;   // why the file named by result was not read
+    QString writeproblem;   // why the host's file was not written
     int projectwidth = 0;   // the screen width the project was laid out for, once read
 };
 

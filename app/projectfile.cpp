@@ -80,9 +80,9 @@ QByteArray projecttext(const ProjectContent &content, const QDomDocument &source
     return lines.join(lineend).toUtf8();
 }
 
-bool writefile(const QString &path, const QByteArray &bytes)
+bool writefile(const QString &path, const QByteArray &bytes, QString *why)
 {
-    return fileio::writefile(path, bytes);
+    return fileio::writefile(path, bytes, why);
 }
 
 ProjectChoice hostproject(const QString &hostfolder, const QString &settingsfilename,

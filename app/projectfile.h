@@ -36,8 +36,9 @@ struct ProjectContent
 QByteArray projecttext(const ProjectContent &content, const QDomDocument &source);
 
 // Replaces path with bytes through a temporary file in the same folder, so an
-// interrupted write never leaves half a file. False when nothing was written.
-bool writefile(const QString &path, const QByteArray &bytes);
+// interrupted write never leaves half a file. False when nothing was written;
+// why, when given, then says the system's reason.
+bool writefile(const QString &path, const QByteArray &bytes, QString *why = nullptr);
 
 // What choosing a project sets in the main window.
 struct ProjectChoice

@@ -81,9 +81,9 @@ bool ColourScheme::loadcolorprofile(const QString &path)
     return opened;
 }
 
-bool ColourScheme::savecolors(const QString &path) const
+bool ColourScheme::savecolors(const QString &path, QString *why) const
 {
     // Written aside and renamed into place, so a failed save never leaves a
     // half-written profile behind.
-    return fileio::writefile(path, profileText(*this));
+    return fileio::writefile(path, profileText(*this), why);
 }

@@ -60,6 +60,7 @@ public:
     // ON border colours, which then keep their value. Returns whether a
     // profile was read.
     bool loadcolorprofile(const QString &path);
-    // Writes every colour as a ".tycp" file; whether it was written.
-    bool savecolors(const QString &path) const;
+    // Writes every colour as a ".tycp" file; whether it was written, and
+    // when it was not and why is given, the system's reason.
+    bool savecolors(const QString &path, QString *why = nullptr) const;
 };

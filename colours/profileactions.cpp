@@ -1,5 +1,7 @@
 #include "profileactions.h"
 
+#include "fileio/fileio.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -49,8 +51,8 @@ QString profileupdatedtext(const QString &name)
     return "Color Profile " + name + " has been updated.";
 }
 
-QString profilenotsavedtext(const QString &name, const QString &path)
+QString profilenotsavedtext(const QString &name, const QString &path, const QString &why)
 {
-    return "Color Profile " + name + " could not be saved to " + QDir::toNativeSeparators(path)
-           + ".\nCheck that the folder exists and that you may write to it.";
+    return fileio::withreason("Color Profile " + name + " could not be saved to " + QDir::toNativeSeparators(path),
+                              why);
 }

@@ -33,5 +33,6 @@ QString profilelabeltext(const QString &name);
 // The notices after a save.
 QString profilesavedtext(const QString &name);
 QString profileupdatedtext(const QString &name);
-// The warning when a profile file could not be written.
-QString profilenotsavedtext(const QString &name, const QString &path);
+// The warning when a profile file could not be written, for the system's
+// reason why.
+QString profilenotsavedtext(const QString &name, const QString &path, const QString &why);

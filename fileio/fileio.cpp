@@ -1,6 +1,7 @@
 #include "fileio.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QDomDocument>
 #include <QImage>
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <QtEndian>
 #include <QXmlInputSource>
 #include <QXmlSimpleReader>
+
+#include <cerrno>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -60,32 +63,63 @@ ReadResult openregular(const QString &path, QFile *file)
 #endif
 }
 
-// Unbuffered, so a write that does not reach the disk fails here and not
-// silently inside a buffer that commit() would rename over the target.
-bool openforwrite(QSaveFile *file)
+// Sets why, when asked for, to the reason of a failure; always false.
+bool failed(QString *why, const QString &reason)
 {
-    return file->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (why)
+        *why = reason;
+    return false;
 }
 
-bool writeall(QSaveFile *file, const char *data, qint64 size)
+// Unbuffered, so a write that does not reach the disk fails here and not
+// silently inside a buffer that commit() would rename over the target.
+bool openforwrite(QSaveFile *file, QString *why)
+{
+    if (file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return true;
+    // The save file refuses a folder and a read-only file in words of its
+    // own that name the file again; the system's read like every other
+    // reason.
+    const QFileInfo target(file->fileName());
+    if (target.isDir())
+        return failed(why, qt_error_string(EISDIR));
+    if (target.exists() && !target.isWritable())
+        return failed(why, qt_error_string(EACCES));
+    return failed(why, file->errorString());
+}
+
+bool writeall(QSaveFile *file, const char *data, qint64 size, QString *why)
 {
     while (size > 0) {
         const qint64 written = file->write(data, size);
         if (written <= 0)
-            return false;
+            return failed(why, file->errorString());
         data += written;
         size -= written;
     }
     return true;
 }
 
-bool finish(QSaveFile *file, bool complete)
+// complete is false when the content could not be written whole; why then
+// holds the reason already.
+bool finish(QSaveFile *file, bool complete, QString *why)
 {
     if (!complete || !file->flush()) {
+        if (complete)
+            failed(why, file->errorString());
         file->cancelWriting();
         return false;
     }
-    return file->commit();
+    errno = 0;
+    if (file->commit())
+        return true;
+    // Where the temporary file cannot be given a name beside the target
+    // (the name would pass the file system's limit), the save file reports
+    // an unknown error and the system's reason is left in errno.
+    const int error = errno;
+    if (file->error() == QFileDevice::UnspecifiedError && error != 0)
+        return failed(why, qt_error_string(error));
+    return failed(why, file->errorString());
 }
 
 } // namespace
@@ -115,25 +149,36 @@ bool isreadablefile(const QString &path)
     return info.isFile() && info.isReadable();
 }
 
-bool writefile(const QString &path, const QByteArray &bytes)
+bool writefile(const QString &path, const QByteArray &bytes, QString *why)
 {
     QSaveFile file(path);
-    if (!openforwrite(&file))
+    if (!openforwrite(&file, why))
         return false;
-    return finish(&file, writeall(&file, bytes.constData(), bytes.size()));
+    return finish(&file, writeall(&file, bytes.constData(), bytes.size(), why), why);
 }
 
-int longestwritablename(const QString &folder)
+QString withreason(const QString &failure, const QString &why)
 {
-    // The most common limit, POSIX's NAME_MAX.
-    long longest = 255;
+    if (why.isEmpty())
+        return failure + QLatin1Char('.');
+    return failure + QStringLiteral(": ") + why + QLatin1Char('.');
+}
+
+long namelimit(const QString &folder)
+{
 #ifdef Q_OS_UNIX
-    const long told = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
-    if (told > 0)
-        longest = told;
+    return qMax(0L, ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX));
 #else
     Q_UNUSED(folder)
+    return 0;
 #endif
+}
+
+int longestwritablename(const QString &folder, long (*statedlimit)(const QString &folder))
+{
+    const long stated = statedlimit(folder);
+    // The most common limit, POSIX's NAME_MAX.
+    const long longest = stated > 0 ? stated : 255;
     // QSaveFile writes into a file with no name where the file system lets
     // it, but names it after the target plus "." and six random characters
     // where it cannot, and to replace an existing target.
@@ -141,32 +186,34 @@ int longestwritablename(const QString &folder)
     return int(qMin<long>(longest, 1 << 16)) - temporarysuffix;
 }
 
-bool writepng(const QString &path, const QImage &image, int quality)
+bool writepng(const QString &path, const QImage &image, int quality, QString *why)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (image.isNull() || !image.save(&buffer, "PNG", quality))
-        return false;
-    return writefile(path, bytes);
+        return failed(why, QStringLiteral("the picture could not be encoded as PNG"));
+    return writefile(path, bytes, why);
 }
 
-bool copyfile(const QString &from, const QString &to)
+bool copyfile(const QString &from, const QString &to, QString *why)
 {
     QFile source;
     if (openregular(from, &source) != ReadResult::Read)
-        return false;
+        return failed(why, QDir::toNativeSeparators(from) + QStringLiteral(" is not a readable regular file"));
     QSaveFile target(to);
-    if (!openforwrite(&target))
+    if (!openforwrite(&target, why))
         return false;
     QByteArray chunk;
     bool complete = true;
     while (complete && !source.atEnd()) {
         chunk = source.read(1 << 20);
-        complete = !chunk.isEmpty() && writeall(&target, chunk.constData(), chunk.size());
+        if (chunk.isEmpty() || source.error() != QFileDevice::NoError)
+            complete = failed(why, source.errorString());
+        else
+            complete = writeall(&target, chunk.constData(), chunk.size(), why);
     }
-    complete = complete && source.error() == QFileDevice::NoError;
-    return finish(&target, complete);
+    return finish(&target, complete, why);
 }
 
 namespace {

@@ -4,7 +4,7 @@
 // - a write either replaces the whole file or leaves the old one as it was:
 //   it goes to a temporary file that is renamed into place only when every
 //   byte reached the disk (a full disk or a file-size limit is a failure,
-//   never a cut file);
+//   never a cut file), and a failure gives the system's reason;
 // - a read takes regular files only, up to a size bound, so a FIFO, a device
 //   such as /dev/zero or a huge file can never hang or exhaust the tool;
 // - an XML document is decoded before its characters are looked at, and
@@ -64,22 +64,38 @@ ReadResult readfile(const QString &path, QByteArray *bytes, qint64 limit = small
 bool isreadablefile(const QString &path);
 
 // Replaces the file at path by bytes; false, with the old file untouched,
-// unless every byte reached the disk and the rename succeeded.
-bool writefile(const QString &path, const QByteArray &bytes);
+// unless every byte reached the disk and the rename succeeded. why, when
+// given, is then set to the system's reason ("No space left on device",
+// "Is a directory", "File name too long", ...).
+bool writefile(const QString &path, const QByteArray &bytes, QString *why = nullptr);
+
+// The sentence that says what failed, with why as its reason when there is
+// one: "<failure>: <why>." or else "<failure>.".
+QString withreason(const QString &failure, const QString &why);
+
+// The most bytes the name of a file in folder may take as the folder's file
+// system states them (POSIX's pathconf); 0 when the folder cannot tell (it
+// does not exist, say). Linux's vfat and exFAT state 1530 bytes and take
+// 255 characters: a name within the stated limit may still be refused, and
+// the write then says so.
+long namelimit(const QString &folder);
 
 // The most bytes, in the encoding of QFile::encodeName, that the name of a
 // file in folder may take for writefile to write it, and to replace it once
-// it exists: the file system's limit, less what the temporary file beside
-// the target adds to the target's name. 255 is taken for the limit when the
-// folder cannot tell it (it does not exist, say).
-int longestwritablename(const QString &folder);
+// it exists: the limit statedlimit gives for the folder, less what the
+// temporary file beside the target adds to the target's name. 255 is taken
+// for the limit when the folder cannot tell it. A test gives the limit of a
+// file system it cannot make.
+int longestwritablename(const QString &folder, long (*statedlimit)(const QString &folder) = namelimit);
 
 // Encodes image as PNG (quality as QImage::save takes it) and writes it as
-// writefile does; false when it cannot be encoded or written.
-bool writepng(const QString &path, const QImage &image, int quality = -1);
+// writefile does; false, with why set as there, when it cannot be encoded
+// or written.
+bool writepng(const QString &path, const QImage &image, int quality = -1, QString *why = nullptr);
 
-// Copies a regular file with the same guarantees as writefile, streamed.
-bool copyfile(const QString &from, const QString &to);
+// Copies a regular file with the same guarantees as writefile, streamed;
+// why as there, or the source's reason when it could not be read.
+bool copyfile(const QString &from, const QString &to, QString *why = nullptr);
 
 // Decodes an XML document into text, without its byte-order mark. The
 // encoding is the one its byte-order mark gives (UTF-8, UTF-16 or UTF-32,

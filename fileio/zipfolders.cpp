@@ -62,6 +62,23 @@ bool readentry(QuaZip &zip, const QuaZipFileInfo64 &info, QByteArray *bytes)
     return entry.getZipError() == UNZ_OK && quint64(bytes->size()) == info.uncompressedSize;
 }
 
+// Packs the files below folder into a zip archive in packed; false when one
+// cannot be read.
+bool packfolder(const QString &folder, QByteArray *packed)
+{
+    if (!QFileInfo(folder).isDir())
+        return false;
+    QBuffer buffer(packed);
+    QuaZip zip(&buffer);
+    if (!zip.open(QuaZip::mdCreate))
+        return false;
+    // The same files as JlCompress::compressDir(Zipfile, folder, true)
+    // packs, named by their path relative to folder.
+    const bool complete = JlCompress::compressSubDir(&zip, folder, folder, true, QDir::Filters());
+    zip.close();
+    return complete && zip.getZipError() == ZIP_OK;
+}
+
 } // namespace
 
 qint64 skinentrylimit(const QString &entry)
@@ -116,7 +133,7 @@ bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *too
     return true;
 }
 
-bool CopressDir(const QString &Zipfile, const QString &Directory)
+bool CopressDir(const QString &Zipfile, const QString &Directory, QString *why)
 {
     // Packed in memory and written beside the target, which it replaces in
     // one step: a failure never leaves a damaged skin in the host's skins
@@ -130,18 +147,12 @@ bool CopressDir(const QString &Zipfile, const QString &Directory)
     // built-in picture's size) adds at most 3.5 MiB. The document comes on
     // top, deflated to a small part of its size. A real skin, whose sheet
     // is a few thousand pixels each way, takes a few megabytes.
-    if (!QFileInfo(Directory).isDir())
-        return false;
     QByteArray packed;
-    QBuffer buffer(&packed);
-    QuaZip zip(&buffer);
-    if (!zip.open(QuaZip::mdCreate))
+    if (!packfolder(Directory, &packed)) {
+        if (why)
+            *why = QStringLiteral("the files in ") + QDir::toNativeSeparators(Directory)
+                   + QStringLiteral(" could not be packed");
         return false;
-    // The same files as JlCompress::compressDir(Zipfile, Directory, true)
-    // packs, named by their path relative to Directory.
-    const bool complete = JlCompress::compressSubDir(&zip, Directory, Directory, true, QDir::Filters());
-    zip.close();
-    if (!complete || zip.getZipError() != ZIP_OK)
-        return false;
-    return fileio::writefile(Zipfile, packed);
+    }
+    return fileio::writefile(Zipfile, packed, why);
 }

@@ -21,6 +21,7 @@ bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *too
 // through a temporary file beside Zipfile, so an existing Zipfile is
 // replaced only once the new archive is complete, and nothing is made in
 // the temporary folder. A file below Directory that cannot be read fails
-// the packing. Returns whether the archive was written.
-bool CopressDir(const QString &Zipfile, const QString &Directory);
+// the packing. Returns whether the archive was written; why, when given,
+// is set to the reason it was not (the system's when the write failed).
+bool CopressDir(const QString &Zipfile, const QString &Directory, QString *why = nullptr);
 

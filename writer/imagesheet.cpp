@@ -247,11 +247,11 @@ QImage ImageSheet::image() const
     return fileio::convertedpicture(rows(), QImage::Format_ARGB32);
 }
 
-bool ImageSheet::save(const QString &path) const
+bool ImageSheet::save(const QString &path, QString *why) const
 {
     if (m_toolarge || m_width <= 0 || m_height <= 0)
         return false;
-    return fileio::writepng(path, rows());
+    return fileio::writepng(path, rows(), -1, why);
 }
 
 QImage ImageSheet::rows() const

@@ -71,8 +71,8 @@ public:
     QImage image() const;
 
     // Saves the sheet as PNG through a temporary file; false when it is
-    // empty or cannot be written.
-    bool save(const QString &path) const;
+    // empty or cannot be written (why then as fileio::writepng sets it).
+    bool save(const QString &path, QString *why = nullptr) const;
 
 private:
     void setheight(int height);

@@ -28,7 +28,7 @@ void OutputDocument::appendemptyline()
     m_text += QLatin1Char('\n');
 }
 
-bool OutputDocument::save(const QString &path) const
+bool OutputDocument::save(const QString &path, QString *why) const
 {
-    return fileio::writefile(path, m_text.toUtf8());
+    return fileio::writefile(path, m_text.toUtf8(), why);
 }

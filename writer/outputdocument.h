@@ -23,8 +23,9 @@ public:
     const QString &text() const { return m_text; }
 
     // Writes the text as UTF-8 without byte-order mark through a temporary
-    // file that replaces path only when everything was written.
-    bool save(const QString &path) const;
+    // file that replaces path only when everything was written; why as
+    // fileio::writefile sets it.
+    bool save(const QString &path, QString *why = nullptr) const;
 
 private:
     QString m_text;

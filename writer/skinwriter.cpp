@@ -123,6 +123,7 @@ bool SkinWriter::createxml()
 {
     const float scale = skinscale();
     m_document.clear();
+    m_writeproblem.clear();
     m_document.appendheadline(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
     QString root = QStringLiteral("<skin");
     appendattribute(root, QStringLiteral("name"), skinname);
@@ -164,8 +165,8 @@ bool SkinWriter::createxml()
     if (problem() != Problem::None)
         return false;
     m_document.appendline(0, QStringLiteral("</skin>"));
-    const bool documentsaved = m_document.save(documentpath());
-    const bool sheetsaved = m_sheet.save(sheetpath());
+    const bool documentsaved = m_document.save(documentpath(), &m_writeproblem);
+    const bool sheetsaved = m_sheet.save(sheetpath(), &m_writeproblem);
     return documentsaved && sheetsaved;
 }
 
@@ -245,5 +246,6 @@ bool SkinWriter::editpreview(const QString &path)
 
     // Converted whole, once: the PNG writer would otherwise convert each row
     // of a premultiplied image on its own.
-    return fileio::writepng(previewpath(), fileio::convertedpicture(preview, QImage::Format_ARGB32), 100);
+    return fileio::writepng(previewpath(), fileio::convertedpicture(preview, QImage::Format_ARGB32), 100,
+                            &m_writeproblem);
 }

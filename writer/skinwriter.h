@@ -132,6 +132,9 @@ public:
     // Writes mypreview.png: the picture at path with the skin's name across
     // its top. False when the picture cannot be read or the file written.
     bool editpreview(const QString &path);
+    // The system's reason why the last of the skin's files that could not
+    // be written was not; empty when none failed so.
+    QString writeproblem() const { return m_writeproblem; }
 
     // Packs the region (oldX, oldY, oldW, oldH) of the source image, scaled
     // by the factors, into the image sheet; returns x, y, width, height.
@@ -215,4 +218,5 @@ private:
     // Why a piece found no source picture, if one did not.
     SourcePicture::Problem m_sourceproblem = SourcePicture::Problem::None;
     QSize m_sourcesize;
+    QString m_writeproblem;
 };

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdlib>
 #include <memory>
 
@@ -372,8 +373,10 @@ void TestCreateSkin::failedRuns_data()
 
     QTest::newRow("not a zip") << "garbage" << "Tessary skin could not be unpacked" << 0;
     QTest::newRow("no skin image") << "noimage" << "Tessary skin could not be prepared" << 0;
+    // The box gives the system's reason.
     QTest::newRow("target cannot be written") << "blocked"
-                                              << targetzip() + " could not be written." << 1;
+                                              << targetzip() + " could not be written: " + qt_error_string(EISDIR)
+                                                     + "." << 1;
     QTest::newRow("picture does not decode") << "badpicture"
                                              << "The picture skin.png of the Tessary skin in " + tessaryzip()
                                                     + " cannot be read." << 0;

@@ -5,6 +5,8 @@
 #include <QtTest>
 #include <QAction>
 
+#include <cerrno>
+
 #include "app/mainwindow.h"
 #include "support/filedialogdriver.h"
 #include "support/filesizelimit.h"
@@ -53,14 +55,17 @@ void TestFullDisk::actionKeepsTheFile_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("target");      // relative to Documents
     QTest::addColumn<QString>("dialogpick");  // what the file dialog answers
-    QTest::addColumn<QString>("message");     // how the last box begins
+    QTest::addColumn<QString>("message");     // how the last box begins, with the system's reason
 
+    const QString full = ": " + qt_error_string(EFBIG) + ".";
     QTest::newRow("apply") << "actionDefault" << "Quorvelin/settings.xml" << QString()
-                           << "Quorvelin Settings file could not be written.";
+                           << "Quorvelin Settings file could not be written" + full + "\nProject was not loaded";
     QTest::newRow("save project as") << "projectsaveas" << "TYX/projects/mine.xml" << "mine.xml"
-                                     << "Project mine could not be saved to ";
+                                     << "Project mine could not be saved to " + documents() + "/TYX/projects/mine.xml"
+                                            + full;
     QTest::newRow("save profile as") << "saveascolorprofile" << "TYX/profiles/mine.tycp" << "mine.tycp"
-                                     << "Color Profile mine could not be saved to ";
+                                     << "Color Profile mine could not be saved to " + documents()
+                                            + "/TYX/profiles/mine.tycp" + full;
 }
 
 void TestFullDisk::actionKeepsTheFile()

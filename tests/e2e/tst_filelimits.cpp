@@ -12,6 +12,8 @@
 #include <QtTest>
 #include <QTextCodec>
 
+#include <cerrno>
+
 #include "app/createskinjob.h"
 #include "app/projectapply.h"
 #include "app/projectfile.h"
@@ -148,6 +150,8 @@ private slots:
     void skinJobOnFullDisk();
     void skinJobThatCannotPack_data();
     void skinJobThatCannotPack();
+    void skinNameTheFolderDoesNotTake_data();
+    void skinNameTheFolderDoesNotTake();
 
 private:
     // A project that shows every module of the fixture skin; empty when it
@@ -333,14 +337,19 @@ void TestFileLimits::skinJobOnFullDisk_data()
     // The limit decides which write fails first.
     QTest::addColumn<int>("limit");
     QTest::addColumn<int>("failure");
-    QTest::newRow("the pruned skin does not fit") << 16 << int(CreateSkinJob::Failure::Prepare);
-    QTest::newRow("the new skin's files do not fit") << 6000 << int(CreateSkinJob::Failure::Write);
+    QTest::addColumn<QString>("message");   // the second line of the run's message
+    QTest::newRow("the pruned skin does not fit") << 16 << int(CreateSkinJob::Failure::Prepare)
+                                                  << "The unpacked Tessary skin could not be prepared in <work>.";
+    QTest::newRow("the new skin's files do not fit")
+        << 6000 << int(CreateSkinJob::Failure::Write)
+        << "The files of the new skin could not be written in <work>/toexport: " + qt_error_string(EFBIG) + ".";
 }
 
 void TestFileLimits::skinJobOnFullDisk()
 {
     QFETCH(int, limit);
     QFETCH(int, failure);
+    QFETCH(QString, message);
     const QString zip = m_files.filePath("fixture.zip");
     QVERIFY(fixtureskin::writezip(zip));
     PreparedJob run(zip, QStringLiteral("Full"));
@@ -353,22 +362,27 @@ void TestFileLimits::skinJobOnFullDisk()
     }
     run.job.cleanup();
     QCOMPARE(int(stopped), failure);
+    QCOMPARE(run.job.failuretext(stopped),
+             "Skin has not been created.\n" + message.replace("<work>", run.rig.paths.workdir));
     QCOMPARE(testsupport::readFile(run.rig.paths.targetzip), earlier);
 }
 
 void TestFileLimits::skinJobThatCannotPack_data()
 {
     QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason");    // why, as the message gives it
     // Once the skin's files are written, the disk has room for all but the
     // last byte of the zip.
-    QTest::newRow("the zip does not fit") << "full disk";
+    QTest::newRow("the zip does not fit") << "full disk" << qt_error_string(EFBIG);
     // A file of the skin that packing cannot open.
-    QTest::newRow("a file of the skin cannot be read") << "unreadable file";
+    QTest::newRow("a file of the skin cannot be read") << "unreadable file"
+                                                       << "the files in <toexport> could not be packed";
 }
 
 void TestFileLimits::skinJobThatCannotPack()
 {
     QFETCH(QString, fault);
+    QFETCH(QString, reason);
     const QString zip = m_files.filePath("fixture.zip");
     QVERIFY(fixtureskin::writezip(zip));
     const QString project = fixtureproject();
@@ -403,11 +417,62 @@ void TestFileLimits::skinJobThatCannotPack()
     job.cleanup();
     QVERIFY(faulted);
     QCOMPARE(int(stopped), int(CreateSkinJob::Failure::Pack));
-    QCOMPARE(job.failuretext(stopped), "Skin has not been created.\n" + rig.paths.targetzip + " could not be written.");
+    reason.replace("<toexport>", rig.paths.toexport);
+    QCOMPARE(job.failuretext(stopped),
+             "Skin has not been created.\n" + rig.paths.targetzip + " could not be written: " + reason + ".");
     QCOMPARE(testsupport::readFile(rig.paths.targetzip), testsupport::readFile(earlier));
     QCOMPARE(QDir(QFileInfo(rig.paths.targetzip).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList({"Full.zip", "Tessary.zip"}));
     QVERIFY(!QFileInfo::exists(rig.paths.toexport));
+}
+
+void TestFileLimits::skinNameTheFolderDoesNotTake_data()
+{
+    QTest::addColumn<int>("letters");
+    // The zip's name passes what the file system takes.
+    QTest::newRow("a new zip") << 300;
+    // The zip's name fits, but that of the temporary file that replaces the
+    // earlier zip does not.
+    QTest::newRow("replacing an earlier zip") << 250;
+}
+
+// A file system may state a longer limit for a name than it takes (Linux's
+// vfat and exFAT state 1530 bytes and take 255 characters). A skin name
+// that the check lets through under such a limit fails the run with the
+// system's reason, and the skins folder stays as it was.
+void TestFileLimits::skinNameTheFolderDoesNotTake()
+{
+    QFETCH(int, letters);
+    const QString zip = m_files.filePath("fixture.zip");
+    QVERIFY(fixtureskin::writezip(zip));
+    const QString project = fixtureproject();
+    QVERIFY(!project.isEmpty());
+    const QString name(letters, 'n');
+    HeadlessJob rig(zip, name, 1920, 1080);
+    const QString skins = QFileInfo(rig.paths.targetzip).path();
+    const bool replacing = letters + 4 <= fileio::namelimit(skins);
+    if (replacing)
+        QVERIFY(testsupport::writeFile(rig.paths.targetzip, earlier));
+    const QStringList before = QDir(skins).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+
+    using createskinjob::NameProblem;
+    QCOMPARE(createskinjob::checkskinname(name, "Tessary", createskinjob::longestzipname(rig.base.filePath("host"))),
+             NameProblem::TooLong);
+    const int stated = fileio::longestwritablename(skins, [](const QString &) { return 1530L; });
+    QCOMPARE(createskinjob::checkskinname(name, "Tessary", stated), NameProblem::None);
+
+    CreateSkinJob job(rig.model, rig.paths, rig.steps());
+    job.makefolders();
+    QVERIFY(job.unpack());
+    QVERIFY(job.readproject(project));
+    const CreateSkinJob::Failure stopped = job.build();
+    job.cleanup();
+    QCOMPARE(int(stopped), int(CreateSkinJob::Failure::Pack));
+    QCOMPARE(job.failuretext(stopped), "Skin has not been created.\n" + rig.paths.targetzip + " could not be written: "
+                                           + qt_error_string(ENAMETOOLONG) + ".");
+    QCOMPARE(QDir(skins).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+    if (replacing)
+        QCOMPARE(testsupport::readFile(rig.paths.targetzip), earlier);
 }
 
 QTEST_MAIN(TestFileLimits)

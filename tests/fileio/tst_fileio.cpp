@@ -1,12 +1,16 @@
 #include <QtTest>
 
 #include <QDomDocument>
+#include <QImage>
 #include <QRandomGenerator>
 #include <QTextCodec>
 #include <QThread>
 #include <QXmlStreamReader>
 
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+
+#include <cerrno>
 
 #include <functional>
 #include <limits>
@@ -144,6 +148,9 @@ private slots:
     void init();
     void writeReplacesTheWholeFile();
     void longestWritableName();
+    void nameLimitIsTheFolders();
+    void failedWritesSayWhy_data();
+    void failedWritesSayWhy();
     void failedWritesKeepTheOldFile_data();
     void failedWritesKeepTheOldFile();
     void readTakesOnlyBoundedRegularFiles_data();
@@ -216,12 +223,96 @@ void TestFileIo::longestWritableName()
 
     const QString toolong = path(QString(longest + 1, 'b'));
     QVERIFY(testsupport::writeFile(toolong, "old"));
-    QVERIFY(!fileio::writefile(toolong, "new"));
+    QString why;
+    QVERIFY(!fileio::writefile(toolong, "new", &why));
+    QCOMPARE(why, qt_error_string(ENAMETOOLONG));
     QCOMPARE(testsupport::readFile(toolong), QByteArray("old"));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 
     // A folder that cannot tell gets the usual limit.
     QCOMPARE(fileio::longestwritablename(path("missing")), 255 - 7);
+}
+
+// The limit is the one the folder's file system states, not the usual one:
+// a smaller one is kept to, and where a file system states more than it
+// takes (Linux's vfat and exFAT state 1530 bytes and take 255 characters),
+// a name within the stated limit fails with the system's reason.
+void TestFileIo::nameLimitIsTheFolders()
+{
+    struct statvfs status;
+    QCOMPARE(statvfs(QFile::encodeName(dir->path()).constData(), &status), 0);
+    QCOMPARE(fileio::namelimit(dir->path()), long(status.f_namemax));
+    QCOMPARE(fileio::namelimit(path("missing")), 0L);
+
+    QCOMPARE(fileio::longestwritablename(dir->path(), [](const QString &) { return 14L; }), 7);
+    QCOMPARE(fileio::longestwritablename(dir->path(), [](const QString &) { return 0L; }), 248);
+    const int stated = fileio::longestwritablename(dir->path(), [](const QString &) { return 1530L; });
+    QCOMPARE(stated, 1523);
+    QString why;
+    QVERIFY(!fileio::writefile(path(QString(long(status.f_namemax) + 1, 'a')), "new", &why));
+    QCOMPARE(why, qt_error_string(ENAMETOOLONG));
+}
+
+// Each way a write fails gives the system's reason, and leaves nothing
+// beside the target: a folder where the file should be (for which the save
+// file has words of its own), a folder that is missing or is a file, one
+// the user may not write in, and a full disk (a file-size limit stands in
+// for it) for a small and a large write and for a copy.
+void TestFileIo::failedWritesSayWhy_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("error");
+    QTest::newRow("a folder at the name") << "folder" << "write" << EISDIR;
+    QTest::newRow("copied onto a folder") << "folder" << "copy" << EISDIR;
+    QTest::newRow("picture onto a folder") << "folder" << "png" << EISDIR;
+    QTest::newRow("no such folder") << "missing/f" << "write" << ENOENT;
+    QTest::newRow("below a file") << "file/f" << "write" << ENOTDIR;
+    QTest::newRow("name past the limit") << QString(256, 'n') << "write" << ENAMETOOLONG;
+    QTest::newRow("folder not writable") << "readonly/f" << "write" << EACCES;
+    QTest::newRow("full disk, small write") << "file" << "full write" << EFBIG;
+    QTest::newRow("full disk, large write") << "file" << "full large write" << EFBIG;
+    QTest::newRow("full disk, copy") << "file" << "full copy" << EFBIG;
+    QTest::newRow("full disk, picture") << "file" << "full png" << EFBIG;
+}
+
+void TestFileIo::failedWritesSayWhy()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, how);
+    QFETCH(int, error);
+    QVERIFY(QDir(dir->path()).mkdir("folder"));
+    QVERIFY(QDir(dir->path()).mkdir("readonly"));
+    QVERIFY(QFile::setPermissions(path("readonly"), QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(testsupport::writeFile(path("file"), "old"));
+    const QByteArray bytes(how.contains("large") ? 200000 : 3000, 'x');
+    QVERIFY(testsupport::writeFile(path("source"), bytes));
+    QImage picture(64, 64, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    const QStringList before = QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+
+    QString why;
+    bool written = true;
+    {
+        const testsupport::HeedPermissionBits asanyuser;
+        QVERIFY(asanyuser.heeded);
+        QScopedPointer<testsupport::FileSizeLimit> full;
+        if (how.startsWith("full"))
+            full.reset(new testsupport::FileSizeLimit(16));
+        if (how.endsWith("copy"))
+            written = fileio::copyfile(path("source"), path(target), &why);
+        else if (how.endsWith("png"))
+            written = fileio::writepng(path(target), picture, -1, &why);
+        else
+            written = fileio::writefile(path(target), bytes, &why);
+    }
+    QVERIFY(QFile::setPermissions(path("readonly"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(!written);
+    QCOMPARE(why, qt_error_string(error));
+    QCOMPARE(testsupport::readFile(path("file")), QByteArray("old"));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+    QVERIFY(QDir(path("folder")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    QVERIFY(QDir(path("readonly")).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
 
 // A file-size limit stands in for a full disk: small writes used to sit in a

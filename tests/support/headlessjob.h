@@ -33,7 +33,8 @@ struct HeadlessJob
     {
         return {[this] { writer.createpng(); }, [this] { return writer.createxml(); },
                 [this](const QString &path) { return writer.editpreview(path); },
-                [this] { return writer.problem(); }, [this] { return writer.problemsize(); }};
+                [this] { return writer.problem(); }, [this] { return writer.problemsize(); },
+                [this] { return writer.writeproblem(); }};
     }
 
     QTemporaryDir base;
