@@ -43,16 +43,19 @@ QByteArray hosttext(const QDomDocument &host, const fileio::XmlRead &read);
 // What applying a project file to the host's settings file came to.
 struct Applied
 {
-    enum Result { Done, NoHostFile, ProjectUnread, HostUnread, HostUnwritten };
+    // HostOutOfBounds: the host's file with the project in it would be
+    // refused when read (larger, or holding more nodes, than its bounds).
+    enum Result { Done, NoHostFile, ProjectUnread, HostUnread, HostOutOfBounds, HostUnwritten };
     Result result = Done;
-    fileio::XmlRead read;   // why the file named by result was not read
+    fileio::XmlRead read;   // why the file named by result was not read, or would not be
     int projectwidth = 0;   // the screen width the project was laid out for, once read
 };
 
 // Writes the project at projectpath into the host's settings file at
 // hostfile for the Tessary skin tyname on a desktop screenwidth wide. The
-// host's file is written only when both files were read whole, and only
-// through a temporary file that replaces it.
+// host's file is written only when both files were read whole and what it
+// becomes is within the bounds it is read with, and only through a
+// temporary file that replaces it.
 Applied applyfile(const QString &projectpath, const QString &hostfile, const QString &tyname, float screenwidth);
 
 } // namespace projectapply
