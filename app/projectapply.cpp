@@ -95,6 +95,22 @@ QString lastline(const QString &layout)
     return lineend < 0 ? layout : layout.mid(lineend);
 }
 
+// The line end and the blanks that start the last line of a text, whatever
+// follows them there: how what comes after the text is indented. Empty when
+// node is no text, or a value without a line end.
+QString lastindent(const QDomNode &node)
+{
+    if (islayout(node))
+        return lastline(node.nodeValue());
+    if (!node.isText() || node.isCDATASection())
+        return QString();
+    const QString text = node.nodeValue();
+    const int lineend = text.lastIndexOf(QLatin1Char('\n'));
+    if (lineend < 0)
+        return QString();
+    return text.mid(lineend, std::find_if_not(text.cbegin() + lineend + 1, text.cend(), isblank) - text.cbegin() - lineend);
+}
+
 // Puts each child element of a new element on a line of its own, one blank
 // deeper than the element, which stands at indent.
 void layout(QDomElement &element, const QString &indent)
@@ -124,9 +140,8 @@ void appendlaidout(QDomNode &parent, QDomElement &child)
         parent.appendChild(child);
         return;
     }
-    const QDomNode before = closing.previousSibling().previousSibling();
-    const QString indent = layoutstart(before) >= 0 ? lastline(before.nodeValue())
-                                                    : lastline(closing.nodeValue()) + QLatin1Char(' ');
+    const QString before = lastindent(closing.previousSibling().previousSibling());
+    const QString indent = before.isEmpty() ? lastline(closing.nodeValue()) + QLatin1Char(' ') : before;
     if (closingstart > 0)
         closing = closing.toText().splitText(closingstart);
     parent.insertBefore(child, closing);

@@ -191,11 +191,42 @@ struct ApplyFiles
     const QString projectpath = dir.filePath("project.xml");
 };
 
+// A value beside the markup: é, a no-break space and U+1F600.
+const QByteArray value = "\xc3\xa9\xc2\xa0\xf0\x9f\x98\x80";
+
 // How many lines of a document hold nothing but blanks.
 int blanklines(const QByteArray &xml)
 {
     static const QRegularExpression blank(QStringLiteral("\\n[ \\t]*\\r?(?=\\n)"));
     return QString::fromUtf8(xml).count(blank);
+}
+
+// What stands before a value on each line that holds it, but for the
+// records Apply replaces: where the value stands in its file.
+QStringList valueplaces(const QByteArray &xml, const QByteArray &value)
+{
+    static const QRegularExpression records(QStringLiteral(
+        "<QRNScriptGlobalVariables>.*?</QRNScriptGlobalVariables>|<window name=\"Tessary:skin\">.*?</window>"));
+    QStringList places;
+    for (const QByteArray &line : QByteArray(xml).replace('\r', "").split('\n')) {
+        const int at = line.indexOf(value);
+        if (at >= 0)
+            places << QString::fromUtf8(line.left(at)).remove(records);
+    }
+    return places;
+}
+
+// The blanks before each record Apply sets that starts its line.
+QStringList recordindents(const QByteArray &xml)
+{
+    static const QRegularExpression indent(
+        QStringLiteral("\n([ \t]*)(<QRNScriptGlobalVariables>|<window name=\"Tessary:skin\">)"));
+    QStringList indents;
+    for (QRegularExpressionMatchIterator it = indent.globalMatch(QString::fromUtf8(xml)); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        indents << match.captured(2) + " after [" + match.captured(1) + "]";
+    }
+    return indents;
 }
 
 // The comments and processing instructions of a document's text, but for
@@ -831,38 +862,44 @@ void TestProjectFile::applyWritesEachNodeOnce_data()
     QTest::newRow("a style sheet before the root")
         << head + "<?xml-stylesheet type=\"text/xsl\" href=\"settings.xsl\"?>\r\n" + body;
 
-    // A value at the end and at the start of every line, beside each record
-    // Apply replaces, with the records first and last among their
-    // neighbours, in files with CR LF and with LF line ends.
-    const QByteArray value = "\xc3\xa9\xc2\xa0\xf0\x9f\x98\x80";   // é, a no-break space, U+1F600
-    const QList<QByteArray> recordslast = QByteArray(body).split('\n');
-    const QList<QByteArray> recordsfirst =
-        QByteArray("<settings>\r\n <options>\r\n"
-                   "  <QRNScriptGlobalVariables>$Host=1=0.5</QRNScriptGlobalVariables>\r\n  <note>x</note>\r\n"
-                   " </options>\r\n <skins>\r\n  <skinWindows>\r\n"
-                   "   <window name=\"Tessary:skin\"><idx1 visible=\"no\"/></window>\r\n"
-                   "   <window name=\"Other:skin\"/>\r\n  </skinWindows>\r\n </skins>\r\n</settings>\r\n")
-            .split('\n');
-    const QList<QPair<const char *, QList<QByteArray>>> orders = {{"records last", recordslast},
-                                                                 {"records first", recordsfirst}};
+    // A value at the end or at the start of a line, or of every line,
+    // beside each record Apply replaces, with the records first and last
+    // among their neighbours, indented by one blank and by two, in files
+    // with CR LF and with LF line ends.
+    const QByteArray recordsfirst =
+        "<settings>\n  <options>\n    <QRNScriptGlobalVariables>$Host=1=0.5</QRNScriptGlobalVariables>\n"
+        "    <note>x</note>\n  </options>\n  <skins>\n    <skinWindows>\n"
+        "      <window name=\"Tessary:skin\"><idx1 visible=\"no\"/></window>\n      <window name=\"Other:skin\"/>\n"
+        "    </skinWindows>\n  </skins>\n</settings>";
+    const QList<QPair<const char *, QByteArray>> orders = {
+        {"records last", QByteArray(body).replace("\r", "").trimmed()}, {"records first", recordsfirst}};
     for (const auto &order : orders) {
-        const QList<QByteArray> lines = order.second.mid(0, order.second.size() - 1);   // after the last line end
+        const QList<QByteArray> lines = order.second.split('\n');
+        // The line at index with the value after it, or before its markup.
+        const auto valued = [&](int index, bool after) {
+            const QByteArray line = lines.at(index);
+            return after ? line + value : line.left(line.indexOf('<')) + value + line.trimmed();
+        };
         for (const QByteArray lineend : {"\r\n", "\n"}) {
+            const auto row = [&](const QByteArray &name, const QList<QByteArray> &host) {
+                QTest::addRow("%s, %s, %s", order.first, lineend == "\n" ? "LF" : "CR LF", name.constData())
+                    << head + host.join(lineend) + lineend;
+            };
+            QList<QByteArray> ends = lines;
+            QList<QByteArray> starts = lines;
+            // Text stands only inside the root.
             for (int i = 0; i < lines.size(); ++i) {
-                const QByteArray line = lines.at(i).trimmed();
-                const int indent = lines.at(i).indexOf('<');
-                const auto row = [&](const char *where, const QByteArray &valued) {
+                for (const bool after : {true, false}) {
+                    if (i == (after ? lines.size() - 1 : 0))
+                        continue;
                     QList<QByteArray> host = lines;
-                    host[i] = valued;
-                    QTest::addRow("%s, %s, value %s %s", order.first, lineend == "\n" ? "LF" : "CR LF", where,
-                                  line.constData())
-                        << head + host.join('\n').replace('\r', "").replace("\n", lineend) + lineend;
-                };
-                if (i + 1 < lines.size())
-                    row("after", lines.at(i).left(lines.at(i).size() - 1) + value);
-                if (i > 0)
-                    row("before", lines.at(i).left(indent) + value + line);
+                    host[i] = valued(i, after);
+                    row(QByteArray(after ? "value after " : "value before ") + lines.at(i).trimmed(), host);
+                    (after ? ends : starts)[i] = host.at(i);
+                }
             }
+            row("a value at the end of every line", ends);
+            row("a value at the start of every line", starts);
         }
     }
 }
@@ -881,9 +918,17 @@ void TestProjectFile::applyWritesEachNodeOnce()
 
     for (const QString &markup : commentsandinstructions(host))
         QVERIFY2(once.count(markup.toUtf8()) == host.count(markup.toUtf8()), qPrintable(markup));
-    for (const char *value : {"\xc2\xa0", "\xc3\xa9", "\xf0\x9f\x98\x80"})
-        QCOMPARE(once.count(value), host.count(value));
+    for (const char *character : {"\xc2\xa0", "\xc3\xa9", "\xf0\x9f\x98\x80"})
+        QCOMPARE(once.count(character), host.count(character));
     QCOMPARE(blanklines(once), blanklines(host));
+    // A value stays on its line, and the records Apply sets are the last
+    // children of their elements, on lines indented as before.
+    QCOMPARE(valueplaces(once, value), valueplaces(host, value));
+    QVERIFY2(QRegularExpression("</QRNScriptGlobalVariables>\\s*</options>").match(once).hasMatch(), once);
+    QVERIFY2(QRegularExpression("</window>\\s*</skinWindows>").match(once).hasMatch(), once);
+    const QStringList indents = recordindents(QByteArray(host).replace(value, ""));
+    for (const QString &indent : recordindents(once))
+        QVERIFY2(indents.contains(indent), qPrintable(indent));
     // The text around what Apply sets is the host's, but for the layout
     // beside it.
     QCOMPARE(streamtokens(once, /*joinlayout=*/true), streamtokens(host, /*joinlayout=*/true));
