@@ -27,11 +27,17 @@ QDomElement firstelement(const QDomDocument &document, const QString &tag)
     return document.elementsByTagName(tag).item(0).toElement();
 }
 
+// A run of text, not a CDATA section, which is markup.
+bool istext(const QDomNode &node)
+{
+    return node.isText() && !node.isCDATASection();
+}
+
 // Text that only lays the markup out: XML's own white space. A no-break
 // space is a value, not layout.
 bool islayout(const QDomNode &node)
 {
-    if (!node.isText() || node.isCDATASection())
+    if (!istext(node))
         return false;
     const QString text = node.nodeValue();
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
@@ -52,7 +58,7 @@ int layoutstart(const QDomNode &node)
 {
     if (islayout(node))
         return 0;
-    if (!node.isText() || node.isCDATASection())
+    if (!istext(node))
         return -1;
     const QString text = node.nodeValue();
     const int lineend = text.lastIndexOf(QLatin1Char('\n'));
@@ -64,7 +70,7 @@ int layoutstart(const QDomNode &node)
 bool endsline(const QDomNode &node)
 {
     const QDomNode next = node.nextSibling();
-    if (!next.isText() || next.isCDATASection())
+    if (!istext(next))
         return false;
     const QString text = next.nodeValue();
     const auto end = std::find_if_not(text.cbegin(), text.cend(), isblank);
@@ -100,15 +106,14 @@ QString lastline(const QString &layout)
 // node is no text, or a value without a line end.
 QString lastindent(const QDomNode &node)
 {
-    if (islayout(node))
-        return lastline(node.nodeValue());
-    if (!node.isText() || node.isCDATASection())
+    if (!istext(node))
         return QString();
     const QString text = node.nodeValue();
     const int lineend = text.lastIndexOf(QLatin1Char('\n'));
     if (lineend < 0)
-        return QString();
-    return text.mid(lineend, std::find_if_not(text.cbegin() + lineend + 1, text.cend(), isblank) - text.cbegin() - lineend);
+        return islayout(node) ? text : QString();
+    const auto indentend = std::find_if_not(text.cbegin() + lineend + 1, text.cend(), isblank);
+    return text.mid(lineend, int(indentend - text.cbegin()) - lineend);
 }
 
 // Puts each child element of a new element on a line of its own, one blank

@@ -33,7 +33,10 @@ void apply(const QDomDocument &project, QDomDocument &host, const QString &tynam
 // The host document as the host reads it: UTF-8 without byte-order mark,
 // declared as such, CR LF line ends. Every node is written as it is, white
 // space included, so a document read with its white space comes back as it
-// was; apply() lays out what it adds like the nodes around it. read is
+// was, but for its attributes, which are written in the order of their names
+// (the DOM does not keep theirs); apply() lays out what it adds like the
+// nodes around it, and takes away with a record it replaces the white space
+// it would have added. read is
 // what reading host came to (fileio::parsexml): the document type as the
 // file wrote it, which the DOM does not keep whole, and which of the
 // document's children come from it; a document read otherwise is written

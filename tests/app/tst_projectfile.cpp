@@ -277,6 +277,7 @@ private slots:
     void applyGivesOneHostInEveryRun();
     void applyHoldsHostToItsBounds_data();
     void applyHoldsHostToItsBounds();
+    void applyRefusesHostNestedTooDeep();
 };
 
 void TestProjectFile::baseName_data()
@@ -1013,6 +1014,23 @@ void TestProjectFile::applyHoldsHostToItsBounds()
     QCOMPARE(int(refused.result), int(projectapply::Applied::HostOutOfBounds));
     QCOMPARE(refused.read.problem, past);
     QCOMPARE(files.host(), host(fitting + 1));
+}
+
+// A host whose skins element nests as deep as a file may: the record Apply
+// puts in it would nest deeper.
+void TestProjectFile::applyRefusesHostNestedTooDeep()
+{
+    const int levels = fileio::maxxmldepth - 2;
+    const QByteArray host = "<settings><options/>" + QByteArray("<a>").repeated(levels) + "<skins/>"
+                            + QByteArray("</a>").repeated(levels) + "</settings>";
+    ApplyFiles files;
+    QVERIFY(files.write(host));
+    QDomDocument read;
+    QVERIFY(fileio::parsexml(&read, host));
+    const projectapply::Applied refused = files.apply();
+    QCOMPARE(int(refused.result), int(projectapply::Applied::HostOutOfBounds));
+    QCOMPARE(refused.read.problem, XmlProblem::TooDeep);
+    QCOMPARE(files.host(), host);
 }
 
 QTEST_GUILESS_MAIN(TestProjectFile)
