@@ -5,6 +5,7 @@
 #include <QList>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -281,14 +282,15 @@ void writeelement(QString &out, const QDomElement &element)
     out += QLatin1Char('<') + element.tagName();
     // The DOM keeps the attributes in a hash seeded anew in every run:
     // written in the order of their names, they come back the same on
-    // every Apply.
+    // every Apply. (On the stack: a list on the heap for every element
+    // would scatter the heap that the growing text takes.)
     const QDomNamedNodeMap attributes = element.attributes();
-    QList<QDomAttr> sorted;
+    QVarLengthArray<QDomAttr, 16> sorted;
     for (int i = 0; i < attributes.count(); ++i)
-        sorted << attributes.item(i).toAttr();
+        sorted.append(attributes.item(i).toAttr());
     std::sort(sorted.begin(), sorted.end(),
               [](const QDomAttr &a, const QDomAttr &b) { return a.name() < b.name(); });
-    for (const QDomAttr &attribute : qAsConst(sorted))
+    for (const QDomAttr &attribute : sorted)
         out += QLatin1Char(' ') + attribute.name() + QLatin1String("=\"") + escaped(attribute.value(), true)
                + QLatin1Char('"');
     if (!element.hasChildNodes()) {
