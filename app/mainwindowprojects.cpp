@@ -148,6 +148,11 @@ void MainWindow::on_actionDefault_triggered()
         messagebox::warning(this, apptitle, "Quorvelin Settings file could not be read.\n"
                                                 + readproblem(applied.read, hostfile) + notapplied);
         return;
+    case Applied::HostOutOfBounds:
+        messagebox::warning(this, apptitle, "Quorvelin Settings file was left as it was.\n"
+                                                + readproblem(applied.read, hostfile + " with this project")
+                                                + notapplied);
+        return;
     case Applied::HostUnwritten:
         messagebox::warning(this, apptitle,
                             fileio::withreason("Quorvelin Settings file could not be written", applied.writeproblem)

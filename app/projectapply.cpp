@@ -5,6 +5,7 @@
 #include <QList>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -27,11 +28,17 @@ QDomElement firstelement(const QDomDocument &document, const QString &tag)
     return document.elementsByTagName(tag).item(0).toElement();
 }
 
+// A run of text, not a CDATA section, which is markup.
+bool istext(const QDomNode &node)
+{
+    return node.isText() && !node.isCDATASection();
+}
+
 // Text that only lays the markup out: XML's own white space. A no-break
 // space is a value, not layout.
 bool islayout(const QDomNode &node)
 {
-    if (!node.isText() || node.isCDATASection())
+    if (!istext(node))
         return false;
     const QString text = node.nodeValue();
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
@@ -39,14 +46,52 @@ bool islayout(const QDomNode &node)
     });
 }
 
+bool isblank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// Where the layout at the end of node starts, -1 when node does not end
+// with layout: all of a text that is only layout; in a text that holds a
+// value too (a no-break space, a word), its last line end, when only
+// blanks follow it.
+int layoutstart(const QDomNode &node)
+{
+    if (islayout(node))
+        return 0;
+    if (!istext(node))
+        return -1;
+    const QString text = node.nodeValue();
+    const int lineend = text.lastIndexOf(QLatin1Char('\n'));
+    return lineend >= 0 && std::all_of(text.cbegin() + lineend + 1, text.cend(), isblank) ? lineend : -1;
+}
+
+// Whether a line end follows node, after blanks at most: then the node ends
+// its line, and the layout before it is the node's own.
+bool endsline(const QDomNode &node)
+{
+    const QDomNode next = node.nextSibling();
+    if (!istext(next))
+        return false;
+    const QString text = next.nodeValue();
+    const auto end = std::find_if_not(text.cbegin(), text.cend(), isblank);
+    return end != text.cend() && *end == QLatin1Char('\n');
+}
+
 // Removes node with the white space that puts it on its line, so that a
 // replaced record leaves no empty line behind, however often it is replaced.
+// A value in the text before the node stays. When something follows the
+// node on its line, the white space stays too, and keeps what follows on a
+// line of its own (two lines of a value never join).
 void removelaidout(const QDomNode &node)
 {
     QDomNode parent = node.parentNode();
-    const QDomNode before = node.previousSibling();
-    if (islayout(before))
+    QDomNode before = node.previousSibling();
+    const int start = layoutstart(before);
+    if (start == 0 && endsline(node))
         parent.removeChild(before);
+    else if (start > 0 && endsline(node))
+        before.setNodeValue(before.nodeValue().left(start));
     parent.removeChild(node);
 }
 
@@ -55,6 +100,21 @@ QString lastline(const QString &layout)
 {
     const int lineend = layout.lastIndexOf(QLatin1Char('\n'));
     return lineend < 0 ? layout : layout.mid(lineend);
+}
+
+// The line end and the blanks that start the last line of a text, whatever
+// follows them there: how what comes after the text is indented. Empty when
+// node is no text, or a value without a line end.
+QString lastindent(const QDomNode &node)
+{
+    if (!istext(node))
+        return QString();
+    const QString text = node.nodeValue();
+    const int lineend = text.lastIndexOf(QLatin1Char('\n'));
+    if (lineend < 0)
+        return islayout(node) ? text : QString();
+    const auto indentend = std::find_if_not(text.cbegin() + lineend + 1, text.cend(), isblank);
+    return text.mid(lineend, int(indentend - text.cbegin()) - lineend);
 }
 
 // Puts each child element of a new element on a line of its own, one blank
@@ -75,17 +135,21 @@ void layout(QDomElement &element, const QString &indent)
 // Appends a new element as the last child of parent, laid out as the file
 // lays out the other children: before the white space that closes the
 // parent, on a line of its own indented as the child before it. A file
-// without such white space gets none either.
+// without such white space gets none either. A value before that white space
+// stays before the new element, so that removelaidout takes away with the
+// element what this adds, and a record replaced again comes back the same.
 void appendlaidout(QDomNode &parent, QDomElement &child)
 {
-    const QDomNode closing = parent.lastChild();
-    if (!islayout(closing)) {
+    QDomNode closing = parent.lastChild();
+    const int closingstart = layoutstart(closing);
+    if (closingstart < 0) {
         parent.appendChild(child);
         return;
     }
-    const QDomNode before = closing.previousSibling().previousSibling();
-    const QString indent = islayout(before) ? lastline(before.nodeValue())
-                                            : lastline(closing.nodeValue()) + QLatin1Char(' ');
+    const QString before = lastindent(closing.previousSibling().previousSibling());
+    const QString indent = before.isEmpty() ? lastline(closing.nodeValue()) + QLatin1Char(' ') : before;
+    if (closingstart > 0)
+        closing = closing.toText().splitText(closingstart);
     parent.insertBefore(child, closing);
     parent.insertBefore(parent.ownerDocument().createTextNode(indent), child);
     layout(child, indent);
@@ -216,12 +280,19 @@ void writenode(QString &out, const QDomNode &node);
 void writeelement(QString &out, const QDomElement &element)
 {
     out += QLatin1Char('<') + element.tagName();
+    // The DOM keeps the attributes in a hash seeded anew in every run:
+    // written in the order of their names, they come back the same on
+    // every Apply. (On the stack: a list on the heap for every element
+    // would scatter the heap that the growing text takes.)
     const QDomNamedNodeMap attributes = element.attributes();
-    for (int i = 0; i < attributes.count(); ++i) {
-        const QDomAttr attribute = attributes.item(i).toAttr();
+    QVarLengthArray<QDomAttr, 16> sorted;
+    for (int i = 0; i < attributes.count(); ++i)
+        sorted.append(attributes.item(i).toAttr());
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QDomAttr &a, const QDomAttr &b) { return a.name() < b.name(); });
+    for (const QDomAttr &attribute : sorted)
         out += QLatin1Char(' ') + attribute.name() + QLatin1String("=\"") + escaped(attribute.value(), true)
                + QLatin1Char('"');
-    }
     if (!element.hasChildNodes()) {
         out += QLatin1String("/>");
         return;
@@ -262,6 +333,18 @@ void writenode(QString &out, const QDomNode &node)
     default:
         break;
     }
+}
+
+// What reading text as the host's settings would come to: the byte bound
+// is checked first, so that a text past it is not decoded too.
+fileio::XmlRead hostbounds(const QByteArray &text)
+{
+    if (text.size() > fileio::smallxmllimits.bytes) {
+        fileio::XmlRead read;
+        read.problem = fileio::XmlProblem::TooLarge;
+        return read;
+    }
+    return fileio::checkxml(text, fileio::smallxmllimits);
 }
 
 } // namespace
@@ -354,7 +437,16 @@ Applied applyfile(const QString &projectpath, const QString &hostfile, const QSt
         return applied;
     }
     apply(project, host, tyname, factor);
-    if (!fileio::writefile(hostfile, hosttext(host, applied.read), &applied.writeproblem))
+    const QByteArray text = hosttext(host, applied.read);
+    host.clear();
+    // A host that this tool would refuse to read is never written: the
+    // project's placements may take it past its bounds.
+    applied.read = hostbounds(text);
+    if (!applied.read) {
+        applied.result = Applied::HostOutOfBounds;
+        return applied;
+    }
+    if (!fileio::writefile(hostfile, text, &applied.writeproblem))
         applied.result = Applied::HostUnwritten;
     return applied;
 }

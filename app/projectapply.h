@@ -33,7 +33,10 @@ void apply(const QDomDocument &project, QDomDocument &host, const QString &tynam
 // The host document as the host reads it: UTF-8 without byte-order mark,
 // declared as such, CR LF line ends. Every node is written as it is, white
 // space included, so a document read with its white space comes back as it
-// was; apply() lays out what it adds like the nodes around it. read is
+// was, but for its attributes, which are written in the order of their names
+// (the DOM does not keep theirs); apply() lays out what it adds like the
+// nodes around it, and takes away with a record it replaces the white space
+// it would have added. read is
 // what reading host came to (fileio::parsexml): the document type as the
 // file wrote it, which the DOM does not keep whole, and which of the
 // document's children come from it; a document read otherwise is written
@@ -43,17 +46,20 @@ QByteArray hosttext(const QDomDocument &host, const fileio::XmlRead &read);
 // What applying a project file to the host's settings file came to.
 struct Applied
 {
-    enum Result { Done, NoHostFile, ProjectUnread, HostUnread, HostUnwritten };
+    // HostOutOfBounds: the host's file with the project in it would be
+    // refused when read (larger, or holding more nodes, than its bounds).
+    enum Result { Done, NoHostFile, ProjectUnread, HostUnread, HostOutOfBounds, HostUnwritten };
     Result result = Done;
-    fileio::XmlRead read;   // why the file named by result was not read
+    fileio::XmlRead read;   // why the file named by result was not read, or would not be
     QString writeproblem;   // why the host's file was not written
     int projectwidth = 0;   // the screen width the project was laid out for, once read
 };
 
 // Writes the project at projectpath into the host's settings file at
 // hostfile for the Tessary skin tyname on a desktop screenwidth wide. The
-// host's file is written only when both files were read whole, and only
-// through a temporary file that replaces it.
+// host's file is written only when both files were read whole and what it
+// becomes is within the bounds it is read with, and only through a
+// temporary file that replaces it.
 Applied applyfile(const QString &projectpath, const QString &hostfile, const QString &tyname, float screenwidth);
 
 } // namespace projectapply

@@ -539,6 +539,12 @@ void TestProjects::applyRefused_data()
     QTest::newRow("host file past its bound")
         << host + QByteArray(int(fileio::smallxmllimits.bytes), ' ') << QByteArray() << int(QMessageBox::Yes)
         << hostunread + " is larger than any real one (more than 8 MB)." + notloaded;
+    // A host that is read, but that the project would take past what is read.
+    QTest::newRow("host file that the project takes past its bound")
+        << host + "<!--" + QByteArray(int(fileio::smallxmllimits.bytes) - host.size() - 7, 'x') + "-->" << QByteArray()
+        << int(QMessageBox::Yes)
+        << "Quorvelin Settings file was left as it was.\n" + hostfile()
+               + " with this project is larger than any real one (more than 8 MB)." + notloaded;
     QTest::newRow("project with more nodes than any real one")
         << host << "<project>" + QByteArray("<a/>").repeated(fileio::smallxmllimits.nodes) + "<skinWindows/></project>"
         << int(QMessageBox::Yes)
