@@ -439,10 +439,12 @@ CreateSkinJob::Failure CreateSkinJob::writefailure()
     m_picturesize = m_writer.problemsize ? m_writer.problemsize() : QSize();
     switch (problem) {
     case Problem::SourcePicture: return Failure::SourcePicture;
+    case Problem::SourceNotPng: return Failure::SourceNotPng;
     case Problem::SourceTooLarge: return Failure::SourceTooLarge;
     case Problem::SourceMemory: return Failure::SourceMemory;
     case Problem::SheetTooLarge: return Failure::SheetTooLarge;
     case Problem::SheetMemory: return Failure::SheetMemory;
+    case Problem::DesktopTooLarge: return Failure::DesktopTooLarge;
     case Problem::None: break;
     }
     m_writeproblem = m_writer.writeproblem ? m_writer.writeproblem() : QString();
@@ -498,6 +500,10 @@ QString CreateSkinJob::failuretext(Failure failure) const
     case Failure::SourcePicture:
         return head + QStringLiteral("The picture skin.png of the ") + m_paths.tyname
                + QStringLiteral(" skin in ") + m_paths.sourcezip + QStringLiteral(" cannot be read.");
+    case Failure::SourceNotPng:
+        return head + QStringLiteral("The picture skin.png of the ") + m_paths.tyname
+               + QStringLiteral(" skin in ") + m_paths.sourcezip
+               + QStringLiteral(" is not a PNG picture. It must be one.");
     case Failure::SourceTooLarge:
         return head + QStringLiteral("skin.png in ") + m_paths.sourcezip
                + QStringLiteral(" is larger than any real one (%1, more than the %2 it may hold).")
@@ -508,6 +514,10 @@ QString CreateSkinJob::failuretext(Failure failure) const
     case Failure::SheetTooLarge:
         return head + QStringLiteral("The picture of the new skin would be %1, more than the %2 it may hold.\n"
                                      "Check the sizes of the modules in the project.")
+                          .arg(pixelstext(m_picturesize), pixelstext(QSize(largestsquare, largestsquare)));
+    case Failure::DesktopTooLarge:
+        return head + QStringLiteral("The desktop of %1 is too large: the picture of the new skin holds "
+                                     "the desktop's background and may hold no more than %2.")
                           .arg(pixelstext(m_picturesize), pixelstext(QSize(largestsquare, largestsquare)));
     case Failure::SheetMemory:
         return head + QStringLiteral("There is not enough memory to make the picture of the new skin (%1).")

@@ -89,7 +89,7 @@ public:
 
     // Why a run stopped without a skin.
     enum class Failure { None, Unpack, SkinDocument, Prepare, Write, Pack, SourcePicture, SourceTooLarge,
-                         SourceMemory, SheetTooLarge, SheetMemory };
+                         SourceMemory, SheetTooLarge, SheetMemory, SourceNotPng, DesktopTooLarge };
 
     // The three writer steps, as the caller runs them (the main window's
     // own members, or a skin writer directly).

@@ -14,7 +14,8 @@
 // - Create Skin with the Tessary skin.png at its bound (16 bits a channel,
 //   the most memory a pixel takes once decoded), and with pieces that grow
 //   the new skin's sheet to its bound, copied from random pixels (which
-//   neither PNG nor the zip can shrink);
+//   neither PNG nor the zip can shrink), below the background of a
+//   1920 x 1080 desktop and of an 8K one (7680 x 4320);
 // - Apply with a project and the host's settings.xml each at both of their
 //   bounds (read, applied and written out in memory, and then refused, as
 //   the host they make together is past its bounds);
@@ -93,15 +94,21 @@ QByteArray pictureatbound()
     return pngfile::make(width, height, 16, qMin(noiserows, height));
 }
 
+// The desktop the tool is benchmarked on, and the largest it makes skins for.
+const QSize fullhd(1920, 1080);
+const QSize eightk(7680, 4320);
+
 // Buttons whose one picture state is a piece of 1900 x rows pixels cut
-// from the picture's random rows, as many as the sheet of a 1920 x 1080
-// desktop takes within its bound: each piece opens a shelf of its own,
-// 5 rows below the sheet, which ends 10 rows below it.
-QByteArray sheetpieces()
+// from the picture's random rows, as many as the sheet of a desktop of
+// screen (the layout's own) takes within its bound: the pieces stand side
+// by side on shelves 5 rows below the sheet, which ends 10 rows below the
+// last; a shelf's room is left for the skin's own pieces.
+QByteArray sheetpieces(const QSize &screen = fullhd)
 {
     const int rows = 400;
-    const qint64 sheetrows = largestpicturearea / 1920;
-    const int pieces = int((sheetrows - 1080) / (rows + 15));
+    const qint64 sheetrows = largestpicturearea / screen.width();
+    const int shelves = int((sheetrows - screen.height()) / (rows + 15)) - 1;
+    const int pieces = shelves * ((screen.width() - 5) / 1905);
     return QByteArray("<button x=\"0\" y=\"0\" width=\"1900\" height=\"" + QByteArray::number(rows)
                       + "\" action=\"big\"><off x=\"0\" y=\"0\"/></button>")
         .repeated(pieces);
@@ -153,9 +160,11 @@ QString sheetsize(const QString &zip)
 }
 
 // Runs Create Skin without a window on a Tessary zip of xml and png (the
-// fixture's picture when empty) and project.
+// fixture's picture when empty) and project, laid out on a desktop of
+// screen and made for it.
 bool createskin(const QByteArray &xml, QByteArray png = QByteArray(),
-                const QByteArray &projecttext = fixtureskin::project(fixtureskin::modules()))
+                const QByteArray &projecttext = fixtureskin::project(fixtureskin::modules()),
+                const QSize &screen = fullhd)
 {
     QTemporaryDir files;
     const QString zip = files.filePath("tessary.zip");
@@ -168,9 +177,9 @@ bool createskin(const QByteArray &xml, QByteArray png = QByteArray(),
     if (!writetessary(zip, xml, png) || !testsupport::writeFile(project, projecttext))
         return false;
     png.clear();
-    HeadlessJob rig(zip, QStringLiteral("Memory"), 1920, 1080);
-    rig.model.skinwidth = 1920;
-    rig.model.skinheight = 1080;
+    HeadlessJob rig(zip, QStringLiteral("Memory"), screen.width(), screen.height());
+    rig.model.skinwidth = screen.width();
+    rig.model.skinheight = screen.height();
     CreateSkinJob job(rig.model, rig.paths, rig.steps());
     job.makefolders();
     const bool unpacked = job.unpack();
@@ -287,6 +296,9 @@ QList<Case> cases()
     all.append({"Create Skin, the sheet at its bound",
                 [] { return createskin(fixtureskin::skinxml().replace(leftdeck, leftdeck + sheetpieces()),
                                        pictureatbound()); }});
+    all.append({"Create Skin, the sheet at its bound, on an 8K desktop",
+                [] { return createskin(fixtureskin::skinxml().replace(leftdeck, leftdeck + sheetpieces(eightk)),
+                                       pictureatbound(), fixtureskin::project(fixtureskin::modules()), eightk); }});
     all.append({"Apply, project and host at their bounds", applyatbounds});
     all.append({"Create Skin, every input at its bound", everythingheadless});
     all.append({"The tool at rest", windowatrest, true});

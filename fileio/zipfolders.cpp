@@ -140,8 +140,8 @@ bool CopressDir(const QString &Zipfile, const QString &Directory, QString *why)
     // folder nor destroys the one that was there, and no scratch goes where
     // other users could reach it.
     // The archive in memory is as large as the skin's files once deflated,
-    // and the sheet is most of it: at most 6144 x 6144 pixels (the
-    // writer's largestsquare), 144 MiB in 32-bit colour, which deflate
+    // and the sheet is most of it: at most 8192 x 8192 pixels (the
+    // writer's largestsquare), 256 MiB in 32-bit colour, which deflate
     // cannot shrink where the pixels are noise; its PNG then adds some 0.2
     // per cent and the zip 0.03. The preview (1268 x 714 pixels, the
     // built-in picture's size) adds at most 3.5 MiB. The document comes on

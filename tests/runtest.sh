@@ -25,7 +25,7 @@ fi
 export QTEST_FUNCTION_TIMEOUT=${QTEST_FUNCTION_TIMEOUT:-120000}
 if [ "$kind" = gui ]; then
   export QT_QPA_PLATFORM=xcb
-  # A test that is about a smaller desktop asks for one through
+  # A test that is about another desktop size asks for one through
   # TYX_TEST_SCREEN (width x height x depth).
   # A test that is about window frames and the room a desktop panel takes
   # asks for a window manager through TYX_TEST_WM: openbox, with a panel's

@@ -8,6 +8,7 @@
 #include "fileio/pictureconversion.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -86,23 +87,25 @@ void ImageSheet::start(int width, int height, const QColor &background)
     m_packx = 0;
     m_packy = 0;
     m_packbottom = 0;
-    m_toolarge = false;
-    m_outofmemory = false;
+    m_refusal = Refusal::None;
     m_refused = QSize();
-    const bool fits = picturefits(std::max(width, 0), std::max(height, 0));
-    if (!fits)
-        refuse(width, height);
-    m_width = fits ? std::max(width, 0) : 0;
-    m_height = fits ? std::max(height, 0) : 0;
-    m_pixels = QImage(m_width, startcapacity(m_width, m_height), QImage::Format_ARGB32_Premultiplied);
-    if (m_pixels.isNull())
-        m_pixels = QImage(m_width, m_height, QImage::Format_ARGB32_Premultiplied);
-    if (m_pixels.isNull()) {
-        if (fits && m_width > 0 && m_height > 0)
-            refuse(m_width, m_height, true);
-        m_width = m_height = 0;
+    m_block.reset();
+    m_capacity = 0;
+    m_width = 0;
+    m_height = 0;
+    if (!picturefits(std::max(width, 0), std::max(height, 0))) {
+        refuse(width, height, Refusal::Desktop);
         return;
     }
+    // A sheet without pixels stays empty.
+    if (width <= 0 || height <= 0)
+        return;
+    if (!reserve(width, startcapacity(width, height)) && !reserve(width, height)) {
+        refuse(width, height, Refusal::Memory);
+        return;
+    }
+    m_width = width;
+    m_height = height;
     // The hairline outline touches only the outermost pixels; everything
     // inside is the two fills over each other, the same colour throughout.
     // So the inside is filled with that colour directly (taken from a small
@@ -116,8 +119,9 @@ void ImageSheet::start(int width, int height, const QColor &background)
         paintbackground(painter, sample.width(), sample.height(), background);
     }
     const QRgb inside = reinterpret_cast<const QRgb *>(sample.constScanLine(2 * frame))[2 * frame];
+    QImage pixels = canvas();
     for (int y = 0; y < m_height; ++y) {
-        QRgb *row = reinterpret_cast<QRgb *>(m_pixels.scanLine(y));
+        QRgb *row = reinterpret_cast<QRgb *>(pixels.scanLine(y));
         if (y >= frame && y < m_height - frame && m_width > 2 * frame) {
             std::fill(row, row + frame, QRgb(0));
             std::fill(row + frame, row + m_width - frame, inside);
@@ -126,7 +130,7 @@ void ImageSheet::start(int width, int height, const QColor &background)
             std::fill(row, row + m_width, QRgb(0));
         }
     }
-    QPainter painter(&m_pixels);
+    QPainter painter(&pixels);
     QRegion edges = QRegion(0, 0, m_width, m_height);
     if (m_width > 2 * frame && m_height > 2 * frame)
         edges -= QRegion(frame, frame, m_width - 2 * frame, m_height - 2 * frame);
@@ -136,11 +140,11 @@ void ImageSheet::start(int width, int height, const QColor &background)
 
 std::optional<QPoint> ImageSheet::place(int w, int h)
 {
-    if (m_toolarge)
+    if (toolarge())
         return std::nullopt;
     // No picture within the bound could hold it, not even cut off.
     if (w > largestpictureside || h > largestpictureside) {
-        refuse(w, h);
+        refuse(w, h, Refusal::Pieces);
         return std::nullopt;
     }
     // Tried on a copy of the cursor: a piece that makes the sheet too large
@@ -153,11 +157,11 @@ std::optional<QPoint> ImageSheet::place(int w, int h)
         return std::nullopt;
     const qint64 height = qint64(packbottom) + 10;
     if (!picturefits(m_width, height)) {
-        refuse(m_width, height);
+        refuse(m_width, height, Refusal::Pieces);
         return std::nullopt;
     }
     setheight(int(height));
-    if (m_toolarge)
+    if (toolarge())
         return std::nullopt;
     m_packx = packx;
     m_packy = packy;
@@ -170,62 +174,72 @@ void ImageSheet::setheight(int height)
     // A sheet that cannot exist at the new size stays as it was.
     if (m_width <= 0 || height <= 0)
         return;
-    if (height > m_pixels.height()) {
-        // Grow with spare rows, so that a long run of pieces copies the
-        // sheet a few times rather than once per piece.
-        const qint64 roomy = std::max<qint64>(height, qint64(m_pixels.height()) * 3 / 2);
+    if (height > m_capacity) {
+        // Grown with spare rows, so that a long run of pieces asks for
+        // memory a few times rather than once per piece; rows that are
+        // never set take no memory.
+        const qint64 roomy = std::max<qint64>(height, qint64(m_capacity) * 3 / 2);
         const qint64 mostrows = std::min(largestpictureside, largestpicturearea / m_width);
-        const int capacity = int(std::min(roomy, mostrows));
-        QImage grown(m_width, std::max(capacity, height), QImage::Format_ARGB32_Premultiplied);
-        if (grown.isNull() && capacity > height)
-            grown = QImage(m_width, height, QImage::Format_ARGB32_Premultiplied);
-        if (grown.isNull()) {
+        const int capacity = int(std::max<qint64>(std::min(roomy, mostrows), height));
+        if (!reserve(m_width, capacity) && !(capacity > height && reserve(m_width, height))) {
             // Within the bound, yet more than this machine can hold now.
-            refuse(m_width, height, true);
+            refuse(m_width, height, Refusal::Memory);
             return;
         }
-        const int rows = std::min(m_height, m_pixels.height());
-        for (int y = 0; y < rows; ++y)
-            std::memcpy(grown.scanLine(y), m_pixels.constScanLine(y), size_t(m_pixels.bytesPerLine()));
-        m_pixels = grown;
     }
     // Rows that the sheet grows into start transparent, as in a fresh
     // image; rows that leave it are gone, and are cleared again if it grows
     // back into them.
+    const size_t rowbytes = size_t(m_width) * 4;
     for (int y = m_height; y < height; ++y)
-        std::memset(m_pixels.scanLine(y), 0, size_t(m_pixels.bytesPerLine()));
+        std::memset(m_block.get() + y * rowbytes, 0, rowbytes);
     m_height = height;
 }
 
 void ImageSheet::widen(int width)
 {
-    if (m_toolarge || m_width <= 0 || m_height <= 0 || width <= m_width)
+    if (toolarge() || m_width <= 0 || m_height <= 0 || width <= m_width)
         return;
     if (!picturefits(width, m_height)) {
-        refuse(width, m_height);
+        refuse(width, m_height, Refusal::Pieces);
         return;
     }
     // The spare rows too, while the wider sheet stays within the bound.
-    const int capacity = picturefits(width, m_pixels.height()) ? m_pixels.height() : m_height;
-    QImage wider(width, capacity, QImage::Format_ARGB32_Premultiplied);
-    if (wider.isNull()) {
-        refuse(width, m_height, true);
+    if (!reserve(width, picturefits(width, m_capacity) ? m_capacity : m_height)) {
+        refuse(width, m_height, Refusal::Memory);
         return;
     }
-    const size_t rowbytes = size_t(m_width) * 4;
-    const int rows = std::min(m_height, m_pixels.height());
-    for (int y = 0; y < rows; ++y) {
-        std::memcpy(wider.scanLine(y), m_pixels.constScanLine(y), rowbytes);
-        std::memset(wider.scanLine(y) + rowbytes, 0, size_t(wider.bytesPerLine()) - rowbytes);
+    // Each row moves to its wider place, the last first: a row's new place
+    // only overlaps its own old place and the ones below it.
+    const size_t oldbytes = size_t(m_width) * 4;
+    const size_t newbytes = size_t(width) * 4;
+    for (int y = m_height - 1; y >= 0; --y) {
+        uchar *row = m_block.get() + y * newbytes;
+        std::memmove(row, m_block.get() + y * oldbytes, oldbytes);
+        std::memset(row + oldbytes, 0, newbytes - oldbytes);
     }
-    m_pixels = wider;
     m_width = width;
 }
 
-void ImageSheet::refuse(qint64 width, qint64 height, bool memory)
+bool ImageSheet::reserve(int width, int rows)
 {
-    m_toolarge = true;
-    m_outofmemory = memory;
+    void *grown = std::realloc(m_block.get(), size_t(width) * 4 * size_t(rows));
+    if (!grown)
+        return false;
+    m_block.release();
+    m_block.reset(static_cast<uchar *>(grown));
+    m_capacity = rows;
+    return true;
+}
+
+void ImageSheet::FreeBlock::operator()(uchar *block) const
+{
+    std::free(block);
+}
+
+void ImageSheet::refuse(qint64 width, qint64 height, Refusal why)
+{
+    m_refusal = why;
     const auto side = [](qint64 value) { return int(qBound<qint64>(0, value, std::numeric_limits<int>::max())); };
     m_refused = QSize(side(width), side(height));
 }
@@ -234,7 +248,8 @@ void ImageSheet::paint(const std::function<void(QPainter &)> &draw)
 {
     if (m_width <= 0 || m_height <= 0)
         return;
-    QPainter painter(&m_pixels);
+    QImage pixels = canvas();
+    QPainter painter(&pixels);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(0, 0, m_width, m_height);
     draw(painter);
@@ -249,7 +264,7 @@ QImage ImageSheet::image() const
 
 bool ImageSheet::save(const QString &path, QString *why) const
 {
-    if (m_toolarge || m_width <= 0 || m_height <= 0)
+    if (toolarge() || m_width <= 0 || m_height <= 0)
         return false;
     return fileio::writepng(path, rows(), -1, why);
 }
@@ -258,6 +273,12 @@ QImage ImageSheet::rows() const
 {
     // A view of the sheet's own rows, without the spare ones: no copy is
     // made before the one conversion that encoding or image() needs.
-    return QImage(m_pixels.constBits(), m_width, m_height, m_pixels.bytesPerLine(),
+    return QImage(static_cast<const uchar *>(m_block.get()), m_width, m_height, m_width * 4,
                   QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage ImageSheet::canvas()
+{
+    // Writable in place: the image owns no copy while it is the only one.
+    return QImage(m_block.get(), m_width, m_height, m_width * 4, QImage::Format_ARGB32_Premultiplied);
 }

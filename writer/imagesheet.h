@@ -12,6 +12,7 @@
 #include <QSize>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QPainter;
@@ -39,12 +40,15 @@ public:
     // beyond the picture bound leaves the sheet empty and too large.
     void start(int width, int height, const QColor &background);
 
-    // Whether the sheet was asked to start, grow or widen beyond the picture
-    // bound, or could not be made at a size within it for want of memory.
-    // Such a sheet takes no more pieces and must not be saved as the skin's
-    // picture.
-    bool toolarge() const { return m_toolarge; }
-    bool outofmemory() const { return m_outofmemory; }
+    // Why the sheet stopped: it was asked to start (at the desktop's size)
+    // or to grow or widen (for the pieces) beyond the picture bound, or it
+    // could not be made at a size within it for want of memory.
+    enum class Refusal { None, Desktop, Pieces, Memory };
+    Refusal refusal() const { return m_refusal; }
+    // Whether the sheet stopped so; such a sheet takes no more pieces and
+    // must not be saved as the skin's picture.
+    bool toolarge() const { return m_refusal != Refusal::None; }
+    bool outofmemory() const { return m_refusal == Refusal::Memory; }
     // The size the sheet was asked to take when it became too large or
     // could not be made.
     QSize refusedsize() const { return m_refused; }
@@ -75,22 +79,35 @@ public:
     bool save(const QString &path, QString *why = nullptr) const;
 
 private:
+    // The pixel rows of a sheet, in one block of memory that grows in
+    // place: the system moves the pages of a large block rather than
+    // copying them, so the sheet never needs its old and new size at once.
+    struct FreeBlock
+    {
+        void operator()(uchar *block) const;
+    };
+    using Block = std::unique_ptr<uchar, FreeBlock>;
+
     void setheight(int height);
     // Stops the sheet at a size it cannot take.
-    void refuse(qint64 width, qint64 height, bool memory = false);
+    void refuse(qint64 width, qint64 height, Refusal why);
+    // Gives the block room for rows rows of width pixels; false, with the
+    // block as it was, when there is no memory for them.
+    bool reserve(int width, int rows);
 
-    // The rows of the sheet, shared with m_pixels (valid while it lives).
+    // The rows of the sheet, over the block (valid while it stays).
     QImage rows() const;
+    QImage canvas();
 
     int &m_packx;
     int &m_packy;
     int &m_packbottom;
-    // Rows beyond m_height are spare room for growth, set only when the
-    // sheet grows into them.
-    QImage m_pixels;
+    // Rows beyond m_height, up to m_capacity, are spare room for growth,
+    // set only when the sheet grows into them.
+    Block m_block;
+    int m_capacity = 0;
     int m_width = 0;
     int m_height = 0;
-    bool m_toolarge = false;
-    bool m_outofmemory = false;
+    Refusal m_refusal = Refusal::None;
     QSize m_refused;
 };

@@ -1,5 +1,6 @@
 #include "picturebounds.h"
 
+#include <QFile>
 #include <QImageReader>
 
 #include <algorithm>
@@ -11,6 +12,13 @@ void setpng(QImageReader &reader)
     reader.setFormat("png");
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
+}
+
+// Whether the file at path starts with the signature of every PNG file.
+bool startsaspng(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(8) == QByteArray("\x89PNG\r\n\x1a\n", 8);
 }
 
 } // namespace
@@ -43,7 +51,7 @@ SourcePicture readsourcepicture(const QString &path)
     // Asked before decoding: a header may claim billions of pixels.
     read.size = reader.size();
     if (!read.size.isValid() || read.size.isEmpty()) {
-        read.problem = Problem::Unreadable;
+        read.problem = startsaspng(path) ? Problem::Unreadable : Problem::NotPng;
         return read;
     }
     if (!sourcefits(read.size)) {

@@ -14,11 +14,11 @@
 #include <optional>
 
 // The new skin's sheet: no side longer than the PNG writer accepts, and no
-// more pixels than a square of largestsquare pixels a side holds (144 MiB
-// in 32-bit colour); room for a 4K desktop's background and twice as much
-// in pieces.
+// more pixels than a square of largestsquare pixels a side holds (256 MiB
+// in 32-bit colour); room for an 8K desktop's background (7680 x 4320) and
+// as much again in pieces, where the built-in demos take a third of it.
 constexpr qint64 largestpictureside = 1000000;
-constexpr int largestsquare = 6144;
+constexpr int largestsquare = 8192;
 constexpr qint64 largestpicturearea = qint64(largestsquare) * largestsquare;
 
 // The Tessary skin's picture: no more pixels than a square of
@@ -45,7 +45,8 @@ QSize pngsize(const QString &path);
 // another).
 struct SourcePicture
 {
-    enum class Problem { None, Unreadable, TooLarge, OutOfMemory };
+    // NotPng: the file does not start as a PNG file does.
+    enum class Problem { None, Unreadable, NotPng, TooLarge, OutOfMemory };
     QImage picture;
     QSize size;      // as its header gives it
     Problem problem = Problem::None;

@@ -174,12 +174,17 @@ SkinWriter::Problem SkinWriter::problem() const
 {
     switch (m_sourceproblem) {
     case SourcePicture::Problem::Unreadable: return Problem::SourcePicture;
+    case SourcePicture::Problem::NotPng: return Problem::SourceNotPng;
     case SourcePicture::Problem::TooLarge: return Problem::SourceTooLarge;
     case SourcePicture::Problem::OutOfMemory: return Problem::SourceMemory;
     case SourcePicture::Problem::None: break;
     }
-    if (m_sheet.toolarge())
-        return m_sheet.outofmemory() ? Problem::SheetMemory : Problem::SheetTooLarge;
+    switch (m_sheet.refusal()) {
+    case ImageSheet::Refusal::Desktop: return Problem::DesktopTooLarge;
+    case ImageSheet::Refusal::Pieces: return Problem::SheetTooLarge;
+    case ImageSheet::Refusal::Memory: return Problem::SheetMemory;
+    case ImageSheet::Refusal::None: break;
+    }
     return Problem::None;
 }
 

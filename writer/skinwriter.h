@@ -122,9 +122,12 @@ public:
 
     // What keeps the skin of the current job from being made, as far as
     // the writer can tell: a source picture that a piece needed and that
-    // does not decode, is past its bound or does not fit in memory, or a
-    // sheet that would pass the picture bound or does not fit in memory.
-    enum class Problem { None, SourcePicture, SourceTooLarge, SourceMemory, SheetTooLarge, SheetMemory };
+    // does not decode, is no PNG file, is past its bound or does not fit in
+    // memory, or a sheet that would pass the picture bound (for the
+    // desktop's background, or for the pieces below it) or does not fit in
+    // memory.
+    enum class Problem { None, SourcePicture, SourceNotPng, SourceTooLarge, SourceMemory, SheetTooLarge,
+                         SheetMemory, DesktopTooLarge };
     Problem problem() const;
     // The size of the picture that the problem is about (the source's as
     // its header gives it, or the sheet's as it was asked to be).

@@ -380,6 +380,9 @@ void TestCreateSkin::failedRuns_data()
     QTest::newRow("picture does not decode") << "badpicture"
                                              << "The picture skin.png of the Tessary skin in " + tessaryzip()
                                                     + " cannot be read." << 0;
+    QTest::newRow("picture in another format") << "bmppicture"
+                                               << "The picture skin.png of the Tessary skin in " + tessaryzip()
+                                                      + " is not a PNG picture. It must be one." << 0;
     QTest::newRow("picture declares 4 GB") << "hugeentry" << ":\nskin.png is larger than 32 MB." << 0;
     QTest::newRow("picture past its bound")
         << "hugepicture"
@@ -387,7 +390,7 @@ void TestCreateSkin::failedRuns_data()
                + " is larger than any real one (16384 x 16384 pixels, more than the 4096 x 4096 pixels it may hold)."
         << 0;
     QTest::newRow("button of a million pixels a side")
-        << "hugebutton" << " pixels, more than the 6144 x 6144 pixels it may hold.\nCheck the sizes" << 0;
+        << "hugebutton" << " pixels, more than the 8192 x 8192 pixels it may hold.\nCheck the sizes" << 0;
 }
 
 // A run that cannot make the skin says so instead of "Done !", and leaves
@@ -402,7 +405,14 @@ void TestCreateSkin::failedRuns()
     if (setup == "noimage")
         QVERIFY(fixtureskin::writezip(tessaryzip(), false));
     if (setup == "badpicture")
-        QVERIFY(skinzip::write(tessaryzip(), {{"skin.xml", fixtureskin::skinxml()}, {"skin.png", "no picture"}}));
+        QVERIFY(skinzip::write(tessaryzip(), {{"skin.xml", fixtureskin::skinxml()},
+                                              {"skin.png", "\x89PNG\r\n\x1a\n and no picture"}}));
+    if (setup == "bmppicture") {
+        QByteArray bmp;
+        QBuffer buffer(&bmp);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && fixtureskin::skinimage().save(&buffer, "BMP"));
+        QVERIFY(skinzip::write(tessaryzip(), {{"skin.xml", fixtureskin::skinxml()}, {"skin.png", bmp}}));
+    }
     if (setup == "hugeentry") {
         QVERIFY(fixtureskin::writezip(tessaryzip()));
         QVERIFY(skinzip::setdeclaredsize(tessaryzip(), "skin.png", 0xf0000000));

@@ -34,6 +34,14 @@ QByteArray fixturepng()
     return fixturepicture("PNG");
 }
 
+// The fixture picture followed by zeros up to bytes: a reader stops at the
+// picture's end.
+QByteArray paddedpng(int bytes)
+{
+    QByteArray png = fixturepng();
+    return png + QByteArray(bytes - png.size(), '\0');
+}
+
 quint32 pngcrc(const QByteArray &bytes)
 {
     quint32 crc = 0xffffffff;
@@ -83,7 +91,7 @@ struct BadRun
 
     Failure run()
     {
-        rig.reset(new HeadlessJob(zip, QStringLiteral("Broken"), 1920, 1080));
+        rig.reset(new HeadlessJob(zip, QStringLiteral("Broken"), screen.width(), screen.height()));
         if (!earlier.isEmpty() && !testsupport::writeFile(rig->paths.targetzip, earlier))
             return Failure::Pack;
         CreateSkinJob job(rig->model, rig->paths, rig->steps());
@@ -107,6 +115,7 @@ struct BadRun
 
     QString zip;
     QString project;
+    QSize screen{1920, 1080};
     // An earlier skin of the same name, when not empty.
     QByteArray earlier;
     // When not 0, the memory that the job may take beyond what the process
@@ -125,8 +134,12 @@ class TestBadTessary : public QObject
 private slots:
     void unreadablePicture_data();
     void unreadablePicture();
+    void pictureNotPng_data();
+    void pictureNotPng();
     void oversizedLayout_data();
     void oversizedLayout();
+    void oversizedDesktop_data();
+    void oversizedDesktop();
     void outOfReachLayout_data();
     void outOfReachLayout();
     void pictureBeyondItsBound_data();
@@ -135,6 +148,7 @@ private slots:
     void pictureWithoutMemory();
     void oversizedEntry_data();
     void oversizedEntry();
+    void pictureAtItsByteBound();
 
 private:
     QTemporaryDir m_files;
@@ -143,15 +157,12 @@ private:
 void TestBadTessary::unreadablePicture_data()
 {
     QTest::addColumn<QByteArray>("png");
-    QTest::newRow("text") << QByteArray("this is no picture");
-    QTest::newRow("empty file") << QByteArray();
     QTest::newRow("truncated") << fixturepng().left(fixturepng().size() / 2);
     QTest::newRow("bit flipped") << bitflipped();
     QTest::newRow("zero width") << pngclaiming(0, 180);
     QTest::newRow("zero height") << pngclaiming(240, 0);
     // Its rows are those of 240 x 180 pixels.
     QTest::newRow("header claims more rows") << pngclaiming(240, 360);
-    QTest::newRow("not a PNG") << fixturepicture("BMP");
     // More rows than a PNG reader takes.
     QTest::newRow("header claims a million rows") << pngclaiming(240, 1000001);
 }
@@ -167,28 +178,59 @@ void TestBadTessary::unreadablePicture()
     QVERIFY(!run.skinwritten());
 }
 
+void TestBadTessary::pictureNotPng_data()
+{
+    QTest::addColumn<QByteArray>("picture");
+    for (const char *format : {"BMP", "JPEG", "GIF"})
+        QTest::newRow(format) << fixturepicture(format);
+    QTest::newRow("text") << QByteArray("this is no picture");
+    QTest::newRow("empty file") << QByteArray();
+    // A PNG file's signature with a byte changed.
+    QTest::newRow("signature cut short") << QByteArray(fixturepng()).remove(4, 1);
+}
+
+// A picture in another format under the name skin.png is told apart from
+// a broken PNG file: the message says what it must be.
+void TestBadTessary::pictureNotPng()
+{
+    QFETCH(QByteArray, picture);
+    BadRun run(m_files.path(), fixtureskin::skinxml(), picture);
+    QVERIFY(run.ok);
+
+    QCOMPARE(run.run(), Failure::SourceNotPng);
+    QCOMPARE(run.text, "Skin has not been created.\nThe picture skin.png of the Tessary skin in "
+                           + run.rig->paths.sourcezip + " is not a PNG picture. It must be one.");
+    QVERIFY(!run.skinwritten());
+}
+
 void TestBadTessary::oversizedLayout_data()
 {
     QTest::addColumn<QByteArray>("xml");
     QTest::addColumn<QByteArray>("project");
+    QTest::addColumn<QSize>("refused");
     const QByteArray project = fixtureskin::project(fixtureskin::modules());
     const QByteArray leftmodule("<idx2 visible=\"yes\" x=\"420\" y=\"100\" width=\"200\"");
     QVERIFY(project.contains(leftmodule));
     QByteArray widemodule = project;
     widemodule.replace(leftmodule, "<idx2 visible=\"yes\" x=\"420\" y=\"100\" width=\"2147483647\"");
-    QTest::newRow("module 2147483647 wide") << fixtureskin::skinxml() << widemodule;
+    // Its pieces grow past the largest a piece may be (2^20 pixels a side).
+    QTest::newRow("module 2147483647 wide") << fixtureskin::skinxml() << widemodule << QSize(1048576, 1048576);
 
     const QByteArray button("<button x=\"4\" y=\"4\" width=\"56\" height=\"52\" action=\"play_pause\">");
     QByteArray hugebutton = fixtureskin::skinxml();
     QVERIFY(hugebutton.contains(button));
     hugebutton.replace(button, "<button x=\"4\" y=\"4\" width=\"1000000\" height=\"1000000\" action=\"play_pause\">");
-    QTest::newRow("button 1000000 x 1000000") << hugebutton << project;
+    // The button's piece opens a shelf at row 1120, below the 1080 rows of
+    // the desktop and the pieces packed before it; the sheet ends 10 rows
+    // below the piece.
+    QTest::newRow("button 1000000 x 1000000") << hugebutton << project << QSize(1920, 1120 + 1000000 + 10);
 }
 
 void TestBadTessary::oversizedLayout()
 {
     QFETCH(QByteArray, xml);
     QFETCH(QByteArray, project);
+    QFETCH(QSize, refused);
     BadRun run(m_files.path(), xml, fixturepng(), project);
     QVERIFY(run.ok);
 
@@ -197,9 +239,38 @@ void TestBadTessary::oversizedLayout()
     QCOMPARE(run.run(), Failure::SheetTooLarge);
     // Refused before the pixels are made, not after seconds of growing.
     QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
-    QVERIFY2(QRegularExpression("\\nThe picture of the new skin would be \\d+ x \\d+ pixels, more than the "
-                                "6144 x 6144 pixels it may hold\\.\\n").match(run.text).hasMatch(),
-             qPrintable(run.text));
+    QCOMPARE(run.text, QString("Skin has not been created.\nThe picture of the new skin would be %1 x %2 pixels, "
+                               "more than the 8192 x 8192 pixels it may hold.\n"
+                               "Check the sizes of the modules in the project.")
+                           .arg(refused.width())
+                           .arg(refused.height()));
+    QVERIFY(!run.skinwritten());
+}
+
+void TestBadTessary::oversizedDesktop_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("16K desktop") << QSize(15360, 8640);
+    QTest::newRow("one row past the bound") << QSize(8192, 8193);
+    QTest::newRow("a side past the bound") << QSize(1000001, 1);
+}
+
+// A desktop whose background alone passes the picture bound stops the job
+// before a piece is packed, and the message blames the desktop, not the
+// modules.
+void TestBadTessary::oversizedDesktop()
+{
+    QFETCH(QSize, screen);
+    BadRun run(m_files.path(), fixtureskin::skinxml(), fixturepng());
+    QVERIFY(run.ok);
+    run.screen = screen;
+
+    QCOMPARE(run.run(), Failure::DesktopTooLarge);
+    QCOMPARE(run.text, QString("Skin has not been created.\nThe desktop of %1 x %2 pixels is too large: the "
+                               "picture of the new skin holds the desktop's background and may hold no more "
+                               "than 8192 x 8192 pixels.")
+                           .arg(screen.width())
+                           .arg(screen.height()));
     QVERIFY(!run.skinwritten());
 }
 
@@ -310,6 +381,10 @@ void TestBadTessary::oversizedEntry_data()
                                             << fileio::skinpicturelimit;
     QTest::newRow("skin.xml declares 4 GB") << "skin.xml" << xml << quint32(0xf0000000)
                                             << fileio::skinxmllimits.bytes;
+    // Written out, so that a bound set back to a larger one shows.
+    const int pngbound = 32 * 1024 * 1024;
+    QTest::newRow("skin.png a byte past its bound")
+        << "skin.png" << paddedpng(pngbound + 1) << quint32(0) << qint64(pngbound);
     QTest::newRow("skin.xml a byte past its bound")
         << "skin.xml" << QByteArray(xml).replace("</skin>", QByteArray(xmlbound + 1 - xml.size(), ' ') + "</skin>")
         << quint32(0) << fileio::skinxmllimits.bytes;
@@ -335,6 +410,16 @@ void TestBadTessary::oversizedEntry()
                            .arg(run.rig->paths.sourcezip, entry)
                            .arg(bound / (1024 * 1024)));
     QVERIFY(!run.skinwritten());
+}
+
+// A picture of as many bytes as its bound allows is unpacked and used.
+void TestBadTessary::pictureAtItsByteBound()
+{
+    BadRun run(m_files.path(), fixtureskin::skinxml(), paddedpng(32 * 1024 * 1024));
+    QVERIFY(run.ok);
+    QCOMPARE(run.run(), Failure::None);
+    QVERIFY(run.skinwritten());
+    QVERIFY(!run.rig->pieces.isEmpty());
 }
 
 QTEST_MAIN(TestBadTessary)

@@ -400,6 +400,8 @@ void TestDemoCoverage::demos_data()
         const QString project = QString("://Resources/%1.xml").arg(demo);
         QTest::newRow(qPrintable(QString("%1 1920x1080").arg(demo))) << project << 1920 << 1080;
         QTest::newRow(qPrintable(QString("%1 2560x1440").arg(demo))) << project << 2560 << 1440;
+        // An 8K desktop: the largest sold, whose sheet is the largest a demo makes.
+        QTest::newRow(qPrintable(QString("%1 7680x4320").arg(demo))) << project << 7680 << 4320;
     }
     const QString cloned = m_files.filePath("cloned.xml");
     QTest::newRow("Demo 1 cloned sides 1920x1080") << cloned << 1920 << 1080;

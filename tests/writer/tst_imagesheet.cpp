@@ -106,9 +106,13 @@ private slots:
     void piecepixels();
     void samepixelsasrewritingthefile();
     void secondjobstartsafresh();
+    void widenkeepspixels();
     void sheetbound_data();
     void sheetbound();
+    void sheetwithoutmemory_data();
     void sheetwithoutmemory();
+    void growsinplace_data();
+    void growsinplace();
     void negativepieces();
     void regionsoutsidethesource_data();
     void regionsoutsidethesource();
@@ -329,6 +333,31 @@ void TestImageSheet::secondjobstartsafresh()
     QCOMPARE(rig.writer.mergepics(0, 0, 10, 10, 1, 1), (QList<int>{5, 1085, 10, 10}));
 }
 
+// Widening moves every row to its wider place: the pixels stay where they
+// were, the new columns are transparent, and the sheet grows on from there.
+void TestImageSheet::widenkeepspixels()
+{
+    SheetRig rig;
+    rig.model.screenwidth = 160;
+    rig.model.screenheight = 90;
+    rig.writer.createpng();
+    for (int i = 0; i < 6; ++i)
+        rig.writer.mergepics(i * 3, i * 2, 60, 40, 1.0f, 1.0f);
+    ImageSheet &sheet = rig.writer.sheet();
+    const QImage before = sheet.image();
+
+    sheet.widen(333);
+    const QList<int> after = rig.writer.mergepics(0, 0, 64, 48, 4.0f, 4.0f);
+    const QImage widened = sheet.image();
+    QCOMPARE(widened.width(), 333);
+    QCOMPARE(widened.height(), after.at(1) + after.at(3) + 10);
+    QCOMPARE(widened.copy(0, 0, before.width(), before.height()), before);
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = before.width(); x < widened.width(); ++x)
+            QCOMPARE(widened.pixel(x, y), QRgb(0));
+    }
+}
+
 void TestImageSheet::sheetbound_data()
 {
     QTest::addColumn<QSize>("start");
@@ -338,18 +367,22 @@ void TestImageSheet::sheetbound_data()
 
     QTest::newRow("start within") << QSize(1920, 1080) << QSize() << 0 << false;
     QTest::newRow("start past the area") << QSize(16385, 16384) << QSize() << 0 << true;
+    QTest::newRow("16K desktop") << QSize(15360, 8640) << QSize() << 0 << true;
     QTest::newRow("start past a side") << QSize(1000001, 1) << QSize() << 0 << true;
     QTest::newRow("grown to a side's end") << QSize(1, 100) << QSize(1, 999880) << 0 << false;
     QTest::newRow("grown past a side") << QSize(1, 100) << QSize(1, 999890) << 0 << true;
-    // 1920 x 19660 rows is the area's end.
-    QTest::newRow("grown to the area's end") << QSize(1920, 1080) << QSize(10, 18560) << 0 << false;
-    QTest::newRow("grown past the area") << QSize(1920, 1080) << QSize(10, 18600) << 0 << true;
+    // 1920 x 34952 rows is the area's end (8192 x 8192 pixels); a piece
+    // opens a shelf 5 rows below the sheet, which ends 10 rows below it.
+    QTest::newRow("grown to the area's end") << QSize(1920, 1080) << QSize(10, 34952 - 1095) << 0 << false;
+    QTest::newRow("grown past the area") << QSize(1920, 1080) << QSize(10, 34953 - 1095) << 0 << true;
     QTest::newRow("a piece a side long, cut off") << QSize(1920, 1080) << QSize(1000000, 1) << 0 << false;
     QTest::newRow("a piece as wide as an int") << QSize(1920, 1080)
                                                << QSize(std::numeric_limits<int>::max(), 10) << 0 << true;
     QTest::newRow("a piece as tall as an int") << QSize(1920, 1080)
                                                << QSize(10, std::numeric_limits<int>::max()) << 0 << true;
     QTest::newRow("widened past the area") << QSize(1, 100000) << QSize() << 16384 << true;
+    QTest::newRow("widened to the area's end") << QSize(1920, 8192) << QSize() << 8192 << false;
+    QTest::newRow("widened a column past the area") << QSize(1920, 8192) << QSize() << 8193 << true;
 }
 
 // A sheet beyond the bound is refused before its pixels are made: it is
@@ -377,6 +410,8 @@ void TestImageSheet::sheetbound()
         return;
     }
     QVERIFY(!placed);
+    // Blamed on the desktop when it was too large to start with.
+    QCOMPARE(sheet.refusal(), piece.isValid() || widen ? ImageSheet::Refusal::Pieces : ImageSheet::Refusal::Desktop);
     QCOMPARE(QSize(sheet.width(), sheet.height()), started);
     QCOMPARE(QVector<int>({rig.model.packx, rig.model.packy, rig.model.packbottom}), QVector<int>({0, 0, 0}));
     QVERIFY(!sheet.place(1, 1));
@@ -386,28 +421,91 @@ void TestImageSheet::sheetbound()
 
 // Pieces of negative size take no place: 2,300 of them, each as wide as
 // the writer lets a piece be, leave the cursor where it was.
+void TestImageSheet::sheetwithoutmemory_data()
+{
+    QTest::addColumn<QSize>("start");       // under the limit when the piece is not valid
+    QTest::addColumn<QSize>("piece");       // placed under the limit when valid
+    QTest::addColumn<int>("widen");         // widened to under the limit, when not 0
+    QTest::addColumn<QSize>("refused");
+    QTest::newRow("starting") << QSize(7680, 4320) << QSize() << 0 << QSize(7680, 4320);
+    QTest::newRow("growing") << QSize(1920, 1080) << QSize(1900, 8000) << 0 << QSize(1920, 1080 + 5 + 8000 + 10);
+    QTest::newRow("widening") << QSize(1920, 1080) << QSize() << 7680 << QSize(7680, 1080);
+}
+
 // A sheet within its bound that this machine has no memory for is not
-// reported as too large: it says so, and the size it was asked to take.
+// reported as too large: it says so, and the size it was asked to take,
+// keeps what it had and is not saved.
 void TestImageSheet::sheetwithoutmemory()
 {
+    QFETCH(QSize, start);
+    QFETCH(QSize, piece);
+    QFETCH(int, widen);
+    QFETCH(QSize, refused);
     if (testsupport::hasaddresssanitizer)
         QSKIP("the address sanitizer aborts the process on a failed allocation");
     SheetRig rig;
     ImageSheet &sheet = rig.writer.sheet();
-    sheet.start(1920, 1080, Qt::black);
+    const bool startsunderlimit = !piece.isValid() && widen == 0;
+    if (!startsunderlimit)
+        sheet.start(start.width(), start.height(), QColor(10, 200, 30));
+    const QSize started(sheet.width(), sheet.height());
+    const QImage before = sheet.image();
     std::optional<QPoint> placed;
     {
         testsupport::AddressSpaceLimit limit(16 << 20);
         QVERIFY(limit.isapplied());
-        placed = sheet.place(1900, 8000);
+        if (startsunderlimit)
+            sheet.start(start.width(), start.height(), Qt::black);
+        if (piece.isValid())
+            placed = sheet.place(piece.width(), piece.height());
+        if (widen)
+            sheet.widen(widen);
     }
     QVERIFY(!placed);
     QVERIFY(sheet.toolarge());
     QVERIFY(sheet.outofmemory());
-    QCOMPARE(sheet.refusedsize(), QSize(1920, 1080 + 5 + 8000 + 10));
+    QCOMPARE(sheet.refusedsize(), refused);
+    QCOMPARE(QSize(sheet.width(), sheet.height()), started);
+    QCOMPARE(sheet.image(), before);
     QCOMPARE(rig.writer.problem(), SkinWriter::Problem::SheetMemory);
-    QCOMPARE(rig.writer.problemsize(), QSize(1920, 9095));
+    QCOMPARE(rig.writer.problemsize(), refused);
+    QVERIFY(!sheet.place(1, 1));
     QVERIFY(!sheet.save(rig.writer.sheetpath()));
+    QVERIFY(!QFile::exists(rig.writer.sheetpath()));
+}
+
+void TestImageSheet::growsinplace_data()
+{
+    QTest::addColumn<QSize>("start");
+    QTest::addColumn<int>("widen");         // 0: grown by pieces
+    QTest::newRow("grown by pieces") << QSize(1920, 1080) << 0;
+    QTest::newRow("widened") << QSize(1920, 8192) << 8192;
+}
+
+// A sheet reaches its bound in the memory of one sheet at its bound: it
+// never holds its old rows and a copy of them at once.
+void TestImageSheet::growsinplace()
+{
+    QFETCH(QSize, start);
+    QFETCH(int, widen);
+    if (testsupport::hasaddresssanitizer)
+        QSKIP("the address sanitizer aborts the process on a failed allocation");
+    SheetRig rig;
+    ImageSheet &sheet = rig.writer.sheet();
+    sheet.start(start.width(), start.height(), Qt::black);
+    // Room for the pixels it grows by, and not for a second sheet.
+    const qint64 grownby = (largestpicturearea - qint64(start.width()) * start.height()) * 4;
+    testsupport::AddressSpaceLimit limit(grownby + (16 << 20));
+    QVERIFY(limit.isapplied());
+    if (widen) {
+        sheet.widen(widen);
+        QCOMPARE(sheet.width(), widen);
+    }
+    // Pieces of 400 rows, each on a shelf of its own, up to the bound.
+    while ((sheet.height() + 415) * qint64(sheet.width()) <= largestpicturearea)
+        QVERIFY(sheet.place(sheet.width() - 20, 400));
+    QVERIFY(!sheet.toolarge());
+    QVERIFY(qint64(sheet.width()) * (sheet.height() + 415) > largestpicturearea);
 }
 
 void TestImageSheet::negativepieces()
