@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace createskinjob {
 
@@ -330,6 +331,8 @@ bool CreateSkinJob::unpack()
 {
     startphase(Phase::Unpack);
     m_toolargeentry.clear();
+    m_unpackproblem.clear();
+    m_prepareproblem.clear();
     // Whatever an interrupted run left behind would otherwise end up in
     // the new skin's zip. A folder that cannot be made afresh (a link in its
     // place, or entries that are not the user's) is not worked in: the run
@@ -341,12 +344,15 @@ bool CreateSkinJob::unpack()
             m_scratchproblem = createskinjob::scratchproblemtext(folder, removal);
             return false;
         }
+        errno = 0;
         if (!QDir().mkpath(folder)) {
-            m_scratchproblem = folder + QStringLiteral(" could not be created.");
+            const int error = errno;
+            m_scratchproblem = fileio::withreason(folder + QStringLiteral(" could not be created"),
+                                                  error ? qt_error_string(error) : QString());
             return false;
         }
     }
-    return DecopressDir(m_paths.sourcezip, m_paths.extracts, &m_toolargeentry);
+    return DecopressDir(m_paths.sourcezip, m_paths.extracts, &m_toolargeentry, &m_unpackproblem);
 }
 
 bool CreateSkinJob::readproject(const QString &projectpath)
@@ -367,8 +373,11 @@ bool CreateSkinJob::movefiles()
         // A rename never replaces a file.
         if (QFile::exists(to))
             QFile::remove(to);
-        if (!QFile::rename(from, to))
+        QFile moved(from);
+        if (!moved.rename(to)) {
+            m_prepareproblem = moved.errorString();
             return false;
+        }
     }
     return true;
 }
@@ -391,6 +400,8 @@ CreateSkinJob::Failure CreateSkinJob::build()
         return Failure::SourceTooLarge;
 
     startphase(Phase::MoveFiles);
+    m_prepareproblem.clear();
+    m_model.writeproblem.clear();
     if (!movefiles())
         return Failure::Prepare;
 
@@ -408,8 +419,10 @@ CreateSkinJob::Failure CreateSkinJob::build()
     const bool pruned = m_skin.prune(m_model);
     m_skinread = m_skin.readresult();
     m_skin.clear();
-    if (!pruned)
+    if (!pruned) {
+        m_prepareproblem = m_model.writeproblem;
         return m_skinread ? Failure::Prepare : Failure::SkinDocument;
+    }
 
     startphase(Phase::WriteDocument);
     if (!m_writer.createxml())
@@ -483,15 +496,17 @@ QString CreateSkinJob::failuretext(Failure failure) const
                    + QStringLiteral(" skin could not be unpacked from ") + m_paths.sourcezip
                    + QStringLiteral(":\n") + m_toolargeentry + QStringLiteral(" is larger than ")
                    + QString::number(skinentrylimit(m_toolargeentry) / (1024 * 1024)) + QStringLiteral(" MB.");
-        return head + QStringLiteral("The ") + m_paths.tyname
-               + QStringLiteral(" skin could not be unpacked from ") + m_paths.sourcezip
-               + QLatin1Char('.');
+        return head + fileio::withreason(QStringLiteral("The ") + m_paths.tyname
+                                             + QStringLiteral(" skin could not be unpacked from ")
+                                             + m_paths.sourcezip,
+                                         m_unpackproblem);
     case Failure::SkinDocument:
         return head + fileio::xmlproblemtext(m_skinread, QStringLiteral("skin.xml in ") + m_paths.sourcezip);
     case Failure::Prepare:
-        return head + QStringLiteral("The unpacked ") + m_paths.tyname
-               + QStringLiteral(" skin could not be prepared in ") + m_paths.workdir
-               + QLatin1Char('.');
+        return head + fileio::withreason(QStringLiteral("The unpacked ") + m_paths.tyname
+                                             + QStringLiteral(" skin could not be prepared in ")
+                                             + m_paths.workdir,
+                                         m_prepareproblem);
     case Failure::Write:
         return head + fileio::withreason(QStringLiteral("The files of the new skin could not be written in ")
                                              + m_paths.toexport, m_writeproblem);

@@ -163,6 +163,8 @@ private:
     QString m_toolargeentry;    // the entry that unpacking refused for its size
     QString m_writeproblem;     // why a file of the new skin was not written
     QString m_packproblem;      // why the zip was not written
+    QString m_unpackproblem;    // why an unpacked file was not written
+    QString m_prepareproblem;   // why the unpacked skin was not prepared
     QSize m_picturesize;        // the picture that a picture failure is about
     // Which scratch folder unpacking could not make afresh, and why; empty
     // when it made them all.

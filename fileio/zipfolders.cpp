@@ -86,7 +86,7 @@ qint64 skinentrylimit(const QString &entry)
     return entry == QLatin1String("skin.xml") ? fileio::skinxmllimits.bytes : fileio::skinpicturelimit;
 }
 
-bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *toolarge)
+bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *toolarge, QString *why)
 {
     const QDir target(Directory);
     QuaZip zip(Zipfile);
@@ -124,7 +124,7 @@ bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *too
     }
     QDir().mkpath(Directory);
     for (int i = 0; i < wanted.size(); ++i) {
-        if (!fileio::writefile(target.filePath(wanted.at(i).name), contents.at(i))) {
+        if (!fileio::writefile(target.filePath(wanted.at(i).name), contents.at(i), why)) {
             for (int written = 0; written < i; ++written)
                 QFile::remove(target.filePath(wanted.at(written).name));
             return false;

@@ -9,12 +9,14 @@
 // path, a ".." step, a symbolic link) is refused as a whole, and so is one
 // whose skin.xml or skin.png declares more bytes than skinentrylimit allows:
 // that entry's name goes to toolarge. Nothing is written then. Returns true
-// when the archive held a top-level skin.xml and it was unpacked.
+// when the archive held a top-level skin.xml and it was unpacked; when an
+// entry could not be written, why, when given, is set to the system's reason.
 // The most bytes the Tessary skin's entry may hold: the bound of the skin
 // document for skin.xml, of the skin's picture otherwise.
 qint64 skinentrylimit(const QString &entry);
 
-bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *toolarge = nullptr);
+bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *toolarge = nullptr,
+                 QString *why = nullptr);
 
 // Packs Directory and its sub-folders into Zipfile, each file named by its
 // path relative to Directory. The archive is built in memory and written

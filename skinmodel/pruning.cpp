@@ -109,9 +109,9 @@ bool readskindocument(const QString &path, QDomDocument &doc)
     return true;
 }
 
-bool writeskindocument(const QString &path, const QDomDocument &doc)
+bool writeskindocument(const QString &path, const QDomDocument &doc, QString *why)
 {
-    return fileio::writefile(path, skindocumentbytes(doc));
+    return fileio::writefile(path, skindocumentbytes(doc), why);
 }
 
 void pruneskindocument(QDomDocument &doc, const TextTable &windows)
@@ -147,14 +147,14 @@ bool SkinModel::delwindows()
     if (!readskindocument(path, doc))
         return false;
     pruneskindocument(doc, windows);
-    return writeskindocument(path, doc);
+    return writeskindocument(path, doc, &writeproblem);
 }
 
 bool SkinModel::delwindows(QDomDocument skin)
 {
     prunedskin.reset();
     pruneskindocument(skin, windows);
-    if (!writeskindocument(workdir + "/skin/skin.xml", skin))
+    if (!writeskindocument(workdir + "/skin/skin.xml", skin, &writeproblem))
         return false;
     auto pruned = std::make_shared<PrunedSkin>();
     pruned->document = skin;

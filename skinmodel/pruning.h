@@ -14,8 +14,9 @@ class QDomDocument;
 bool readskindocument(const QString &path, QDomDocument &doc);
 
 // Writes skindocumentbytes(doc) (xmlwriter.h) to path. The file is replaced only once the
-// whole text is written.
-bool writeskindocument(const QString &path, const QDomDocument &doc);
+// whole text is written; why, when given, is set to the system's reason
+// when it is not.
+bool writeskindocument(const QString &path, const QDomDocument &doc, QString *why = nullptr);
 
 // Whether a windows-table row marks its window as shown ("1" in column 11;
 // a row too short to say counts as not shown).

@@ -92,6 +92,8 @@ public:
     // The kept pruned skin; null when none is kept (the file is then read).
     // The job drops it when it ends.
     std::shared_ptr<const PrunedSkin> prunedskin;
+    // Why delwindows could not write the pruned skin; empty otherwise.
+    QString writeproblem;
 
     // The horizontal block of the visible first-deck ("D1_") or first-mixer
     // ("M1_") modules of the pruned skin, in host pixels (geometry.cpp): its

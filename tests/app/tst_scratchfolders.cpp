@@ -4,6 +4,8 @@
 // not the user's.
 #include <QtTest>
 
+#include <cerrno>
+
 #include "app/createskinjob.h"
 #include "support/fixtureskin.h"
 #include "support/headlessjob.h"
@@ -45,7 +47,8 @@ void TestScratchFolders::namesTheFolderAndTheReason_data()
         << "skin" << "locked inside" << "%1 could not be removed: %1/locked/inner.txt could not be deleted.";
     // The work folder itself is broken: the first scratch folder says so.
     QTest::newRow("work folder is a file") << "skin" << "work file" << "%1 could not be removed.";
-    QTest::newRow("work folder is a dangling link") << "skin" << "work link" << "%1 could not be created.";
+    QTest::newRow("work folder is a dangling link")
+        << "skin" << "work link" << "%1 could not be created: " + qt_error_string(ENOENT) + ".";
 }
 
 void TestScratchFolders::namesTheFolderAndTheReason()

@@ -148,6 +148,7 @@ private slots:
     void applyAtTheBounds();
     void skinJobOnFullDisk_data();
     void skinJobOnFullDisk();
+    void skinJobUnpacksOnFullDisk();
     void skinJobThatCannotPack_data();
     void skinJobThatCannotPack();
     void skinNameTheFolderDoesNotTake_data();
@@ -338,8 +339,9 @@ void TestFileLimits::skinJobOnFullDisk_data()
     QTest::addColumn<int>("limit");
     QTest::addColumn<int>("failure");
     QTest::addColumn<QString>("message");   // the second line of the run's message
-    QTest::newRow("the pruned skin does not fit") << 16 << int(CreateSkinJob::Failure::Prepare)
-                                                  << "The unpacked Tessary skin could not be prepared in <work>.";
+    QTest::newRow("the pruned skin does not fit")
+        << 16 << int(CreateSkinJob::Failure::Prepare)
+        << "The unpacked Tessary skin could not be prepared in <work>: " + qt_error_string(EFBIG) + ".";
     QTest::newRow("the new skin's files do not fit")
         << 6000 << int(CreateSkinJob::Failure::Write)
         << "The files of the new skin could not be written in <work>/toexport: " + qt_error_string(EFBIG) + ".";
@@ -365,6 +367,28 @@ void TestFileLimits::skinJobOnFullDisk()
     QCOMPARE(run.job.failuretext(stopped),
              "Skin has not been created.\n" + message.replace("<work>", run.rig.paths.workdir));
     QCOMPARE(testsupport::readFile(run.rig.paths.targetzip), earlier);
+}
+
+// The disk fills while the Tessary skin is unpacked: the run says so, with
+// the system's reason, and leaves nothing half-unpacked.
+void TestFileLimits::skinJobUnpacksOnFullDisk()
+{
+    const QString zip = m_files.filePath("fixture.zip");
+    QVERIFY(fixtureskin::writezip(zip));
+    PreparedJob run(zip, QStringLiteral("Full"));
+    run.job.makefolders();
+    bool unpacked = true;
+    {
+        testsupport::FileSizeLimit full(16);
+        QVERIFY(full.isapplied());
+        unpacked = run.job.unpack();
+    }
+    QVERIFY(!unpacked);
+    QCOMPARE(QDir(run.rig.paths.extracts).entryList(QDir::Files), QStringList());
+    QCOMPARE(run.job.failuretext(CreateSkinJob::Failure::Unpack),
+             "Skin has not been created.\nThe Tessary skin could not be unpacked from " + run.rig.paths.sourcezip
+                 + ": " + qt_error_string(EFBIG) + ".");
+    run.job.cleanup();
 }
 
 void TestFileLimits::skinJobThatCannotPack_data()
