@@ -1,7 +1,7 @@
-// tyx-memorybenchmark [CASE]: the peak memory of the tool's work with its
+// tyx-memorybenchmark [TEXT...]: the peak memory of the tool's work with its
 // inputs at their bounds, each case in a process of its own (the program
 // runs itself once per case), as the kernel counts it (the resident set's
-// high-water mark).
+// high-water mark). Given texts, only the cases whose names hold one run.
 //
 // - Create Skin with a skin.xml at both of its bounds, once per kind of
 //   element the writer takes: as many nodes as it may hold, as elements of
@@ -20,12 +20,14 @@
 //   bounds (read, applied and written out in memory, and then refused, as
 //   the host they make together is past its bounds);
 // - Create Skin with all of these at once: skin.xml (the worst kind), the
-//   picture, the sheet and the project at their bounds;
+//   picture, the sheet and the project at their bounds, on both desktops;
 // - the tool itself: the main window shown, at rest (it reads the project
 //   at its bound), running Create Skin by its button, and applying the
-//   project to the host, with every input at its bound. These cases need a
-//   display; run the benchmark as
+//   project to the host, with every input at its bound, the sheet's pieces
+//   sized for the display's desktop. These cases need a display; run the
+//   benchmark as
 //   xvfb-run -a -s "-screen 0 1920x1080x24" tyx-memorybenchmark
+//   and again with 7680x4320, an 8K desktop.
 //
 // Each line gives the case and its peak in MiB; the last lines the worst
 // element kind and the largest peak.
@@ -48,12 +50,14 @@
 #include <QImageReader>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScreen>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -126,12 +130,12 @@ QByteArray skinatbounds(const QString &kind, const QByteArray &extra = QByteArra
 
 // A project at both of its bounds that shows the fixture's modules; its
 // other nodes are placements of a window the skin does not have.
-QByteArray projectatbounds()
+QByteArray projectatbounds(const QSize &screen = fullhd)
 {
     const QByteArray windowopen = "<window name=\"Tessary:skin\">\r\n";
     const QByteArray placement = "<idx9 visible=\"no\" x=\"1\" y=\"2\" width=\"3\" height=\"4\"/>";
-    return filled(fixtureskin::project(fixtureskin::modules()), windowopen, placement,
-                  (fileio::smallxmllimits.nodes - 100) / 6, fileio::smallxmllimits.bytes);
+    return filled(fixtureskin::project(fixtureskin::modules(), screen.width(), screen.height()), windowopen,
+                  placement, (fileio::smallxmllimits.nodes - 100) / 6, fileio::smallxmllimits.bytes);
 }
 
 // A host's settings.xml at both of its bounds.
@@ -215,31 +219,35 @@ bool applyatbounds()
 // The kind that costs most, as the benchmark found it.
 const QString worstkind = QStringLiteral("button");
 
-bool everythingheadless()
+bool everythingheadless(const QSize &screen)
 {
-    return createskin(skinatbounds(worstkind, sheetpieces()), pictureatbound(), projectatbounds());
+    return createskin(skinatbounds(worstkind, sheetpieces(screen)), pictureatbound(), projectatbounds(screen),
+                      screen);
 }
 
 // The tool's files in the Documents folder of the temporary home a window
 // case runs in, written before it starts: its settings, the host folder
-// with the Tessary zip and the host's settings, and the current project.
-bool writetoolfiles(const QString &documents)
+// with the Tessary zip and the host's settings, and the current project;
+// the sheet's pieces fill it on the desktop the tool runs on.
+bool writetoolfiles(const QString &documents, const QSize &screen)
 {
     const QString host = documents + "/Quorvelin";
     const QString project = documents + "/project.xml";
     const QStringList settings = {"qrnfolder," + host, "tyname,Tessary", "projectname,Bounds",
                                   "projectpath," + project, "skinname,Memory"};
     return testsupport::writeFile(documents + "/TYX/settings.tyx", (settings.join("\r\n") + "\r\n").toUtf8())
-           && testsupport::writeFile(project, projectatbounds())
+           && testsupport::writeFile(project, projectatbounds(screen))
            && testsupport::writeFile(host + "/settings.xml", hostatbounds()) && QDir().mkpath(host + "/Skins")
-           && writetessary(host + "/Skins/Tessary.zip", skinatbounds(worstkind, sheetpieces()), pictureatbound());
+           && writetessary(host + "/Skins/Tessary.zip", skinatbounds(worstkind, sheetpieces(screen)),
+                           pictureatbound());
 }
 
 bool windowatrest()
 {
     MainWindow window;
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
     QTest::qWait(500);
     return true;
 }
@@ -248,7 +256,8 @@ bool windowjob()
 {
     MainWindow window;
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
     window.findChild<QLineEdit *>("lineEdit")->setText("Memory");
     MessageBoxDriver driver;
     window.findChild<QPushButton *>("dothejob")->click();
@@ -261,7 +270,8 @@ bool windowapply()
 {
     MainWindow window;
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
     MessageBoxDriver driver({QMessageBox::Yes});
     window.findChild<QAction *>("actionDefault")->trigger();
     const QString last = driver.boxes.isEmpty() ? QString() : driver.boxes.last().text;
@@ -298,9 +308,12 @@ QList<Case> cases()
                                        pictureatbound()); }});
     all.append({"Create Skin, the sheet at its bound, on an 8K desktop",
                 [] { return createskin(fixtureskin::skinxml().replace(leftdeck, leftdeck + sheetpieces(eightk)),
-                                       pictureatbound(), fixtureskin::project(fixtureskin::modules()), eightk); }});
+                                       pictureatbound(),
+                                       fixtureskin::project(fixtureskin::modules(), eightk.width(), eightk.height()),
+                                       eightk); }});
     all.append({"Apply, project and host at their bounds", applyatbounds});
-    all.append({"Create Skin, every input at its bound", everythingheadless});
+    all.append({"Create Skin, every input at its bound", [] { return everythingheadless(fullhd); }});
+    all.append({"Create Skin, every input at its bound, on an 8K desktop", [] { return everythingheadless(eightk); }});
     all.append({"The tool at rest", windowatrest, true});
     all.append({"The tool, Create Skin with every input at its bound", windowjob, true});
     all.append({"The tool, Apply with every input at its bound", windowapply, true});
@@ -312,6 +325,21 @@ long peakmebibytes()
     struct rusage usage;
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024;
+}
+
+const char desktopquestion[] = "--desktop";
+const char runcase[] = "--run";
+
+// The size of the display's primary screen, which the tool makes its skins
+// for: asked of a child on the display, as this process draws offscreen.
+QSize displaydesktop(const QProcessEnvironment &environment)
+{
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {desktopquestion});
+    child.waitForFinished(-1);
+    const QStringList sides = QString::fromLocal8Bit(child.readAllStandardOutput()).split(' ');
+    return sides.size() == 2 ? QSize(sides[0].toInt(), sides[1].toInt()) : QSize();
 }
 
 // Runs one case in a child process; its peak, or -1 when it failed.
@@ -326,19 +354,20 @@ long runchild(const Case &one, QTextStream &out)
             out << one.name << ": needs a display\n";
             return 0;
         }
-        if (!writetoolfiles(home.filePath("Documents"))) {
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        const QSize desktop = displaydesktop(environment);
+        if (desktop.isEmpty() || !writetoolfiles(home.filePath("Documents"), desktop)) {
             out << one.name << ": its files could not be written\n";
             return -1;
         }
         environment.insert("HOME", home.path());
         for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_DOCUMENTS_DIR"})
             environment.remove(name);
-        environment.insert("QT_QPA_PLATFORM", "xcb");
     } else {
         environment.insert("QT_QPA_PLATFORM", "offscreen");
     }
     child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(), {one.name});
+    child.start(QCoreApplication::applicationFilePath(), {runcase, one.name});
     child.waitForFinished(-1);
     const QString answer = QString::fromLocal8Bit(child.readAllStandardOutput()).trimmed();
     out << one.name << ": " << answer << " MiB\n";
@@ -355,9 +384,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QTextStream out(stdout);
     const QList<Case> all = cases();
-    if (argc == 2) {
+    if (argc == 2 && qstrcmp(argv[1], desktopquestion) == 0) {
+        const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+        out << desktop.width() << " " << desktop.height();
+        return 0;
+    }
+    if (argc == 3 && qstrcmp(argv[1], runcase) == 0) {
         for (const Case &one : all) {
-            if (one.name == QString::fromLocal8Bit(argv[1])) {
+            if (one.name == QString::fromLocal8Bit(argv[2])) {
                 const bool done = one.run();
                 out << (done ? "" : "failed ") << peakmebibytes() << "\n";
                 return done ? 0 : 1;
@@ -368,7 +402,11 @@ int main(int argc, char *argv[])
     long largest = 0;
     long worstkindpeak = 0;
     QString worst;
+    const QStringList chosen = app.arguments().mid(1);
     for (const Case &one : all) {
+        const auto named = [&](const QString &text) { return one.name.contains(text); };
+        if (!chosen.isEmpty() && std::none_of(chosen.cbegin(), chosen.cend(), named))
+            continue;
         const long peak = runchild(one, out);
         if (peak < 0)
             return 1;
@@ -378,7 +416,8 @@ int main(int argc, char *argv[])
             worst = one.name.mid(kindprefix.size());
         }
     }
-    out << "worst kind " << worst << ": " << worstkindpeak << " MiB\n";
+    if (!worst.isEmpty())
+        out << "worst kind " << worst << ": " << worstkindpeak << " MiB\n";
     out << "largest peak " << largest << " MiB\n";
     return 0;
 }

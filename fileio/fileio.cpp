@@ -1,6 +1,5 @@
 #include "fileio.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QDomDocument>
 #include <QImage>
@@ -122,6 +121,31 @@ bool finish(QSaveFile *file, bool complete, QString *why)
     return failed(why, file->errorString());
 }
 
+// Hands each write whole to a save file: a write the system cuts short is
+// carried on, and one it refuses leaves the system's reason in why. An
+// encoder that writes through it gives up at the first short write, before
+// the system has said why.
+class WholeWrites : public QIODevice
+{
+public:
+    explicit WholeWrites(QSaveFile &file) : m_file(file) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return m_file.size(); }
+    bool seek(qint64 pos) override { return m_file.seek(pos) && QIODevice::seek(pos); }
+
+    QString why;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        return why.isEmpty() && writeall(&m_file, data, size, &why) ? size : -1;
+    }
+
+private:
+    QSaveFile &m_file;
+};
+
 } // namespace
 
 ReadResult readfile(const QString &path, QByteArray *bytes, qint64 limit)
@@ -157,6 +181,19 @@ bool writefile(const QString &path, const QByteArray &bytes, QString *why)
     return finish(&file, writeall(&file, bytes.constData(), bytes.size(), why), why);
 }
 
+bool writestreamed(const QString &path, const std::function<bool(QIODevice &)> &fill,
+                   const QString &unwritable, QString *why)
+{
+    QSaveFile file(path);
+    if (!openforwrite(&file, why))
+        return false;
+    WholeWrites whole(file);
+    const bool complete = fill(whole) && whole.why.isEmpty();
+    if (!complete)
+        failed(why, whole.why.isEmpty() ? unwritable : whole.why);
+    return finish(&file, complete, why);
+}
+
 QString withreason(const QString &failure, const QString &why)
 {
     if (why.isEmpty())
@@ -188,12 +225,13 @@ int longestwritablename(const QString &folder, long (*statedlimit)(const QString
 
 bool writepng(const QString &path, const QImage &image, int quality, QString *why)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (image.isNull() || !image.save(&buffer, "PNG", quality))
-        return failed(why, QStringLiteral("the picture could not be encoded as PNG"));
-    return writefile(path, bytes, why);
+    const QString unencodable = QStringLiteral("the picture could not be encoded as PNG");
+    if (image.isNull())
+        return failed(why, unencodable);
+    // The sheet's PNG is about as large as its pixels where they are noise:
+    // encoded into memory first, it would be held twice.
+    return writestreamed(path, [&](QIODevice &file) { return image.save(&file, "PNG", quality); }, unencodable,
+                         why);
 }
 
 bool copyfile(const QString &from, const QString &to, QString *why)

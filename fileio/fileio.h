@@ -18,7 +18,11 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 #include "xmlbounds.h"
+
+class QIODevice;
 
 class QDomDocument;
 class QImage;
@@ -69,6 +73,13 @@ bool isreadablefile(const QString &path);
 // "Is a directory", "File name too long", ...).
 bool writefile(const QString &path, const QByteArray &bytes, QString *why = nullptr);
 
+// Replaces the file at path by what fill writes into the device it is
+// given, with the guarantees of writefile, without holding the whole file
+// in memory. When fill returns false, why is set to the system's reason if
+// a write failed, and to unwritable otherwise.
+bool writestreamed(const QString &path, const std::function<bool(QIODevice &)> &fill,
+                   const QString &unwritable, QString *why = nullptr);
+
 // The sentence that says what failed, with why as its reason when there is
 // one: "<failure>: <why>." or else "<failure>.".
 QString withreason(const QString &failure, const QString &why);
@@ -88,9 +99,9 @@ long namelimit(const QString &folder);
 // file system it cannot make.
 int longestwritablename(const QString &folder, long (*statedlimit)(const QString &folder) = namelimit);
 
-// Encodes image as PNG (quality as QImage::save takes it) and writes it as
-// writefile does; false, with why set as there, when it cannot be encoded
-// or written.
+// Encodes image as PNG (quality as QImage::save takes it) straight into
+// the file, as writestreamed writes; false, with why set as there, when it
+// cannot be encoded or written.
 bool writepng(const QString &path, const QImage &image, int quality = -1, QString *why = nullptr);
 
 // Copies a regular file with the same guarantees as writefile, streamed;

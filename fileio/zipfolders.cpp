@@ -6,7 +6,6 @@
 #include <quazipfile.h>
 #include <quazipfileinfo.h>
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,14 +61,15 @@ bool readentry(QuaZip &zip, const QuaZipFileInfo64 &info, QByteArray *bytes)
     return entry.getZipError() == UNZ_OK && quint64(bytes->size()) == info.uncompressedSize;
 }
 
-// Packs the files below folder into a zip archive in packed; false when one
-// cannot be read.
-bool packfolder(const QString &folder, QByteArray *packed)
+// Packs the files below folder into a zip archive written into device,
+// which is left open; false when one cannot be read or written.
+bool packfolder(const QString &folder, QIODevice &device)
 {
     if (!QFileInfo(folder).isDir())
         return false;
-    QBuffer buffer(packed);
-    QuaZip zip(&buffer);
+    QuaZip zip(&device);
+    // Closing would close the device, which its owner commits or discards.
+    zip.setAutoClose(false);
     if (!zip.open(QuaZip::mdCreate))
         return false;
     // The same files as JlCompress::compressDir(Zipfile, folder, true)
@@ -135,24 +135,13 @@ bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *too
 
 bool CopressDir(const QString &Zipfile, const QString &Directory, QString *why)
 {
-    // Packed in memory and written beside the target, which it replaces in
-    // one step: a failure never leaves a damaged skin in the host's skins
-    // folder nor destroys the one that was there, and no scratch goes where
-    // other users could reach it.
-    // The archive in memory is as large as the skin's files once deflated,
-    // and the sheet is most of it: at most 8192 x 8192 pixels (the
-    // writer's largestsquare), 256 MiB in 32-bit colour, which deflate
-    // cannot shrink where the pixels are noise; its PNG then adds some 0.2
-    // per cent and the zip 0.03. The preview (1268 x 714 pixels, the
-    // built-in picture's size) adds at most 3.5 MiB. The document comes on
-    // top, deflated to a small part of its size. A real skin, whose sheet
-    // is a few thousand pixels each way, takes a few megabytes.
-    QByteArray packed;
-    if (!packfolder(Directory, &packed)) {
-        if (why)
-            *why = QStringLiteral("the files in ") + QDir::toNativeSeparators(Directory)
-                   + QStringLiteral(" could not be packed");
-        return false;
-    }
-    return fileio::writefile(Zipfile, packed, why);
+    // Written straight into a temporary file beside the target, which it
+    // replaces in one step: a failure never leaves a damaged skin in the
+    // host's skins folder nor destroys the one that was there, no scratch
+    // goes where other users could reach it, and the archive, as large as
+    // the sheet where its pixels are noise, is never held in memory.
+    return fileio::writestreamed(Zipfile, [&](QIODevice &file) { return packfolder(Directory, file); },
+                                 QStringLiteral("the files in ") + QDir::toNativeSeparators(Directory)
+                                     + QStringLiteral(" could not be packed"),
+                                 why);
 }

@@ -19,10 +19,9 @@ bool DecopressDir(const QString &Zipfile, const QString &Directory, QString *too
                  QString *why = nullptr);
 
 // Packs Directory and its sub-folders into Zipfile, each file named by its
-// path relative to Directory. The archive is built in memory and written
-// through a temporary file beside Zipfile, so an existing Zipfile is
-// replaced only once the new archive is complete, and nothing is made in
-// the temporary folder. A file below Directory that cannot be read fails
+// path relative to Directory. The archive is written through a temporary
+// file beside Zipfile, so an existing Zipfile is replaced only once the new
+// archive is complete, and nothing is made in the temporary folder. A file below Directory that cannot be read fails
 // the packing. Returns whether the archive was written; why, when given,
 // is set to the reason it was not (the system's when the write failed).
 bool CopressDir(const QString &Zipfile, const QString &Directory, QString *why = nullptr);

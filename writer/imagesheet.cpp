@@ -8,7 +8,6 @@
 #include "fileio/pictureconversion.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -89,7 +88,7 @@ void ImageSheet::start(int width, int height, const QColor &background)
     m_packbottom = 0;
     m_refusal = Refusal::None;
     m_refused = QSize();
-    m_block.reset();
+    m_block.resize(0);
     m_capacity = 0;
     m_width = 0;
     m_height = 0;
@@ -192,7 +191,7 @@ void ImageSheet::setheight(int height)
     // back into them.
     const size_t rowbytes = size_t(m_width) * 4;
     for (int y = m_height; y < height; ++y)
-        std::memset(m_block.get() + y * rowbytes, 0, rowbytes);
+        std::memset(m_block.data() + y * rowbytes, 0, rowbytes);
     m_height = height;
 }
 
@@ -214,8 +213,8 @@ void ImageSheet::widen(int width)
     const size_t oldbytes = size_t(m_width) * 4;
     const size_t newbytes = size_t(width) * 4;
     for (int y = m_height - 1; y >= 0; --y) {
-        uchar *row = m_block.get() + y * newbytes;
-        std::memmove(row, m_block.get() + y * oldbytes, oldbytes);
+        uchar *row = m_block.data() + y * newbytes;
+        std::memmove(row, m_block.data() + y * oldbytes, oldbytes);
         std::memset(row + oldbytes, 0, newbytes - oldbytes);
     }
     m_width = width;
@@ -223,18 +222,10 @@ void ImageSheet::widen(int width)
 
 bool ImageSheet::reserve(int width, int rows)
 {
-    void *grown = std::realloc(m_block.get(), size_t(width) * 4 * size_t(rows));
-    if (!grown)
+    if (!m_block.resize(size_t(width) * 4 * size_t(rows)))
         return false;
-    m_block.release();
-    m_block.reset(static_cast<uchar *>(grown));
     m_capacity = rows;
     return true;
-}
-
-void ImageSheet::FreeBlock::operator()(uchar *block) const
-{
-    std::free(block);
 }
 
 void ImageSheet::refuse(qint64 width, qint64 height, Refusal why)
@@ -273,12 +264,12 @@ QImage ImageSheet::rows() const
 {
     // A view of the sheet's own rows, without the spare ones: no copy is
     // made before the one conversion that encoding or image() needs.
-    return QImage(static_cast<const uchar *>(m_block.get()), m_width, m_height, m_width * 4,
+    return QImage(static_cast<const uchar *>(m_block.data()), m_width, m_height, m_width * 4,
                   QImage::Format_ARGB32_Premultiplied);
 }
 
 QImage ImageSheet::canvas()
 {
     // Writable in place: the image owns no copy while it is the only one.
-    return QImage(m_block.get(), m_width, m_height, m_width * 4, QImage::Format_ARGB32_Premultiplied);
+    return QImage(m_block.data(), m_width, m_height, m_width * 4, QImage::Format_ARGB32_Premultiplied);
 }

@@ -11,8 +11,9 @@
 #include <QPoint>
 #include <QSize>
 
+#include "pixelblock.h"
+
 #include <functional>
-#include <memory>
 #include <optional>
 
 class QPainter;
@@ -79,15 +80,6 @@ public:
     bool save(const QString &path, QString *why = nullptr) const;
 
 private:
-    // The pixel rows of a sheet, in one block of memory that grows in
-    // place: the system moves the pages of a large block rather than
-    // copying them, so the sheet never needs its old and new size at once.
-    struct FreeBlock
-    {
-        void operator()(uchar *block) const;
-    };
-    using Block = std::unique_ptr<uchar, FreeBlock>;
-
     void setheight(int height);
     // Stops the sheet at a size it cannot take.
     void refuse(qint64 width, qint64 height, Refusal why);
@@ -102,9 +94,11 @@ private:
     int &m_packx;
     int &m_packy;
     int &m_packbottom;
-    // Rows beyond m_height, up to m_capacity, are spare room for growth,
-    // set only when the sheet grows into them.
-    Block m_block;
+    // The pixel rows, in one block that grows in place, so the sheet never
+    // needs its old and new size at once. Rows beyond m_height, up to
+    // m_capacity, are spare room for growth, set only when the sheet grows
+    // into them.
+    PixelBlock m_block;
     int m_capacity = 0;
     int m_width = 0;
     int m_height = 0;

@@ -3,6 +3,7 @@
 #include "fileio/fileio.h"
 #include "fileio/removetree.h"
 #include "fileio/zipfolders.h"
+#include "support/addressspacelimit.h"
 #include "support/filesizelimit.h"
 #include "support/skinzip.h"
 #include "support/testsupport.h"
@@ -55,6 +56,7 @@ private slots:
     void failedPackingKeepsTheExistingArchive();
     void packingUsesNoTemporaryFolder_data();
     void packingUsesNoTemporaryFolder();
+    void packingHoldsNoArchiveInMemory();
 
 private:
     QScopedPointer<QTemporaryDir> dir;
@@ -294,6 +296,25 @@ void TestZipFolders::packingUsesNoTemporaryFolder()
     QCOMPARE(QDir(path("tmp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              made.isEmpty() ? QStringList() : QStringList("here"));
     QCOMPARE(folderContents(path("tmp")).keys(), before);
+}
+
+// A skin's picture of noise is as large deflated as it is: packed in memory
+// first, the archive would be held whole beside the files.
+void TestZipFolders::packingHoldsNoArchiveInMemory()
+{
+    if (testsupport::hasaddresssanitizer)
+        QSKIP("the address sanitizer aborts the process on a failed allocation");
+    const int size = 64 << 20;
+    QVERIFY(testsupport::writeFile(path("toexport/skin.png"), noise(size)));
+    QVERIFY(QDir().mkpath(path("Skins")));
+    bool packed = false;
+    {
+        testsupport::AddressSpaceLimit limit(16 << 20);
+        QVERIFY(limit.isapplied());
+        packed = CopressDir(path("Skins/Mine.zip"), path("toexport"));
+    }
+    QVERIFY(packed);
+    QCOMPARE(skinzip::entry(path("Skins/Mine.zip"), "skin.png"), noise(size));
 }
 
 QTEST_GUILESS_MAIN(TestZipFolders)

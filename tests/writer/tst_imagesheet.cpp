@@ -478,9 +478,30 @@ void TestImageSheet::growsinplace_data()
 {
     QTest::addColumn<QSize>("start");
     QTest::addColumn<int>("widen");         // 0: grown by pieces
-    QTest::newRow("grown by pieces") << QSize(1920, 1080) << 0;
-    QTest::newRow("widened") << QSize(1920, 8192) << 8192;
+    QTest::addColumn<bool>("freedroom");    // the heap holds a freed document's room
+    QTest::newRow("grown by pieces") << QSize(1920, 1080) << 0 << false;
+    QTest::newRow("widened") << QSize(1920, 8192) << 8192 << false;
+    QTest::newRow("8K desktop, grown by pieces, a freed document's room in the heap")
+        << QSize(7680, 4320) << 0 << true;
 }
+
+namespace {
+// Leaves a free room of bytes inside the heap, as a document read and freed
+// before the sheet starts does: its many small nodes are freed, but a node
+// made after them holds the heap's end, so the room stays the process's.
+// The returned node must live while the room is to stay.
+QByteArray leavefreedroom(qint64 bytes)
+{
+    const int node = 1000;
+    std::vector<QByteArray> nodes(size_t(bytes / node));
+    for (QByteArray &one : nodes)
+        one = QByteArray(node - 32, 'n');
+    QByteArray pin(node - 32, 'p');
+    nodes.clear();
+    nodes.shrink_to_fit();
+    return pin;
+}
+} // namespace
 
 // A sheet reaches its bound in the memory of one sheet at its bound: it
 // never holds its old rows and a copy of them at once.
@@ -488,8 +509,12 @@ void TestImageSheet::growsinplace()
 {
     QFETCH(QSize, start);
     QFETCH(int, widen);
+    QFETCH(bool, freedroom);
     if (testsupport::hasaddresssanitizer)
         QSKIP("the address sanitizer aborts the process on a failed allocation");
+    // More than the sheet starts with (its rows and spare ones), less than
+    // it grows to: it could start there, and not grow there.
+    const QByteArray pin = freedroom ? leavefreedroom(largestpicturearea * 4 * 7 / 8) : QByteArray();
     SheetRig rig;
     ImageSheet &sheet = rig.writer.sheet();
     sheet.start(start.width(), start.height(), Qt::black);
