@@ -485,6 +485,8 @@ QString CreateSkinJob::failuretext(Failure failure) const
 {
     using createskinjob::pixelstext;
     const QString head = QStringLiteral("Skin has not been created.\n");
+    const QString sourcepicture = QStringLiteral("The picture skin.png of the ") + m_paths.tyname
+                                  + QStringLiteral(" skin in ") + m_paths.sourcezip;
     switch (failure) {
     case Failure::None:
         return QString();
@@ -511,14 +513,12 @@ QString CreateSkinJob::failuretext(Failure failure) const
         return head + fileio::withreason(QStringLiteral("The files of the new skin could not be written in ")
                                              + m_paths.toexport, m_writeproblem);
     case Failure::Pack:
-        return head + fileio::withreason(m_paths.targetzip + QStringLiteral(" could not be written"), m_packproblem);
+        return head
+               + fileio::withreason(m_paths.targetzip + QStringLiteral(" could not be written"), m_packproblem);
     case Failure::SourcePicture:
-        return head + QStringLiteral("The picture skin.png of the ") + m_paths.tyname
-               + QStringLiteral(" skin in ") + m_paths.sourcezip + QStringLiteral(" cannot be read.");
+        return head + sourcepicture + QStringLiteral(" cannot be read.");
     case Failure::SourceNotPng:
-        return head + QStringLiteral("The picture skin.png of the ") + m_paths.tyname
-               + QStringLiteral(" skin in ") + m_paths.sourcezip
-               + QStringLiteral(" is not a PNG picture. It must be one.");
+        return head + sourcepicture + QStringLiteral(" is not a PNG picture. It must be one.");
     case Failure::SourceTooLarge:
         return head + QStringLiteral("skin.png in ") + m_paths.sourcezip
                + QStringLiteral(" is larger than any real one (%1, more than the %2 it may hold).")

@@ -36,11 +36,10 @@ void apply(const QDomDocument &project, QDomDocument &host, const QString &tynam
 // was, but for its attributes, which are written in the order of their names
 // (the DOM does not keep theirs); apply() lays out what it adds like the
 // nodes around it, and takes away with a record it replaces the white space
-// it would have added. read is
-// what reading host came to (fileio::parsexml): the document type as the
-// file wrote it, which the DOM does not keep whole, and which of the
-// document's children come from it; a document read otherwise is written
-// without a document type.
+// it would have added. read is what reading host came to
+// (fileio::parsexml): the document type as the file wrote it, which the DOM
+// does not keep whole, and which of the document's children come from it;
+// a document read otherwise is written without a document type.
 QByteArray hosttext(const QDomDocument &host, const fileio::XmlRead &read);
 
 // What applying a project file to the host's settings file came to.

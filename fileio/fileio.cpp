@@ -175,10 +175,7 @@ bool isreadablefile(const QString &path)
 
 bool writefile(const QString &path, const QByteArray &bytes, QString *why)
 {
-    QSaveFile file(path);
-    if (!openforwrite(&file, why))
-        return false;
-    return finish(&file, writeall(&file, bytes.constData(), bytes.size(), why), why);
+    return writestreamed(path, [&](QIODevice &file) { return file.write(bytes) == bytes.size(); }, QString(), why);
 }
 
 bool writestreamed(const QString &path, const std::function<bool(QIODevice &)> &fill,

@@ -22,9 +22,8 @@
 
 #include "xmlbounds.h"
 
-class QIODevice;
-
 class QDomDocument;
+class QIODevice;
 class QImage;
 
 namespace fileio {
